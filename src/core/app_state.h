@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/data_files.h"
+#include "core/data_roots.h"
+#include "core/draw.h"
+#include "core/messages.h"
+#include "core/record_fields.h"
+#include "core/sources.h"
+#include "core/wrap.h"
+
+namespace glosbo::core {
+
+// Run modes of the program.
+enum RunMode : std::uint8_t {
+    kRunPractice = 0,
+    kRunWorksheet = 1,
+    kRunDiagnosisTest = 2,
+    kRunDiagnosisPractice = 3,
+    kRunDiagnosisPracticeHelp = 4,
+    kRunDiagnosisPracticeErrors = 5,
+};
+
+// Settings; they live in memory for one run of the program.
+struct Settings {
+    int answerDisplaySeconds = 3; // 0..9
+    std::uint8_t soundMode = 1;
+    std::uint8_t swedenPicturesMode = 1;
+    std::uint8_t soundTranslation = 0; // 0 none, 1 English, 2 German
+};
+
+// The counters of the running question series.
+struct SeriesCounters {
+    std::int32_t seriesLength = 10;
+    std::uint16_t correctCount = 0;
+    std::uint16_t wrongCount = 0;
+    std::uint16_t questionNumber = 0;
+};
+
+// Everything the windows share for one run of the program. main() makes one
+// and hands it to every window by reference; tests make a fresh one.
+class AppState {
+public:
+    static constexpr int kSeriesSize = 10;
+    static constexpr int kDiagnosisSeriesSize = 20;
+
+    AppState(DataRoots roots, MessageSink& messages, std::unique_ptr<RandomSource> random,
+             std::unique_ptr<Clock> clock);
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // Start-up before any window: builds the file and praise tables and
+    // makes the draw permutation. False when the program must end.
+    bool startUp();
+
+    // Resets every count and position and shuffles lo..hi into the draw
+    // permutation (start-up uses 1..900).
+    void drawReset(int lo, int hi);
+
+    // The next record number of the current file in its random order.
+    int haemta_slumptal();
+    // The next praise line number of a praise slot.
+    int haemta_Lovordslumptal(int praiseSlot);
+
+    // Splits a record line into the shared record fields.
+    void str_postarray(std::string_view line) { fields = core::str_postarray(line); }
+    std::uint16_t svarstest(std::string_view expected, std::string& typed, CompareKind kind) const {
+        return core::svarstest(fields, expected, typed, kind);
+    }
+    int GreenRedTest(std::string_view typed, std::string_view expected) const {
+        return core::GreenRedTest(fields, typed, expected);
+    }
+
+    // Makes the program number current from the current exercise file.
+    void updateProgramNumber();
+
+    const DataRoots& roots() const { return m_roots; }
+    MessageSink& messages() { return m_messages; }
+    RandomSource& random() { return *m_random; }
+    const Clock& clock() const { return *m_clock; }
+
+    Settings settings;
+    std::uint8_t runMode = kRunPractice;
+    std::uint16_t scalePercent = 100;
+    std::uint16_t letterUnit = 8;
+    int tickCounter = 0;
+    std::uint16_t programNumber = 0;
+    DataFiles files;
+    DrawPermutation draw;
+    RecordFields fields;
+    SeriesCounters series;
+    int picturePosition = 1;
+    std::string diagnosisUserName;
+    std::array<int, 21> diagnosisResults{}; // tests 1..17 (20 is the full score)
+
+private:
+    DataRoots m_roots;
+    MessageSink& m_messages;
+    std::unique_ptr<RandomSource> m_random;
+    std::unique_ptr<Clock> m_clock;
+};
+
+} // namespace glosbo::core

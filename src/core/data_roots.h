@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ini_file.h"
+
+namespace glosbo::core {
+
+// Reads an environment variable; returns nothing when it is not set.
+using EnvLookup = std::function<std::optional<std::string>(const std::string&)>;
+EnvLookup processEnvironment();
+
+// The two data roots and the output directories, from the INI file. Paths
+// are native (UTF-8, '/'-separated).
+struct DataRoots {
+    std::string pcPath;       // first data root
+    std::string cdPath;       // second data root, used when a file is not under the first
+    std::string resultsDir;   // records files; ends with '/' unless empty
+    std::string diagnosisDir; // diagnosis files; never ends with '/'
+    std::string upgradeNote;  // free text for the about window (UTF-8)
+};
+
+// Builds the data roots from the INI's "Path" and "Upgraded" sections.
+// On top of the plain values, "${NAME}" and a leading "~" are expanded from
+// the environment (XDG_DATA_HOME and XDG_CONFIG_HOME default to their usual
+// places under HOME), "\" is read as "/", and a relative path is taken
+// relative to iniDir, so that a data root can ship with its own INI.
+DataRoots dataRootsFromIni(const IniFile& ini, const std::string& iniDir, const EnvLookup& env);
+
+// Expands "${NAME}" and a leading "~" as described above.
+std::string expandPath(std::string_view value, const EnvLookup& env);
+
+// Cuts UTF-8 text to at most n characters.
+std::string cutChars(std::string_view utf8, std::size_t n);
+
+// The INI file to read: the --ini option, then $GLOSBO_INI, then
+// $XDG_CONFIG_HOME/glosbo/Glos97.Ini, then the bundled default. The first
+// that is given (and, for the two last, exists) wins.
+std::string findIniFile(const std::optional<std::string>& option, const EnvLookup& env,
+                        const std::string& bundledDefault);
+
+} // namespace glosbo::core

@@ -1,0 +1,82 @@
+#include "core/wrap.h"
+
+#include <cmath>
+
+namespace glosbo::core {
+namespace {
+
+bool isBreak(char c) {
+    return c == ' ' || c == ',' || c == '-' || c == '.';
+}
+
+bool inRange(int n, int lo, int hi) {
+    return n >= lo && n <= hi;
+}
+
+// Rounds half to the even neighbour, as the scaled widths always have.
+int roundHalfEven(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
+
+} // namespace
+
+int wrapPointSize(std::uint16_t p, bool captionStyle) {
+    if (captionStyle) return 8;
+    if (p == 17 || p == 117 || inRange(p, 21100, 21300) || p == 22100 || p == 25500 ||
+        inRange(p, 31110, 31180) || p == 32300 || p == 32400 || p == 34200 || p == 39100 ||
+        p == 39200)
+        return 22;
+    if (p == 47400) return 18;
+    if (p == 51000) return 12;
+    return 14;
+}
+
+std::array<std::string, 4> dela_mening(int left, int right, int maxLines, std::string_view text,
+                                       WrapContext& context) {
+    std::array<std::string, 4> lines;
+    const bool caption = context.captionStyle;
+    context.captionStyle = false;
+    const std::uint16_t p = context.programNumber;
+    int width = right - left;
+    if (!caption && p != 38100 && p != 38200 && p != 51000)
+        width = roundHalfEven(double(width) * context.screenWidth / 640.0);
+    if (maxLines > 3) maxLines = 3;
+    if (text.empty() || maxLines < 1) return lines;
+    const int points = wrapPointSize(p, caption);
+
+    int l = 1;
+    std::size_t s = 0; // start of the current line
+    std::size_t pos = 0;
+    while (l <= maxLines && pos < text.size()) {
+        lines[l] += text[pos];
+        if (context.width(lines[l], points) > width && pos > s) {
+            // Break after the last break character of this line, or at the
+            // width when the line has none.
+            std::size_t cut = pos;
+            for (std::size_t q = pos; q-- > s;) {
+                if (isBreak(text[q])) {
+                    cut = q + 1;
+                    break;
+                }
+            }
+            lines[l] = std::string(text.substr(s, cut - s));
+            ++l;
+            s = cut;
+            pos = cut;
+            continue;
+        }
+        if (pos == text.size() - 1) {
+            lines[l] = std::string(text.substr(s));
+            for (int k = 1; k <= l; ++k) {
+                const auto first = lines[k].find_first_not_of(' ');
+                lines[k].erase(0, first == std::string::npos ? lines[k].size() : first);
+            }
+            return lines;
+        }
+        ++pos;
+    }
+    // The text did not fit: the rest is dropped, the lines stay as cut.
+    return lines;
+}
+
+} // namespace glosbo::core

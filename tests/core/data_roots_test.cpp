@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/data_fs.h"
+#include "core/data_roots.h"
+#include "test_support.h"
+
+using namespace glosbo::core;
+
+namespace {
+EnvLookup fakeEnv(std::map<std::string, std::string> vars) {
+    return [vars](const std::string& n) -> std::optional<std::string> {
+        auto it = vars.find(n);
+        if (it == vars.end()) return std::nullopt;
+        return it->second;
+    };
+}
+} // namespace
+
+TEST(Ini, ReadsLikeTheProfileFunctions) {
+    const auto ini = IniFile::parse("; comment\r\n[path]\r\n Glos97PCPath = /data/pc \r\n"
+                                    "GLOS97PCPATH=/second\r\nquoted=\"a b\"\r\nnonsense\r\n");
+    EXPECT_EQ(ini.value("Path", "glos97pcpath"), "/data/pc");
+    EXPECT_EQ(ini.value("PATH", "Quoted"), "a b");
+    EXPECT_EQ(ini.value("Path", "missing"), "");
+    EXPECT_EQ(IniFile::load("/nonexistent/Glos97.Ini").value("Path", "Glos97PCPath"), "");
+}
+
+TEST(DataRoots, KeysCutsAndDirectoryRules) {
+    const std::string longPath = "/" + std::string(100, 'p');
+    const auto ini =
+        IniFile::parse("[Path]\nGlos97PCPath=" + longPath +
+                       "\nGlos97CDPath=/cd\nGLOS97ScoreDirectory=/res\n"
+                       "GLOS97DiagnosPath=/diag//\n[Upgraded]\nUppgraderad=Version 2\n");
+    const auto r = dataRootsFromIni(ini, "/etc", fakeEnv({}));
+    EXPECT_EQ(r.pcPath.size(), 80u);
+    EXPECT_EQ(r.cdPath, "/cd");
+    EXPECT_EQ(r.resultsDir, "/res/");
+    EXPECT_EQ(r.diagnosisDir, "/diag/"); // only one trailing separator goes
+    EXPECT_EQ(r.upgradeNote, "Version 2");
+}
+
+TEST(DataRoots, EmptyValues) {
+    const auto r = dataRootsFromIni(IniFile::parse("[Path]\nGlos97PCPath=/pc\n"), "", fakeEnv({}));
+    EXPECT_EQ(r.resultsDir, "");
+    EXPECT_EQ(r.diagnosisDir, "/pc/RESULTAT");
+    EXPECT_EQ(r.cdPath, "");
+}
+
+TEST(DataRoots, ExpandsEnvironmentAndRelativePaths) {
+    const auto env = fakeEnv({{"HOME", "/home/elev"}});
+    const auto ini = IniFile::parse("[Path]\nGlos97PCPath=.\nGlos97CDPath=extra\\data\n"
+                                    "GLOS97ScoreDirectory=${XDG_DATA_HOME}/glosbo/RESULTAT\n"
+                                    "GLOS97DiagnosPath=~/diag\n");
+    const auto r = dataRootsFromIni(ini, "/usr/share/glosbo", env);
+    EXPECT_EQ(r.pcPath, "/usr/share/glosbo");
+    EXPECT_EQ(r.cdPath, "/usr/share/glosbo/extra/data");
+    EXPECT_EQ(r.resultsDir, "/home/elev/.local/share/glosbo/RESULTAT/");
+    EXPECT_EQ(r.diagnosisDir, "/home/elev/diag");
+    // Upgrade notes in Windows-1252 are read too.
+    EXPECT_EQ(
+        dataRootsFromIni(IniFile::parse("[Upgraded]\nUppgraderad=L\xE4s\n"), "", env).upgradeNote,
+        "Läs");
+}
+
+TEST(DataRoots, IniSearchOrder) {
+    glosbo::test::TempRoot home;
+    const std::string bundled = "/usr/share/glosbo/Glos97.Ini";
+    auto env = fakeEnv({{"HOME", home.path()}});
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), bundled);
+    home.write(".config/glosbo/Glos97.Ini", "[Path]\n");
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), home.path() + "/.config/glosbo/Glos97.Ini");
+    env = fakeEnv({{"HOME", home.path()}, {"GLOSBO_INI", "/school.ini"}});
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), "/school.ini");
+    EXPECT_EQ(findIniFile(std::string("/mine.ini"), env, bundled), "/mine.ini");
+}
+
+TEST(DataFs, FindsNamesWithoutRegardToCase) {
+    glosbo::test::TempRoot root;
+    root.write("data/dat/sve23100.dat", "x");
+    const auto found = findInRoot(root.path(), "/DATA/DAT/SVE23100.DAT");
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(*found, root.path() + "/data/dat/sve23100.dat");
+    EXPECT_FALSE(findInRoot(root.path(), "DATA\\DAT\\SVE99999.DAT").has_value());
+    EXPECT_FALSE(findInRoot("", "DATA").has_value());
+
+    glosbo::test::TempRoot cd;
+    cd.write("DATA/DAT/SVE23100.DAT", "cd");
+    cd.write("DATA/DAT/ONLYCD.DAT", "cd");
+    DataRoots roots{root.path(), cd.path(), "", "", ""};
+    EXPECT_EQ(*findDataFile(roots, "DATA/DAT/SVE23100.DAT"),
+              root.path() + "/data/dat/sve23100.dat");
+    EXPECT_EQ(*findDataFile(roots, "DATA/DAT/ONLYCD.DAT"), cd.path() + "/DATA/DAT/ONLYCD.DAT");
+    EXPECT_EQ(*findDataFileCdFirst(roots, "DATA/DAT/SVE23100.DAT"),
+              cd.path() + "/DATA/DAT/SVE23100.DAT");
+}

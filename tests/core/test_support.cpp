@@ -1,0 +1,32 @@
+#include "test_support.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace glosbo::test {
+
+TempRoot::TempRoot() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "glosbo-test-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) std::abort();
+    m_path = tmpl;
+}
+
+TempRoot::~TempRoot() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+void TempRoot::write(const std::string& relative, const std::string& bytes) const {
+    const auto full = std::filesystem::path(m_path) / relative;
+    std::filesystem::create_directories(full.parent_path());
+    std::ofstream(full, std::ios::binary) << bytes;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+} // namespace glosbo::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+
+namespace glosbo::test {
+
+// Records the messages the core shows, in order.
+class RecordingMessages final : public core::MessageSink {
+public:
+    void information(const std::string& t) override { all.push_back(t); }
+    void warning(const std::string& t) override { all.push_back(t); }
+    void error(const std::string& t) override { all.push_back(t); }
+    std::vector<std::string> all;
+};
+
+// A data root in a fresh temporary directory, removed at the end.
+class TempRoot {
+public:
+    TempRoot();
+    ~TempRoot();
+    TempRoot(const TempRoot&) = delete;
+    TempRoot& operator=(const TempRoot&) = delete;
+
+    const std::string& path() const { return m_path; }
+    // Writes bytes to root/relative, creating directories.
+    void write(const std::string& relative, const std::string& bytes) const;
+
+private:
+    std::string m_path;
+};
+
+// Lines joined with CR LF, as the data files are written.
+std::string crlf(const std::vector<std::string>& lines);
+
+} // namespace glosbo::test
