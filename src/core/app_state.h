@@ -7,9 +7,12 @@
 
 #include "core/data_files.h"
 #include "core/data_roots.h"
+#include "core/diagnosis_record.h"
 #include "core/draw.h"
 #include "core/messages.h"
+#include "core/pictures.h"
 #include "core/record_fields.h"
+#include "core/sounds.h"
 #include "core/sources.h"
 #include "core/wrap.h"
 
@@ -78,6 +81,21 @@ public:
     // Makes the program number current from the current exercise file.
     void updateProgramNumber();
 
+    // True when the praise file is known and has praise lines; counts it
+    // once until the next draw reset and makes its slot current.
+    bool KollaLovOrd(const std::string& praiseFile);
+    // The praise due after a series (text with placeholders filled in, and
+    // its second and third line); nothing when no praise is due.
+    std::optional<std::array<std::string, 3>> praiseForSeries();
+    // The next picture of Sweden; sets the picture caption.
+    int haemta_Bildslumptal() { return pictures.haemta_Bildslumptal(draw, picturePosition); }
+    // Finds the file of a sound and clears the root-sound flag.
+    SoundRequest soundRequest(const std::string& fileName);
+    // Reloads the translation lists for the current setting.
+    void FyllEngListan() { core::FyllEngListan(m_roots, settings.soundTranslation, translations); }
+
+    const std::string& diagnosisUserName() const { return diagnosis.name; }
+
     const DataRoots& roots() const { return m_roots; }
     MessageSink& messages() { return m_messages; }
     RandomSource& random() { return *m_random; }
@@ -94,8 +112,22 @@ public:
     RecordFields fields;
     SeriesCounters series;
     int picturePosition = 1;
-    std::string diagnosisUserName;
-    std::array<int, 21> diagnosisResults{}; // tests 1..17 (20 is the full score)
+
+    // Praise, pictures and sounds.
+    std::string currentPraiseFile;
+    int currentPraiseSlot = 0;
+    Pictures pictures;
+    std::string pictureFileName; // the picture of a picture-question exercise
+    std::string soundDirectory;
+    bool rootSound = false;
+    TranslationLists translations;
+    bool translationReload = true; // the lists must be loaded again before use
+
+    // Diagnosis: the pupil logged in (name empty until a login) and the test at hand.
+    DiagnosisRecord diagnosis;
+    int currentTestNumber = 1;
+    bool savePending = false;
+    int practiceCounter = 0;
 
 private:
     DataRoots m_roots;
