@@ -1,6 +1,8 @@
 #include "core/wrap.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace glosbo::core {
 namespace {
@@ -13,9 +15,11 @@ bool inRange(int n, int lo, int hi) {
     return n >= lo && n <= hi;
 }
 
-// Rounds half to the even neighbour, as the scaled widths always have.
+// Rounds half to the even neighbour, as the scaled widths always have, and
+// keeps absurd widths within the int range.
 int roundHalfEven(double x) {
-    return static_cast<int>(std::nearbyint(x));
+    return static_cast<int>(std::clamp(std::nearbyint(x), double(std::numeric_limits<int>::min()),
+                                       double(std::numeric_limits<int>::max())));
 }
 
 } // namespace
@@ -37,9 +41,11 @@ std::array<std::string, 4> dela_mening(int left, int right, int maxLines, std::s
     const bool caption = context.captionStyle;
     context.captionStyle = false;
     const std::uint16_t p = context.programNumber;
-    int width = right - left;
+    // Computed in double so that no pair of bounds can overflow.
+    double span = double(right) - double(left);
     if (!caption && p != 38100 && p != 38200 && p != 51000)
-        width = roundHalfEven(double(width) * context.screenWidth / 640.0);
+        span = span * context.screenWidth / 640.0;
+    const int width = roundHalfEven(span);
     if (maxLines > 3) maxLines = 3;
     if (text.empty() || maxLines < 1) return lines;
     const int points = wrapPointSize(p, caption);

@@ -1,0 +1,79 @@
+// The program: finds its data, starts the core and runs the main window.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <iostream>
+
+#include "app/message_boxes.h"
+#include "app/modal_windows.h"
+#include "app/program_options.h"
+#include "app/services.h"
+#include "app/start_probe.h"
+#include "app/text_measure.h"
+#include "app/tform1.h"
+#include "app/window_catalogue.h"
+#include "app/window_registry.h"
+#include "core/app_state.h"
+#include "core/data_roots.h"
+#include "core/ini_file.h"
+
+namespace {
+
+// The INI that comes with the program: beside the data root in the build
+// tree, or in the installed share directory.
+std::string bundledIni() {
+    const QDir exeDir(QCoreApplication::applicationDirPath());
+    const QString inBuildTree = exeDir.filePath(QStringLiteral("data/Glos97.Ini"));
+    if (QFileInfo::exists(inBuildTree)) return inBuildTree.toStdString();
+    return QDir::cleanPath(exeDir.filePath(QStringLiteral("../share/glosbo/Glos97.Ini")))
+        .toStdString();
+}
+
+std::string directoryOf(const std::string& file) {
+    return QFileInfo(QString::fromStdString(file)).absolutePath().toStdString();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace glosbo;
+
+    const app::ProgramOptions options =
+        app::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty()) {
+        std::cerr << "glosbo: " << options.error << "\n\n" << app::usageText();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << app::usageText();
+        return 0;
+    }
+
+    // The application comes first because a start-up warning is a message box.
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glosbo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Glosbo"));
+    app::StartProbe probe(QString::fromStdString(options.screenshotFile.value_or("")),
+                          options.quitAfterPaint);
+
+    app::QtMessageBoxes messages;
+    const std::string iniFile =
+        core::findIniFile(options.iniFile, core::processEnvironment(), bundledIni());
+    core::AppState state(core::dataRootsFromIni(core::IniFile::load(iniFile), directoryOf(iniFile),
+                                                core::processEnvironment()),
+                         messages, nullptr, nullptr);
+    if (!state.startUp()) return 1;
+    if (probe.finished()) return probe.exitCode();
+
+    app::QtModalWindows modal;
+    app::FontTextMeasure measure;
+    app::WindowRegistry windows;
+    app::registerWindows(windows);
+    app::Services services{messages, modal, measure, windows};
+
+    app::TForm1 form(state, services);
+    if (probe.finished()) return probe.exitCode();
+    probe.setMainWindow(&form);
+    form.showOnScreen();
+    return QApplication::exec();
+}

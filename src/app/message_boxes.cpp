@@ -1,0 +1,49 @@
+#include "app/message_boxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace glosbo::app {
+namespace {
+
+QWidget* frontWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+// Qt's own button texts would be English without a translator.
+void okBox(QMessageBox::Icon icon, const std::string& text) {
+    QMessageBox box(icon, QStringLiteral("Glosbo"), QString::fromStdString(text),
+                    QMessageBox::NoButton, frontWindow());
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+} // namespace
+
+void QtMessageBoxes::information(const std::string& text) {
+    okBox(QMessageBox::Information, text);
+}
+
+void QtMessageBoxes::warning(const std::string& text) {
+    okBox(QMessageBox::Warning, text);
+}
+
+void QtMessageBoxes::error(const std::string& text) {
+    okBox(QMessageBox::Critical, text);
+}
+
+bool QtMessageBoxes::confirm(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Glosbo"), QString::fromStdString(text),
+                    QMessageBox::NoButton, frontWindow());
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nej"), QMessageBox::NoRole);
+    // The question always precedes a removal, so Enter must not remove.
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+} // namespace glosbo::app

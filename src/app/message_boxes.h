@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "core/messages.h"
+
+namespace glosbo::app {
+
+// Message boxes with an OK button, and the yes/no question before a removal.
+// Texts are UTF-8. The core reports through the MessageSink side; tests
+// replace the whole service and record the texts.
+class MessageBoxes : public core::MessageSink {
+public:
+    // True when the user answers yes.
+    virtual bool confirm(const std::string& text) = 0;
+};
+
+// The boxes the user sees, over the window in front.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void information(const std::string& text) override;
+    void warning(const std::string& text) override;
+    void error(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+};
+
+} // namespace glosbo::app

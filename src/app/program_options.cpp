@@ -1,0 +1,71 @@
+#include "app/program_options.h"
+
+#include <array>
+#include <string_view>
+
+namespace glosbo::app {
+namespace {
+
+// Qt accepts its options with one or two dashes.
+bool isQtOption(std::string_view name) {
+    static constexpr std::array<std::string_view, 14> kQt = {
+        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+        "qwindowicon", "qwindowtitle",       "reverse",       "session", "style",
+        "stylesheet",  "widgetcount",        "display",       "name"};
+    for (auto q : kQt)
+        if (name == q) return true;
+    return false;
+}
+
+} // namespace
+
+ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
+    ProgramOptions o;
+    for (std::size_t i = 0; i < arguments.size() && o.error.empty(); ++i) {
+        const std::string& arg = arguments[i];
+        std::string name = arg;
+        std::optional<std::string> value;
+        if (arg.rfind("--", 0) == 0) {
+            if (const auto eq = arg.find('='); eq != std::string::npos) {
+                name = arg.substr(0, eq);
+                value = arg.substr(eq + 1);
+            }
+        }
+        const auto takeValue = [&]() -> std::optional<std::string> {
+            if (value) return value;
+            if (i + 1 < arguments.size()) return arguments[++i];
+            o.error = name + " needs a file name";
+            return std::nullopt;
+        };
+        if (name == "--help" || name == "-h") {
+            o.help = true;
+        } else if (name == "--ini") {
+            o.iniFile = takeValue();
+        } else if (name == "--screenshot") {
+            o.screenshotFile = takeValue();
+        } else if (name == "--quit-after-paint") {
+            o.quitAfterPaint = true;
+        } else if (name.rfind("--", 0) == 0 && !isQtOption(std::string_view(name).substr(2))) {
+            o.error = "unknown option " + name;
+        }
+        if ((o.iniFile && o.iniFile->empty()) || (o.screenshotFile && o.screenshotFile->empty()))
+            o.error = name + " needs a file name";
+    }
+    return o;
+}
+
+std::string usageText() {
+    return "Usage: glosbo [options]\n"
+           "Swedish-language training for pupils.\n"
+           "\n"
+           "  --ini FILE             read the data roots from FILE instead of the usual INI\n"
+           "  --screenshot FILE.png  save the screen as the pupil first sees it, then quit\n"
+           "  --quit-after-paint     quit once the main window has painted and print the\n"
+           "                         milliseconds since the program started\n"
+           "  -h, --help             show this text\n"
+           "\n"
+           "The INI file is looked for in this order: --ini, $GLOSBO_INI,\n"
+           "$XDG_CONFIG_HOME/glosbo/Glos97.Ini, then the one installed with the program.\n";
+}
+
+} // namespace glosbo::app

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace glosbo::app {
+
+// Milliseconds since the process started (loading the libraries included).
+qint64 millisecondsSinceProcessStart();
+
+// Watches the start of the program for the options that end it early: once
+// the first window has painted it either saves what the screen shows
+// (--screenshot) or prints the start-up time (--quit-after-paint), then asks
+// the application to exit.
+class StartProbe : public QObject {
+    Q_OBJECT
+public:
+    StartProbe(QString screenshotFile, bool quitAfterPaint, QObject* parent = nullptr);
+
+    bool active() const { return !m_screenshotFile.isEmpty() || m_quitAfterPaint; }
+    // The window whose screen area the screenshot covers.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+    // True once the probe has asked the application to exit.
+    bool finished() const { return m_finished; }
+    int exitCode() const { return m_exitCode; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void takeScreenshot();
+    void finish(int code);
+
+    QString m_screenshotFile;
+    bool m_quitAfterPaint;
+    bool m_triggered = false;
+    bool m_finished = false;
+    int m_exitCode = 0;
+    QPointer<QWidget> m_mainWindow;
+    QPointer<QWidget> m_firstPainted;
+};
+
+} // namespace glosbo::app

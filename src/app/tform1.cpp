@@ -1,0 +1,306 @@
+#include "app/tform1.h"
+
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QShowEvent>
+
+#include "app/scaling.h"
+#include "core/data_fs.h"
+
+namespace glosbo::app {
+namespace {
+
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kMaroon(0x80, 0x00, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kPurple(0x80, 0x00, 0x80);
+
+// Design of the window, for a 640 x 480 screen.
+constexpr int kButtonWidth = 257;
+constexpr int kButtonHeight = 32;
+constexpr int kFirstButtonTop = 60;
+constexpr int kButtonLeft = 8;
+constexpr int kPanelWidth = kButtonLeft + kButtonWidth + kButtonLeft;
+constexpr int kPanelHeight = kFirstButtonTop + 10 * kButtonHeight + 8;
+// The worksheet indicator is placed from the panel's position before the
+// panel is centred; from this top it lands below the centred panel with
+// about as much room above it as below.
+constexpr int kPanelDesignTop = 66;
+constexpr int kBannerHeight = 20;
+
+QFont arial(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColors(QWidget* widget, const QColor& text, const QColor* background = nullptr) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, text);
+    if (background) {
+        pal.setColor(QPalette::Window, *background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(pal);
+}
+
+std::string withoutLastCharacter(const std::string& s) {
+    return s.empty() ? s : s.substr(0, s.size() - 1);
+}
+
+} // namespace
+
+TForm1::TForm1(core::AppState& state, Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state), m_services(services),
+      m_screen(screenArea().size()) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Glosbo"));
+    buildComponents();
+    FormCreate();
+}
+
+void TForm1::buildComponents() {
+    resize(640, 480);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBlue);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Shape1 = new Shape(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setBrushColor(kYellow);
+    Shape1->setGeometry(0, 0, 161, 33);
+    Shape1->hide();
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(arial(13, true));
+    setTextColors(Label2, kMaroon);
+    Label2->hide();
+
+    Testlabel = new QLabel(this);
+    Testlabel->setObjectName(QStringLiteral("Testlabel"));
+    Testlabel->setFont(arial(19, true));
+    const QColor white(Qt::white);
+    setTextColors(Testlabel, kPurple, &white);
+    Testlabel->hide();
+
+    Panel1 = new Panel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setColor(kNavy);
+    Panel1->setBevelWidth(3);
+    Panel1->setSingleBorder(true);
+    Panel1->setGeometry(0, kPanelDesignTop, kPanelWidth, kPanelHeight);
+
+    Label1 = new QLabel(QStringLiteral("GLOSBO"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(arial(28, true));
+    setTextColors(Label1, kYellow);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(5, 16, kPanelWidth - 15, QFontMetrics(Label1->font()).height());
+
+    const char* captions[] = {"Sverige", "Stavning",        "Dina ord", "Grammatik", "Diverse",
+                              "Diagnos", "Göra arbetsblad", "Manual",   "Om Glosbo", "Avsluta"};
+    QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4, &Button5,
+                               &Button6, &Button7, &Button8, &Button9, &Button10};
+    void (TForm1::*clicks[])() = {
+        &TForm1::Button1Click, &TForm1::Button2Click, &TForm1::Button3Click, &TForm1::Button4Click,
+        &TForm1::Button5Click, &TForm1::Button6Click, &TForm1::Button7Click, &TForm1::Button8Click,
+        &TForm1::Button9Click, &TForm1::Button10Click};
+    for (int i = 0; i < 10; ++i) {
+        auto* button = new QPushButton(QString::fromUtf8(captions[i]), Panel1);
+        button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        button->setFont(arial(19, true));
+        button->setGeometry(kButtonLeft, kFirstButtonTop + i * kButtonHeight, kButtonWidth,
+                            kButtonHeight);
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, clicks[i]);
+        *buttons[i] = button;
+    }
+
+    Panel9 = new Panel(this);
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+    Panel9->setColor(kNavy);
+    Panel9->setFont(arial(13, true));
+    Panel9->setCaptionColor(Qt::white);
+    Panel9->setCaption(QStringLiteral("Glosbo – svenska för skolan"));
+    Panel9->setGeometry(0, 0, width(), kBannerHeight);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(0);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    Timer2->start();
+
+    // Esc presses "Avsluta" wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, Button10, &QPushButton::click);
+}
+
+void TForm1::FormCreate() {
+    checkDirectories();
+    Skaltest();
+    m_state.settings.answerDisplaySeconds = 3;
+    m_state.settings.soundMode = 1;
+    m_state.settings.swedenPicturesMode = 1;
+    m_state.settings.soundTranslation = 0;
+    layOut();
+}
+
+void TForm1::checkDirectories() {
+    const core::DataRoots& roots = m_state.roots();
+    // The results directory keeps its closing '/'; the message shows it without.
+    if (!core::directoryExists(roots.resultsDir))
+        m_services.messages.information("Katalogen " + withoutLastCharacter(roots.resultsDir) +
+                                        " finns inte.");
+    if (!core::directoryExists(roots.diagnosisDir))
+        m_services.messages.information("Katalogen " + roots.diagnosisDir + " finns inte.");
+}
+
+void TForm1::Skaltest() {
+    Testlabel->move(Testlabel->x(), 440);
+    Testlabel->clear();
+    const TextMeasure& measure = m_services.measure;
+    const int pixelSize = Testlabel->font().pixelSize();
+    const int letters = lettersToFill(
+        [&](const std::string& caption) { return measure.widthPx(caption, pixelSize); },
+        m_screen.width());
+    m_state.scalePercent = static_cast<std::uint16_t>(scalePercentFor(letters, m_screen.height()));
+    if (m_state.scalePercent != 100) scaleWidgets(*this, m_state.scalePercent);
+
+    QFont font = Testlabel->font();
+    font.setPixelSize(TextMeasure::pixelsForPoints(12));
+    Testlabel->setFont(font);
+    Testlabel->setText(QStringLiteral("L"));
+    m_state.letterUnit = static_cast<std::uint16_t>(measure.width("L", 12));
+}
+
+void TForm1::layOut() {
+    const int screenWidth = m_screen.width();
+    const int screenHeight = m_screen.height();
+    Panel1->move((screenWidth - Panel1->width()) / 2, Panel1->y());
+    Label1->setGeometry(5, Label1->y(), Panel1->width() - 15, Label1->height());
+    Shape1->move((screenWidth - Shape1->width()) / 2, Shape1->y());
+    const int panelBottom = Panel1->y() + Panel1->height();
+    Shape1->move(Shape1->x(), panelBottom + (screenHeight - panelBottom - Shape1->height()) / 2);
+    Panel1->move(Panel1->x(),
+                 Panel9->height() + (screenHeight - Panel9->height() - Panel1->height()) / 2);
+    Label1->move(Label1->x(), (Button1->y() - Label1->height()) * 6 / 10);
+}
+
+void TForm1::showOnScreen() {
+    // Without a window manager nobody maximises the window, so it is given
+    // the screen's area as well.
+    setGeometry(screenArea());
+    showMaximized();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Button1->setFocus();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Panel9->setGeometry(0, 0, width(), Panel9->height());
+}
+
+void TForm1::leaveSpecialMode() {
+    if (m_state.runMode != core::kRunWorksheet) m_state.runMode = core::kRunPractice;
+}
+
+void TForm1::openWindow(const char* name) {
+    m_services.windows.open(name, WindowContext{m_state, m_services, this});
+}
+
+void TForm1::Button1Click() {
+    leaveSpecialMode();
+    openWindow("TF1");
+}
+
+void TForm1::Button2Click() {
+    openWindow("TF2");
+}
+
+void TForm1::Button3Click() {
+    leaveSpecialMode();
+    openWindow("TF3");
+}
+
+void TForm1::Button4Click() {
+    leaveSpecialMode();
+    openWindow("TF4");
+}
+
+void TForm1::Button5Click() {
+    openWindow("TF5");
+}
+
+void TForm1::Button6Click() {
+    m_state.runMode = core::kRunDiagnosisTest;
+    openWindow("TDiag");
+    // Back here no diagnosis is open any more, however the diagnosis window
+    // ended; otherwise the other menus would run their exercises as tests.
+    if (m_state.runMode >= core::kRunDiagnosisTest) m_state.runMode = core::kRunPractice;
+}
+
+void TForm1::Button7Click() {
+    m_state.runMode =
+        m_state.runMode == core::kRunWorksheet ? core::kRunPractice : core::kRunWorksheet;
+    const bool on = m_state.runMode == core::kRunWorksheet;
+    if (on) {
+        Button7->setText(QStringLiteral("Avaktivera arbetsblad"));
+        Button1->setEnabled(false);
+        Button6->setEnabled(false);
+        Button5->setEnabled(false);
+        Label2->setText(QStringLiteral("Arbetsblad aktiverat"));
+        Label2->adjustSize();
+        Label2->move(Shape1->x() + (Shape1->width() - Label2->width()) / 2,
+                     Shape1->y() + (Shape1->height() - Label2->height()) / 2);
+        Label2->show();
+        Shape1->show();
+        Panel1->setColor(kMaroon);
+    } else {
+        Button7->setText(QString::fromUtf8("Göra arbetsblad"));
+        Button2->setEnabled(true);
+        Button3->setEnabled(true);
+        Button5->setEnabled(true);
+        Button6->setEnabled(true);
+        Button1->setEnabled(true);
+        Shape1->hide();
+        Label2->hide();
+        Panel1->setColor(kNavy);
+    }
+    emit worksheetModeToggled(on);
+}
+
+void TForm1::Button8Click() {
+    openWindow("TManual");
+}
+
+void TForm1::Button9Click() {
+    openWindow("TOmTolm");
+}
+
+void TForm1::Button10Click() {
+    close();
+}
+
+void TForm1::Timer1Timer() {
+    Timer1->setInterval(0);
+}
+
+void TForm1::Timer2Timer() {
+    ++m_state.tickCounter;
+    Timer2->stop();
+}
+
+} // namespace glosbo::app

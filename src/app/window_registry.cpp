@@ -1,0 +1,25 @@
+#include "app/window_registry.h"
+
+#include "app/services.h"
+
+namespace glosbo::app {
+
+void WindowRegistry::add(const std::string& name, Factory factory,
+                         ModalWindows::Placement placement) {
+    m_entries[name] = Entry{std::move(factory), placement};
+}
+
+bool WindowRegistry::has(const std::string& name) const {
+    return m_entries.count(name) != 0;
+}
+
+bool WindowRegistry::open(const std::string& name, const WindowContext& context) const {
+    const auto it = m_entries.find(name);
+    if (it == m_entries.end()) return false;
+    std::unique_ptr<QDialog> window = it->second.factory(context);
+    if (!window) return false;
+    context.services.modal.exec(*window, it->second.placement);
+    return true;
+}
+
+} // namespace glosbo::app

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/modal_windows.h"
+
+namespace glosbo::core {
+class AppState;
+}
+
+namespace glosbo::app {
+
+struct Services;
+
+// What a window needs when it is made: the shared state, the services and
+// the window that opens it.
+struct WindowContext {
+    core::AppState& state;
+    Services& services;
+    QWidget* parent = nullptr;
+};
+
+// The windows that can be opened, by class name ("TF1", "TDiag", ...).
+// Each unit that builds a window adds its factory; until then opening that
+// name does nothing.
+class WindowRegistry {
+public:
+    using Factory = std::function<std::unique_ptr<QDialog>(const WindowContext&)>;
+
+    void add(const std::string& name, Factory factory,
+             ModalWindows::Placement placement = ModalWindows::Placement::Maximised);
+    bool has(const std::string& name) const;
+
+    // Creates the window, runs it modally through the modal-window service
+    // and frees it when it closes. False when no such window exists yet.
+    bool open(const std::string& name, const WindowContext& context) const;
+
+private:
+    struct Entry {
+        Factory factory;
+        ModalWindows::Placement placement;
+    };
+    std::map<std::string, Entry> m_entries;
+};
+
+} // namespace glosbo::app

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/scramble.h"
+#include "core/test_support.h"
+#include "tools/tool_runner.h"
+
+using glosbo::core::kryptrad;
+using glosbo::test::crlf;
+using glosbo::test::runTool;
+using glosbo::test::TempRoot;
+
+namespace {
+
+std::vector<std::string> outputLines(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(CheckCommand, PassesACleanRoot) {
+    TempRoot root;
+    // Scrambling a long line produces bytes that are undefined in
+    // Windows-1252; only the unscrambled text has to be clean.
+    const std::string longRecord = std::string(500, 'a') + " # svar";
+    ASSERT_NE(kryptrad(longRecord).find('\x81'), std::string::npos);
+    root.write("DATA/datfiler.sve", crlf({"SVE10100.DAT", "readme.txt", "SVOM9001.LOV"}));
+    // Names on disk in lower case: the look-up ignores case.
+    root.write("DATA/dat/sve10100.dat",
+               crlf({"; kommentar", "$" + std::string(80, 'R'), "$\xA7Skriv\tsvaret.", "",
+                     kryptrad("g\xE5 <till> skolan # till"), kryptrad(longRecord),
+                     "plain\twith tab # svar"}));
+    root.write("DATA/LOV/SVOM9001.LOV", crlf({"Bra!", "Snyggt!"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(CheckCommand, ReportsEachKindOfProblem) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve",
+               crlf({"SVE20100.DAT", "SVE20200.DAT", "SVE20300.DAT", "SVE20400.DAT", "SVE20500.DAT",
+                     "SVE20600.DAT", "SVE20700.DAT", "SVE20800.DAT", "SVE2080000.DAT"}));
+    const auto dat = [&](const std::string& name, const std::vector<std::string>& lines) {
+        root.write("DATA/DAT/" + name, crlf(lines));
+    };
+    dat("SVE20100.DAT", {"ok # x", "bad\x81"
+                                   "byte # x"});
+    dat("SVE20200.DAT", {"ok # x", "form\x0C"
+                                   "feed # x"});
+    // ")v" unscrambles to DEL, ")\x88" to the undefined byte 0x81.
+    dat("SVE20300.DAT", {")v", ")\x88"});
+    std::vector<std::string> many(901, "fr\xE5ga # svar");
+    dat("SVE20400.DAT", many);
+    dat("SVE20500.DAT", {"; bara kommentarer", "$Rubrik"});
+    dat("SVE20600.DAT", {"$Rubrik", kryptrad("g\xE5 <till skolan"), "a > b", "<a> <b <c>"});
+    dat("SVE20700.DAT", {"$" + std::string(81, 'x'), "$\xA7" + std::string(80, 'y'), "post # svar",
+                         "", "", "", "", "$sen rubrik"});
+    dat("SVE2080000.DAT", {"post # svar"});
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "");
+    const std::string dir = root.path() + "/DATA/DAT/";
+    const std::string list = root.path() + "/DATA/datfiler.sve";
+    const std::vector<std::string> expected = {
+        dir + "SVE20100.DAT:2: byte 0x81 at column 4 is undefined in Windows-1252",
+        dir + "SVE20200.DAT:2: control character 0x0C at column 5",
+        dir + "SVE20300.DAT:1: unscrambles to control character 0x7F at column 1",
+        dir + "SVE20300.DAT:2: unscrambles to byte 0x81 at column 1 is undefined in Windows-1252",
+        dir + "SVE20400.DAT:901: record 901: only the first 900 records can be drawn",
+        dir + "SVE20500.DAT: no records",
+        dir + "SVE20600.DAT:2: unclosed '<' at column 4",
+        dir + "SVE20600.DAT:3: unbalanced '>' at column 3",
+        dir + "SVE20600.DAT:4: unbalanced '<' at column 8",
+        dir + "SVE20700.DAT:1: '$' text of 81 characters; only the first 80 are used",
+        dir + "SVE20700.DAT:8: '$' line after line 6: it is read only the first time the file is "
+              "opened",
+        list + ":8: SVE20800.DAT: listed file not found (looked for DATA/DAT/SVE20800.DAT)",
+        list + ":9: SVE2080000.DAT: file name longer than 12 characters",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}
+
+TEST(CheckCommand, ReportsAMissingFileListAndTooManyFiles) {
+    TempRoot root;
+    root.write("DATA/LOV/SVOM9001.LOV", "Bra!\r\n");
+    auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, root.path() + "/DATA/datfiler.sve: file list not found\n");
+
+    std::vector<std::string> names(21, "SVOM9001.LOV");
+    root.write("DATA/datfiler.sve", crlf(names));
+    r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, root.path() + "/DATA/datfiler.sve:21: SVOM9001.LOV: the program takes only 20 "
+                                   "praise files; this one is ignored\n");
+}

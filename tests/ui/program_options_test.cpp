@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "app/program_options.h"
+
+using glosbo::app::parseProgramOptions;
+
+TEST(ProgramOptions, ReadsItsOwnAndLeavesQtsAlone) {
+    auto o = parseProgramOptions({"--ini", "a.ini", "-platform", "offscreen",
+                                  "--screenshot=/tmp/s.png", "--quit-after-paint"});
+    EXPECT_TRUE(o.error.empty()) << o.error;
+    EXPECT_EQ(o.iniFile, "a.ini");
+    EXPECT_EQ(o.screenshotFile, "/tmp/s.png");
+    EXPECT_TRUE(o.quitAfterPaint);
+    EXPECT_FALSE(o.help);
+
+    EXPECT_TRUE(parseProgramOptions({"-h"}).help);
+    EXPECT_TRUE(parseProgramOptions({"--platform", "xcb"}).error.empty());
+}
+
+TEST(ProgramOptions, RejectsMissingValuesAndUnknownOptions) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--ini"}, {"--screenshot"}, {"--ini="}, {"--screnshot", "x.png"}})
+        EXPECT_FALSE(parseProgramOptions(args).error.empty()) << args[0];
+}

@@ -1,0 +1,35 @@
+#include "ui_support.h"
+
+#include <QDialog>
+#include <QDir>
+#include <fstream>
+
+namespace glosbo::test {
+
+int RecordingModalWindows::exec(QDialog& dialog, Placement) {
+    opened.push_back(dialog.objectName().toStdString());
+    return QDialog::Accepted;
+}
+
+Harness::Harness(const Setup& setup) : measure(setup.letterWidth) {
+    QDir root(dir.path());
+    root.mkpath(QStringLiteral("DATA/DAT"));
+    std::ofstream(path("DATA/datfiler.sve"), std::ios::binary) << "SVE11111.DAT\r\n";
+    std::ofstream(path("DATA/DAT/SVE11111.DAT"), std::ios::binary) << "$Rubrik\r\nhund#dog\r\n";
+    if (setup.resultsDirExists) root.mkpath(QStringLiteral("RESULTAT"));
+    if (setup.diagnosisDirExists) root.mkpath(QStringLiteral("DIAGNOS"));
+
+    core::DataRoots roots;
+    roots.pcPath = dir.path().toStdString();
+    roots.resultsDir = setup.emptyResultsDir ? "" : path("RESULTAT/");
+    roots.diagnosisDir = path("DIAGNOS");
+    state = std::make_unique<core::AppState>(roots, messages,
+                                             std::make_unique<core::SeededRandom>(7), nullptr);
+    state->startUp();
+}
+
+std::string Harness::path(const std::string& relative) const {
+    return (dir.path() + "/" + QString::fromStdString(relative)).toStdString();
+}
+
+} // namespace glosbo::test

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/message_boxes.h"
+#include "app/modal_windows.h"
+#include "app/services.h"
+#include "app/text_measure.h"
+#include "app/window_registry.h"
+#include "core/app_state.h"
+
+namespace glosbo::test {
+
+// Records every box instead of showing it.
+class RecordingMessageBoxes final : public app::MessageBoxes {
+public:
+    void information(const std::string& t) override { texts.push_back(t); }
+    void warning(const std::string& t) override { texts.push_back(t); }
+    void error(const std::string& t) override { texts.push_back(t); }
+    bool confirm(const std::string& t) override {
+        texts.push_back(t);
+        return confirmAnswer;
+    }
+    std::vector<std::string> texts;
+    bool confirmAnswer = false;
+};
+
+// Records the windows opened instead of running them.
+class RecordingModalWindows final : public app::ModalWindows {
+public:
+    int exec(QDialog& dialog, Placement) override;
+    std::vector<std::string> opened; // object names
+};
+
+// Every letter is the same number of pixels wide, whatever the size.
+class FixedWidthMeasure final : public app::TextMeasure {
+public:
+    explicit FixedWidthMeasure(int letterWidth) : m_letterWidth(letterWidth) {}
+    int widthPx(std::string_view text, int) const override {
+        return int(text.size()) * m_letterWidth;
+    }
+
+private:
+    int m_letterWidth;
+};
+
+// A small data root in a temporary directory with fake services, ready for
+// a window to be built on it.
+struct Harness {
+    struct Setup {
+        bool resultsDirExists = true;
+        bool diagnosisDirExists = true;
+        bool emptyResultsDir = false;
+        int letterWidth = 16; // 50 letters fill 800 pixels: no scaling
+    };
+    Harness() : Harness(Setup{}) {}
+    explicit Harness(const Setup& setup);
+
+    std::string path(const std::string& relative) const;
+
+    QTemporaryDir dir;
+    RecordingMessageBoxes messages;
+    RecordingModalWindows modal;
+    FixedWidthMeasure measure;
+    app::WindowRegistry windows;
+    app::Services services{messages, modal, measure, windows};
+    std::unique_ptr<core::AppState> state;
+};
+
+} // namespace glosbo::test

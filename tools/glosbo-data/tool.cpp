@@ -1,0 +1,182 @@
+#include "tool.h"
+
+#include <exception>
+#include <ostream>
+#include <string_view>
+
+namespace glosbo::tool {
+namespace {
+
+using CommandFunction = int (*)(const Args&, std::istream&, std::ostream&, std::ostream&);
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments; // after the name, for the usage line
+    std::string_view summary;   // one line for the overview
+    std::string_view details;   // the rest of "glosbo-data help COMMAND"
+    CommandFunction function;
+};
+
+constexpr Command kCommands[] = {
+    {"scramble", "", "scramble each line of standard input",
+     "Writes each line of standard input scrambled to standard output, as the\n"
+     "program scrambles record lines. Bytes are taken as they are; each line\n"
+     "keeps its line end (LF or CR LF). Lines starting with ';', '$', '#' or ')'\n"
+     "stay as they are. A line that would not unscramble to itself (a control\n"
+     "character in it) is reported as LINE: message; nothing is written then,\n"
+     "and the exit status is 1.\n",
+     runScramble},
+    {"unscramble", "", "unscramble each line of standard input",
+     "Writes each line of standard input unscrambled to standard output. Only\n"
+     "lines starting with ')' change. Bytes are taken as they are; each line\n"
+     "keeps its line end.\n",
+     runUnscramble},
+    {"encode", "[--scramble] [IN OUT]", "UTF-8 text to a Windows-1252 data file",
+     "Converts UTF-8 lines (LF or CR LF; a leading byte-order mark is dropped)\n"
+     "to Windows-1252 with CR LF line ends. With --scramble every record line\n"
+     "(not empty, not starting with ';' or '$') is scrambled. Reads standard\n"
+     "input and writes standard output, or reads IN and replaces OUT.\n"
+     "Refused, as LINE: message (IN:LINE: message with files): invalid UTF-8,\n"
+     "a character Windows-1252 cannot hold, a control character other than tab,\n"
+     "and with --scramble a record starting with ')' (it would be read as\n"
+     "scrambled) or one that does not unscramble to itself (a tab far into the\n"
+     "line). Every such line is reported; nothing is written, the exit status\n"
+     "is 1.\n",
+     runEncode},
+    {"decode", "[IN OUT]", "a Windows-1252 data file to UTF-8 text, unscrambled",
+     "Converts Windows-1252 lines to UTF-8 with LF line ends, unscrambling\n"
+     "scrambled record lines. Reads standard input and writes standard output,\n"
+     "or reads IN and replaces OUT.\n",
+     runDecode},
+    {"info", "FILE", "record count and heading texts of a data file",
+     "Prints one tab-separated line with what the program reads when it checks\n"
+     "the file: records=N heading1=... heading2=... heading3=... instruction=...\n"
+     "worksheet=... (texts in UTF-8, cut to 80 characters as the program cuts\n"
+     "them; a tab inside a text is shown as a space).\n",
+     runInfo},
+    {"show", "FILE", "the fields of every record of a data file",
+     "Prints one tab-separated line per record: the record number, the field\n"
+     "count, the alternative count and the fields as the program splits them\n"
+     "(unscrambled, UTF-8; a tab inside a field is shown as a space).\n",
+     runShow},
+    {"judge", "--kind 1|3 LINE ANSWER", "judge an answer against a record",
+     "Splits LINE (UTF-8) as a record and compares ANSWER with its field 2 and\n"
+     "its alternatives, as an exercise does on Enter. Prints 0 (accepted),\n"
+     "60000 (wrong) or 6000 (nothing typed). Kind 1 compares exactly, kind 3\n"
+     "ignores case. Put -- before LINE when LINE or ANSWER starts with '-'.\n",
+     runJudge},
+    {"check", "ROOT", "check the data files of a data root",
+     "Checks every file named in ROOT/DATA/datfiler.sve (names are matched\n"
+     "without regard to case) and prints each problem as FILE:LINE: message\n"
+     "(FILE: message for the whole file): a listed file that is missing, more\n"
+     "files than the program takes, a name longer than 12 characters, a control\n"
+     "character or a byte Windows-1252 leaves undefined, a scrambled line that\n"
+     "unscrambles to a control character, a '$' text longer than 80 characters,\n"
+     "a '$' line after line 6, more than 900 records, no records, and unbalanced\n"
+     "'<' '>' in a record. Exit status 1 when a problem was found.\n",
+     runCheck},
+};
+
+const Command* findCommand(std::string_view name) {
+    for (const auto& c : kCommands)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+std::string usageLine(const Command& c) {
+    std::string line = "glosbo-data " + std::string(c.name);
+    if (!c.arguments.empty()) line += " " + std::string(c.arguments);
+    return line;
+}
+
+void printOverview(std::ostream& out) {
+    out << "usage: glosbo-data COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Works on Glosbo data files. Data files hold Windows-1252 text; the tool\n"
+           "reads and prints UTF-8. Messages are in English.\n"
+           "\n"
+           "Commands:\n";
+    for (const auto& c : kCommands) {
+        std::string left = "  " + std::string(c.name);
+        if (!c.arguments.empty()) left += " " + std::string(c.arguments);
+        if (left.size() < 26)
+            out << left << std::string(26 - left.size(), ' ') << c.summary << "\n";
+        else
+            out << left << "\n" << std::string(26, ' ') << c.summary << "\n";
+    }
+    out << "\n"
+           "'glosbo-data help COMMAND' or 'glosbo-data COMMAND --help' tells more.\n"
+           "Exit status: 0 done, 1 a problem in the data (reported), 2 bad arguments\n"
+           "or a file that cannot be read or written.\n";
+}
+
+void printCommandHelp(std::ostream& out, const Command& c) {
+    out << "usage: " << usageLine(c) << "\n\n" << c.details;
+}
+
+bool isHelpOption(std::string_view a) {
+    return a == "--help" || a == "-h";
+}
+
+int dispatch(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << "glosbo-data: no command given (try 'glosbo-data --help')\n";
+        return kExitUsage;
+    }
+    const std::string& name = args.front();
+    if (isHelpOption(name) || name == "help") {
+        if (name == "help" && args.size() > 1) {
+            const Command* c = findCommand(args[1]);
+            if (!c) {
+                err << "glosbo-data: unknown command '" << args[1] << "'\n";
+                return kExitUsage;
+            }
+            printCommandHelp(out, *c);
+        } else {
+            printOverview(out);
+        }
+        return kExitOk;
+    }
+    const Command* c = findCommand(name);
+    if (!c) {
+        err << "glosbo-data: unknown command '" << name << "' (try 'glosbo-data --help')\n";
+        return kExitUsage;
+    }
+    const Args rest(args.begin() + 1, args.end());
+    if (!rest.empty() && isHelpOption(rest.front())) {
+        printCommandHelp(out, *c);
+        return kExitOk;
+    }
+    return c->function(rest, in, out, err);
+}
+
+} // namespace
+
+int usageError(std::ostream& err, const std::string& command, const std::string& problem) {
+    err << "glosbo-data " << command << ": " << problem;
+    if (const Command* c = findCommand(command)) err << " (usage: " << usageLine(*c) << ")";
+    err << "\n";
+    return kExitUsage;
+}
+
+int fileError(std::ostream& err, const std::string& command, const std::string& problem) {
+    err << "glosbo-data " << command << ": " << problem << "\n";
+    return kExitUsage;
+}
+
+int run(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    int status;
+    try {
+        status = dispatch(args, in, out, err);
+    } catch (const std::exception& e) {
+        err << "glosbo-data: " << e.what() << "\n";
+        return kExitUsage;
+    }
+    if (!out.flush()) {
+        err << "glosbo-data: cannot write standard output\n";
+        return kExitUsage;
+    }
+    return status;
+}
+
+} // namespace glosbo::tool
