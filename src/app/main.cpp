@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <iostream>
 
 #include "app/message_boxes.h"
 #include "app/modal_windows.h"
 #include "app/program_options.h"
 #include "app/services.h"
+#include "app/sound_service.h"
 #include "app/start_probe.h"
 #include "app/text_measure.h"
 #include "app/tform1.h"
@@ -16,6 +18,8 @@
 #include "core/app_state.h"
 #include "core/data_roots.h"
 #include "core/ini_file.h"
+#include "menus/menu_dispatch.h"
+#include "menus/menu_table.h"
 
 namespace {
 
@@ -48,6 +52,15 @@ int main(int argc, char* argv[]) {
         std::cout << app::usageText();
         return 0;
     }
+    const menus::MenuEntry* exercise = nullptr;
+    if (options.exerciseFile) {
+        exercise = menus::findExerciseEntry(*options.exerciseFile);
+        if (!exercise) {
+            std::cerr << "glosbo: no menu entry runs the data file " << *options.exerciseFile
+                      << "\n";
+            return 2;
+        }
+    }
 
     // The application comes first because a start-up warning is a message box.
     QApplication application(argc, argv);
@@ -69,11 +82,28 @@ int main(int argc, char* argv[]) {
     app::FontTextMeasure measure;
     app::WindowRegistry windows;
     app::registerWindows(windows);
-    app::Services services{messages, modal, measure, windows};
+    if (exercise) {
+        for (const std::string& window : menus::windowsOpenedBy(*exercise)) {
+            if (!windows.has(window)) {
+                std::cerr << "glosbo: the window " << window << " that runs " << exercise->dataFile
+                          << " is not available in this version\n";
+                return 2;
+            }
+        }
+    }
+    app::QtSoundService sounds(messages);
+    app::Services services{messages, modal, measure, windows, sounds};
 
     app::TForm1 form(state, services);
     if (probe.finished()) return probe.exitCode();
     probe.setMainWindow(&form);
     form.showOnScreen();
+    if (exercise) {
+        probe.awaitWindowOverMain();
+        // Once the event loop runs, as if the pupil had pressed the entry.
+        QTimer::singleShot(0, &form, [&] {
+            menus::runEntry(*exercise, app::WindowContext{state, services, &form});
+        });
+    }
     return QApplication::exec();
 }

@@ -43,12 +43,15 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
             o.iniFile = takeValue();
         } else if (name == "--screenshot") {
             o.screenshotFile = takeValue();
+        } else if (name == "--exercise") {
+            o.exerciseFile = takeValue();
         } else if (name == "--quit-after-paint") {
             o.quitAfterPaint = true;
         } else if (name.rfind("--", 0) == 0 && !isQtOption(std::string_view(name).substr(2))) {
             o.error = "unknown option " + name;
         }
-        if ((o.iniFile && o.iniFile->empty()) || (o.screenshotFile && o.screenshotFile->empty()))
+        if ((o.iniFile && o.iniFile->empty()) || (o.screenshotFile && o.screenshotFile->empty()) ||
+            (o.exerciseFile && o.exerciseFile->empty()))
             o.error = name + " needs a file name";
     }
     return o;
@@ -60,6 +63,9 @@ std::string usageText() {
            "\n"
            "  --ini FILE             read the data roots from FILE instead of the usual INI\n"
            "  --screenshot FILE.png  save the screen as the pupil first sees it, then quit\n"
+           "  --exercise FILE        open the exercise of data file FILE (SVE23100.DAT) over\n"
+           "                         the main window, as its menu entry does; with\n"
+           "                         --screenshot the exercise is saved\n"
            "  --quit-after-paint     quit once the main window has painted and print the\n"
            "                         milliseconds since the program started\n"
            "  -h, --help             show this text\n"

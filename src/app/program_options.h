@@ -10,6 +10,7 @@ namespace glosbo::app {
 struct ProgramOptions {
     std::optional<std::string> iniFile;        // --ini FILE
     std::optional<std::string> screenshotFile; // --screenshot FILE.png
+    std::optional<std::string> exerciseFile;   // --exercise FILE
     bool quitAfterPaint = false;               // --quit-after-paint
     bool help = false;                         // --help, -h
     std::string error;                         // why the command line is wrong, if it is

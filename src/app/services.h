@@ -2,6 +2,7 @@
 
 #include "app/message_boxes.h"
 #include "app/modal_windows.h"
+#include "app/sound_service.h"
 #include "app/text_measure.h"
 #include "app/window_registry.h"
 
@@ -14,6 +15,7 @@ struct Services {
     ModalWindows& modal;
     TextMeasure& measure;
     WindowRegistry& windows;
+    SoundService& sounds;
 };
 
 } // namespace glosbo::app

@@ -67,6 +67,7 @@ bool StartProbe::eventFilter(QObject* watched, QEvent* event) {
     if (m_triggered || event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     if (!widget->window()->isVisible()) return false;
+    if (m_awaitWindowOverMain && widget->window() == m_mainWindow) return false;
     // A message box at start-up is the first window the pupil sees; it
     // counts as well as the main window.
     m_triggered = true;

@@ -22,6 +22,9 @@ public:
     bool active() const { return !m_screenshotFile.isEmpty() || m_quitAfterPaint; }
     // The window whose screen area the screenshot covers.
     void setMainWindow(QWidget* window) { m_mainWindow = window; }
+    // Paints of the main window no longer count: the probe waits for the
+    // window opened over it (--exercise).
+    void awaitWindowOverMain() { m_awaitWindowOverMain = true; }
     // True once the probe has asked the application to exit.
     bool finished() const { return m_finished; }
     int exitCode() const { return m_exitCode; }
@@ -35,6 +38,7 @@ private:
 
     QString m_screenshotFile;
     bool m_quitAfterPaint;
+    bool m_awaitWindowOverMain = false;
     bool m_triggered = false;
     bool m_finished = false;
     int m_exitCode = 0;

@@ -5,7 +5,10 @@
 #include <QShowEvent>
 
 #include "app/scaling.h"
+#include "app/text_codec.h"
 #include "core/data_fs.h"
+#include "core/pictures.h"
+#include "core/wrap.h"
 
 namespace glosbo::app {
 namespace {
@@ -129,6 +132,30 @@ void TForm1::buildComponents() {
     Panel9->setCaption(QStringLiteral("Glosbo – svenska för skolan"));
     Panel9->setGeometry(0, 0, width(), kBannerHeight);
 
+    // The pictures lie under the menu panel, should one be wider than its slot.
+    QLabel** images[] = {&BildImage11, &BildImage12, &BildImage13,
+                         &BildImage21, &BildImage22, &BildImage23};
+    const char* imageNames[] = {"BildImage11", "BildImage12", "BildImage13",
+                                "BildImage21", "BildImage22", "BildImage23"};
+    for (int i = 0; i < 6; ++i) {
+        auto* image = new QLabel(this);
+        image->setObjectName(QString::fromLatin1(imageNames[i]));
+        image->setAlignment(Qt::AlignCenter);
+        image->setAccessibleName(QStringLiteral("Bild från Sverige"));
+        image->setMouseTracking(true);
+        image->installEventFilter(this);
+        image->lower();
+        *images[i] = image;
+        m_startSlots[std::size_t(i)] = image;
+    }
+    for (QLabel** label : {&Label3, &Label4}) {
+        *label = new QLabel(this);
+        (*label)->setFont(arial(11, false));
+        setTextColors(*label, Qt::white);
+    }
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(0);
@@ -146,6 +173,8 @@ void TForm1::buildComponents() {
 }
 
 void TForm1::FormCreate() {
+    Label3->hide();
+    Label4->hide();
     checkDirectories();
     Skaltest();
     m_state.settings.answerDisplaySeconds = 3;
@@ -153,6 +182,7 @@ void TForm1::FormCreate() {
     m_state.settings.swedenPicturesMode = 1;
     m_state.settings.soundTranslation = 0;
     layOut();
+    startbilder();
 }
 
 void TForm1::checkDirectories() {
@@ -194,6 +224,107 @@ void TForm1::layOut() {
     Panel1->move(Panel1->x(),
                  Panel9->height() + (screenHeight - Panel9->height() - Panel1->height()) / 2);
     Label1->move(Label1->x(), (Button1->y() - Label1->height()) * 6 / 10);
+}
+
+void TForm1::startbilder() {
+    const int top = Panel9->height();
+    const int slotHeight = (m_screen.height() - top) / 3;
+    const int slotWidth = Panel1->x();
+    const int panelRight = Panel1->x() + Panel1->width();
+    const char size = core::startPictureSize(m_screen.width());
+    // A picture may take its slot less the two caption lines under it.
+    const QSize room(slotWidth, slotHeight - 2 * QFontMetrics(Label3->font()).height());
+    for (std::size_t i = 0; i < m_startSlots.size(); ++i) {
+        const int n = m_state.haemta_Bildslumptal();
+        m_startPictureNumbers[i] = n;
+        QLabel* image = m_startSlots[i];
+        image->setGeometry(image->x(), int(i % 3) * slotHeight + top, slotWidth, slotHeight);
+        // The left column lines up on the left edge of the first picture.
+        image->move(i < 3 ? Panel1->x() - BildImage11->width() : panelRight, image->y());
+        const QPixmap picture = loadStartPicture(core::startPictureName(size, n), room);
+        if (picture.isNull()) {
+            image->hide();
+            continue;
+        }
+        image->setPixmap(picture);
+        image->resize(picture.size());
+        const std::string& caption =
+            m_state.pictures.caption(n, core::Pictures::CaptionKind::StartPicture);
+        if (!caption.empty()) image->setAccessibleName(fromCp1252(caption));
+        if (i == 0) image->move(Panel1->x() - image->width(), image->y());
+        image->show();
+    }
+}
+
+QPixmap TForm1::loadStartPicture(const std::string& fileName, QSize room) const {
+    const auto path = core::findDataFile(m_state.roots(), fileName);
+    if (!path || !core::fileExists(*path)) return {};
+    QPixmap picture(QString::fromStdString(*path));
+    // A picture made for a larger screen is shrunk to its room rather than
+    // spilling over the menu panel, the next picture or the screen's edge.
+    if (!picture.isNull() && (picture.width() > room.width() || picture.height() > room.height()))
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return picture;
+}
+
+void TForm1::BildImageMouseMove(int slot) {
+    if (slot < 0 || slot >= int(m_startSlots.size())) return;
+    const QLabel* image = m_startSlots[std::size_t(slot)];
+    const int letterUnit = m_state.letterUnit;
+    const int panelRight = Panel1->x() + Panel1->width();
+
+    core::WrapContext context{m_services.measure.widthFunction(), m_screen.width(),
+                              m_state.programNumber, true};
+    const auto lines =
+        core::dela_mening(slot == 5 ? letterUnit : 2, Panel1->x(), 2,
+                          m_state.pictures.caption(m_startPictureNumbers[std::size_t(slot)],
+                                                   core::Pictures::CaptionKind::StartPicture),
+                          context);
+
+    Label4->hide();
+    Label3->setText(fromCp1252(lines[1]));
+    Label3->adjustSize();
+    const int labelWidth = Label3->width();
+    int left;
+    if (slot < 3)
+        left = labelWidth < image->width() ? image->x() + (image->width() - labelWidth) / 2
+                                           : (Panel1->x() - labelWidth) / 2 + letterUnit;
+    else
+        left = labelWidth < image->width() ? panelRight + (image->width() - labelWidth) / 2
+                                           : panelRight + letterUnit;
+    Label3->move(left, image->y() + image->height());
+
+    Label4->move(left, Label3->y() + Label3->height());
+    if (lines[2].empty()) {
+        Label4->clear();
+    } else {
+        Label4->setText(fromCp1252(lines[2]));
+        Label4->adjustSize();
+        Label4->show();
+    }
+
+    // A long caption of the top right picture may not fit between the panel
+    // and the screen's edge: the caption font shrinks by a point, down to six
+    // at the least, and stays so for every later caption.
+    if (slot == 3 && m_screen.width() - panelRight < Label3->width() && m_captionPoints > 6) {
+        --m_captionPoints;
+        QFont font = Label3->font();
+        font.setPixelSize(
+            mulDiv(TextMeasure::pixelsForPoints(m_captionPoints), m_state.scalePercent, 100));
+        Label3->setFont(font);
+        Label3->adjustSize();
+    }
+    Label3->show();
+    Label3->raise();
+    Label4->raise();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        for (std::size_t i = 0; i < m_startSlots.size(); ++i)
+            if (watched == m_startSlots[i]) BildImageMouseMove(int(i));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::showOnScreen() {

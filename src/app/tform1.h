@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
 #include "app/panel.h"
 #include "app/services.h"
@@ -43,6 +45,18 @@ public:
     Panel* Panel9; // banner
     QTimer* Timer1;
     QTimer* Timer2;
+    // The start pictures of Sweden: three left of the menu panel, three right.
+    QLabel* BildImage11;
+    QLabel* BildImage12;
+    QLabel* BildImage13;
+    QLabel* BildImage21;
+    QLabel* BildImage22;
+    QLabel* BildImage23;
+    QLabel* Label3; // first line of the caption of the start picture under the mouse
+    QLabel* Label4; // its second line
+
+    // The picture of Sweden in each start-picture slot, top left first.
+    const std::array<int, 6>& startPictureNumbers() const { return m_startPictureNumbers; }
 
 signals:
     // Worksheet mode was switched on or off; the worksheets collected so far
@@ -62,10 +76,13 @@ public slots:
     void Button10Click();
     void Timer1Timer();
     void Timer2Timer();
+    // The mouse moved over start-picture slot 0..5: its caption is shown under it.
+    void BildImageMouseMove(int slot);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildComponents();
@@ -73,6 +90,10 @@ private:
     void checkDirectories();
     void Skaltest();
     void layOut();
+    void startbilder();
+    // A start picture from the PC path, else the CD path, at most as large as
+    // room; null when missing.
+    QPixmap loadStartPicture(const std::string& fileName, QSize room) const;
     // Practice mode for a menu, except while worksheets are being made.
     void leaveSpecialMode();
     void openWindow(const char* name);
@@ -80,6 +101,9 @@ private:
     core::AppState& m_state;
     Services& m_services;
     QSize m_screen;
+    std::array<QLabel*, 6> m_startSlots{};
+    std::array<int, 6> m_startPictureNumbers{};
+    int m_captionPoints = 8; // Label3 loses a point when a caption is too wide
 };
 
 } // namespace glosbo::app

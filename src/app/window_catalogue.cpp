@@ -1,11 +1,28 @@
 #include "app/window_catalogue.h"
 
 #include "app/window_registry.h"
+#include "exercises/tskriv.h"
+#include "info/tregelform.h"
+#include "info/tstallin.h"
+#include "menus/menu_window.h"
 
 namespace glosbo::app {
 
 void registerWindows(WindowRegistry& registry) {
     // Each window unit adds its entry here as it is built.
+    menus::registerMenus(registry);
+    registry.add("TSKRIV", [](const WindowContext& c) {
+        return std::make_unique<exercises::TSKRIV>(c.state, c.services, c.parent);
+    });
+    registry.add(
+        "TStallin",
+        [](const WindowContext& c) {
+            return std::make_unique<info::TStallin>(c.state, c.services, c.parent);
+        },
+        ModalWindows::Placement::Centred);
+    registry.add("TRegelform", [](const WindowContext& c) {
+        return std::make_unique<info::TRegelform>(c.state, c.services, c.parent);
+    });
     (void)registry;
 }
 

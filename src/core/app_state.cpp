@@ -16,6 +16,7 @@ bool AppState::startUp() {
     files.currentRecordNumber = 1;
     runMode = kRunPractice;
     if (!files.buildTables()) return false;
+    pictures.loadCaptions(m_roots);
     drawReset(1, DrawPermutation::kSize);
     return true;
 }

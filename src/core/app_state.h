@@ -123,6 +123,9 @@ public:
     TranslationLists translations;
     bool translationReload = true; // the lists must be loaded again before use
 
+    // Set when the player-name window is cancelled: the game does not start.
+    bool playerNamesCancelled = false;
+
     // Diagnosis: the pupil logged in (name empty until a login) and the test at hand.
     DiagnosisRecord diagnosis;
     int currentTestNumber = 1;

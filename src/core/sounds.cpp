@@ -55,7 +55,8 @@ SoundRequest SpelaUppWavLjud(const DataRoots& roots, const std::string& fileName
             relative += "/L" + std::to_string(c.recordNumber / 100);
         relative += "/";
     }
-    relative += fileName;
+    // The name comes from a record in Windows-1252; names on disk are UTF-8.
+    relative += cp1252ToUtf8(fileName);
     if (auto p = findDataFile(roots, relative); p && fileExists(*p)) {
         request.path = *p;
         return request;

@@ -34,7 +34,8 @@ struct SoundRequest {
 
 // Finds the file of a sound request: a root sound lies directly in "/LJUD";
 // any other in the exercise's sound directory, in "L<r div 100>" below it
-// for files of 100 records or more. PC path first, then CD path.
+// for files of 100 records or more. PC path first, then CD path. fileName is
+// Windows-1252, as records hold it.
 struct SoundContext {
     std::string soundDirectory;
     std::uint16_t programNumber = 0;

@@ -135,6 +135,15 @@ TEST(Sounds, DirectoriesAndPaths) {
     EXPECT_EQ(r.missingMessage, "Ljudfilen  " + shown + "  finns inte eller är felaktig.");
     r = SpelaUppWavLjud(roots, "X.WAV", true, {});
     EXPECT_EQ(r.missingMessage.rfind("Ljudfilen /", 0), 0u);
+
+    // A word's name comes in Windows-1252; the file on disk has a UTF-8 name.
+    cd.write("LJUD/S121/\xC3\xA4pple.WAV", "RIFF");
+    r = SpelaUppWavLjud(roots, "\xE4pple.WAV", false, {"S121", 12100, 40, 3});
+    ASSERT_TRUE(r.path.has_value());
+    EXPECT_EQ(*r.path, cd.path() + "/LJUD/S121/\xC3\xA4pple.WAV");
+    r = SpelaUppWavLjud(roots, "\xF6ga.WAV", false, {"S121", 12100, 40, 3});
+    EXPECT_NE(r.missingMessage.find("/LJUD/S121/\xC3\x96GA.WAV  finns"), std::string::npos)
+        << r.missingMessage;
 }
 
 TEST(Sounds, TranslationLists) {

@@ -102,3 +102,35 @@ TEST(CheckCommand, ReportsAMissingFileListAndTooManyFiles) {
     EXPECT_EQ(r.out, root.path() + "/DATA/datfiler.sve:21: SVOM9001.LOV: the program takes only 20 "
                                    "praise files; this one is ignored\n");
 }
+
+// Records of the write-the-answer exercises: question, answer, at most two
+// help lines, then the alternatives; other programs are not held to it.
+TEST(CheckCommand, WriteAnswerRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE45000.DAT", "SVOVN112.DAT", "SVE41100.DAT"}));
+    root.write("DATA/DAT/SVE45000.DAT",
+               crlf({"bil # bilar", "fot # f\xF6tter # T\xE4nk p\xE5 vokalen. # &f\xF6ttrar",
+                     "hand # h\xE4nder # ett # tv\xE5 # &h\xE4nderna # h\xE4nder!", "mus",
+                     " # m\xF6ss", "lus # &l\xF6ss",
+                     "bok # b\xF6"
+                     "cker # ett # tv\xE5 # tre",
+                     "ko # kor ## tv\xE5", "man # m\xE4n # &m\xE4nnen ## m\xE4nner",
+                     "ord # " + std::string(46, 'x')}));
+    root.write("DATA/DAT/SVOVN112.DAT", crlf({"gris"}));
+    root.write("DATA/DAT/SVE41100.DAT", crlf({"gris"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string file = root.path() + "/DATA/DAT/SVE45000.DAT:";
+    const std::vector<std::string> expected = {
+        file + "4: no answer (field 2)",
+        file + "5: no question (field 1)",
+        file + "6: the answer (field 2) is marked '&': put the alternatives after it",
+        file + "7: 3 help lines: the window offers help only for one or two",
+        file + "8: empty help line 1: no help after it is shown",
+        file + "9: empty alternative in field 4",
+        file + "10: answer of 46 characters; the input takes 45",
+        root.path() + "/DATA/DAT/SVOVN112.DAT:1: no answer (field 2)",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}

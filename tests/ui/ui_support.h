@@ -8,6 +8,7 @@
 #include "app/message_boxes.h"
 #include "app/modal_windows.h"
 #include "app/services.h"
+#include "app/sound_service.h"
 #include "app/text_measure.h"
 #include "app/window_registry.h"
 #include "core/app_state.h"
@@ -33,6 +34,13 @@ class RecordingModalWindows final : public app::ModalWindows {
 public:
     int exec(QDialog& dialog, Placement) override;
     std::vector<std::string> opened; // object names
+};
+
+// Records the sounds asked for instead of playing them.
+class RecordingSoundService final : public app::SoundService {
+public:
+    void play(const core::SoundRequest& request) override { played.push_back(request); }
+    std::vector<core::SoundRequest> played;
 };
 
 // Every letter is the same number of pixels wide, whatever the size.
@@ -66,7 +74,8 @@ struct Harness {
     RecordingModalWindows modal;
     FixedWidthMeasure measure;
     app::WindowRegistry windows;
-    app::Services services{messages, modal, measure, windows};
+    RecordingSoundService sounds;
+    app::Services services{messages, modal, measure, windows, sounds};
     std::unique_ptr<core::AppState> state;
 };
 

@@ -7,6 +7,7 @@
 #include "core/program_number.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
+#include "media_checks.h"
 #include "record_checks.h"
 #include "text_io.h"
 #include "tool.h"
@@ -170,6 +171,12 @@ int runCheck(const Args& args, std::istream&, std::ostream& out, std::ostream& e
     else
         report.problem((std::filesystem::path(root) / "DATA" / "datfiler.sve").string(),
                        "file list not found");
+    for (const auto& finding : checkMedia(root)) {
+        if (finding.problem)
+            report.problem(finding.file, finding.message);
+        else
+            out << finding.file << ": note: " << finding.message << "\n";
+    }
     return report.found() ? kExitDataProblem : kExitOk;
 }
 

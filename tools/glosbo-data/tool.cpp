@@ -75,6 +75,38 @@ constexpr Command kCommands[] = {
      "a '$' line after line 6, more than 900 records, no records, and unbalanced\n"
      "'<' '>' in a record. Exit status 1 when a problem was found.\n",
      runCheck},
+    {"render", "IN.svg OUT.bmp WIDTH HEIGHT", "render an SVG drawing to a BMP picture",
+     "Draws IN.svg on a white WIDTH x HEIGHT picture (1 to 8000 pixels each way),\n"
+     "scaled to fit with its proportions kept and centred, and writes it as a\n"
+     "24-bit BMP file: OUT is replaced through a temporary file. Exit status 2\n"
+     "when IN is missing or not a valid SVG drawing, or OUT cannot be written.\n",
+     runRender},
+    {"voice", "[--espeak PROGRAM] [--overrides FILE] [--jobs N] ROOT",
+     "speak the word sounds of a data root",
+     "Makes every word sound that the exercise files listed in\n"
+     "ROOT/DATA/datfiler.sve call for, as ROOT/LJUD/<sound directory>/[L<n>/]\n"
+     "<sound directory><record>.WAV, with espeak-ng's Swedish voice (16-bit mono\n"
+     "WAV, the silence after the word cut off). Each exercise window says its\n"
+     "own part of a record: the word around the marked letters, the marked\n"
+     "word, the item, the gap words, the dictated word or the whole line.\n"
+     "A sound already up to date is not made again. Sounds the command did not\n"
+     "make (recordings) are never replaced; ROOT/LJUD/.generated lists the ones\n"
+     "it made, and those no record calls for any more are removed.\n"
+     "--overrides FILE: lines 'WORD [[phonemes]]' for words espeak-ng says\n"
+     "wrongly. --espeak PROGRAM: the synthesiser (default espeak-ng).\n"
+     "--jobs N: how many words are spoken at once (default: one per processor).\n"
+     "Without the synthesiser the missing sounds are listed and the exit status\n"
+     "is still 0. Exit status 1 when a sound could not be made.\n",
+     runVoice},
+    {"diagnosis", "FILE [--csv]", "list the pupils of a diagnosis file",
+     "Prints one line per pupil of a diagnosis file (336-byte records): the name,\n"
+     "then for tests 1 to 17 the result, the status and the time (YYMMDD HH:MM,\n"
+     "empty while the result is 0), then the sum of the results. Tab-separated\n"
+     "UTF-8; with --csv comma-separated with a header row and CR LF line ends,\n"
+     "fields quoted where they must be. A file that is not a whole number of\n"
+     "records is damaged: its whole records are listed, the damage is reported\n"
+     "and the exit status is 1. The file is never changed.\n",
+     runDiagnosis},
 };
 
 const Command* findCommand(std::string_view name) {

@@ -28,6 +28,9 @@ int runInfo(const Args& args, std::istream& in, std::ostream& out, std::ostream&
 int runShow(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runJudge(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runRender(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runVoice(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runDiagnosis(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Prints "glosbo-data COMMAND: problem (usage: ...)" and returns kExitUsage.
 int usageError(std::ostream& err, const std::string& command, const std::string& problem);

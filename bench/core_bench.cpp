@@ -1,0 +1,193 @@
+// Timings of the core operations an exercise window calls for every question.
+// The data root (a 900-record exercise file and a file list) is written to a
+// temporary directory before the benchmarks run and removed afterwards.
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/data_files.h"
+#include "core/draw.h"
+#include "core/record_fields.h"
+#include "core/scramble.h"
+#include "core/sources.h"
+#include "core/wrap.h"
+
+using namespace glosbo::core;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kFileName = "SVE41100.DAT";
+constexpr int kRecords = 900;
+
+std::string g_root; // set in main before any benchmark runs
+
+// A record as the exercise files hold it: question, answer and two
+// alternatives, scrambled. Windows-1252 bytes.
+std::string record(int i) {
+    static const char* const words[][4] = {
+        {"h\xE4st", "horse", "&steed", "mare"},    {"v\xE4rld", "world", "&earth", "globe"},
+        {"s\xF6ndag", "Sunday", "&sunday", "Sun"}, {"\xE5ka", "travel", "&go", "ride"},
+        {"l\xE4ra", "teach", "&learn", "study"},   {"b\xE5t", "boat", "&ship", "vessel"},
+    };
+    const auto& w = words[i % 6];
+    return kryptrad(std::string(w[0]) + " " + std::to_string(i) + " # " + w[1] + " # " + w[2] +
+                    " # " + w[3]);
+}
+
+void writeDataRoot(const std::string& root) {
+    fs::create_directories(root + "/DATA/DAT");
+    std::ofstream list(root + "/DATA/datfiler.sve", std::ios::binary);
+    // The file sits late in a list of typical length, as the real list has it.
+    for (int n = 0; n < 60; ++n)
+        list << "SVE" << 10000 + n * 100 << ".DAT\r\n";
+    list << kFileName << "\r\n";
+    std::ofstream dat(root + "/DATA/DAT/" + kFileName, std::ios::binary);
+    dat << ";Glosor: engelska\r\n$Dina ord\r\n$Engelska glosor\r\n"
+        << "$\xA7Skriv ordet p\xE5 engelska.\r\n$%Skriv orden p\xE5 engelska.\r\n\r\n";
+    for (int i = 1; i <= kRecords; ++i)
+        dat << record(i) << "\r\n";
+}
+
+struct Files {
+    Files() : files(roots, messages) {
+        roots.pcPath = g_root;
+        if (!files.buildTables()) throw std::runtime_error("no file list in " + g_root);
+        files.currentExerciseFile = kFileName;
+    }
+    DataRoots roots;
+    NullMessageSink messages;
+    DataFiles files;
+};
+
+// Checking a file the first time: its slot is reset so that every record is
+// counted again.
+void BM_Kolla_900Records(benchmark::State& state) {
+    Files f;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.files.resetCounts();
+        state.ResumeTiming();
+        if (!f.files.Kolla(kFileName)) state.SkipWithError("Kolla failed");
+    }
+}
+BENCHMARK(BM_Kolla_900Records)->Unit(benchmark::kMicrosecond);
+
+// Checking it again: only the heading lines are read.
+void BM_Kolla_Counted(benchmark::State& state) {
+    Files f;
+    f.files.Kolla(kFileName);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(f.files.Kolla(kFileName));
+}
+BENCHMARK(BM_Kolla_Counted)->Unit(benchmark::kMicrosecond);
+
+void BM_haemtaord(benchmark::State& state) {
+    Files f;
+    f.files.Kolla(kFileName);
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        f.files.haemtaord(kFileName, n);
+        benchmark::DoNotOptimize(f.files.currentRecordLine.data());
+    }
+    if (f.files.currentRecordLine != record(n)) state.SkipWithError("wrong record fetched");
+}
+BENCHMARK(BM_haemtaord)->Arg(1)->Arg(kRecords)->Unit(benchmark::kMicrosecond);
+
+// The draw for a small and for the largest file: the walk over the shared
+// permutation is longest for small files, whose numbers are spread thin.
+void BM_haemta_slumptal(benchmark::State& state) {
+    DrawPermutation draw;
+    SeededRandom random(7);
+    draw.shuffle(1, DrawPermutation::kSize, random);
+    const int n = static_cast<int>(state.range(0));
+    int position = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(draw.haemta_slumptal(position, n));
+}
+BENCHMARK(BM_haemta_slumptal)->Arg(30)->Arg(kRecords);
+
+void BM_str_postarray(benchmark::State& state) {
+    const std::string line = record(415);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(str_postarray(line));
+}
+BENCHMARK(BM_str_postarray);
+
+// Judging an answer: arg 0 is accepted by the last alternative, after every
+// pass before it; arg 1 is wrong and runs every pass.
+void BM_svarstest(benchmark::State& state) {
+    const RecordFields fields = str_postarray(record(415));
+    const std::string typed = state.range(0) == 0 ? " Earth! " : "erth";
+    std::uint16_t verdict = 0;
+    for (auto _ : state) {
+        std::string answer = typed;
+        verdict = svarstest(fields, fields[2], answer, CompareKind::IgnoreCase);
+        benchmark::DoNotOptimize(verdict);
+    }
+    if (verdict != (state.range(0) == 0 ? kAnswerRight : kAnswerWrong))
+        state.SkipWithError("unexpected verdict");
+}
+BENCHMARK(BM_svarstest)->Arg(0)->Arg(1);
+
+// Split and judge together, as a window does on Enter.
+void BM_str_postarray_svarstest(benchmark::State& state) {
+    const std::string line = record(415);
+    for (auto _ : state) {
+        const RecordFields fields = str_postarray(line);
+        std::string answer = "globe";
+        benchmark::DoNotOptimize(svarstest(fields, fields[2], answer, CompareKind::Exact));
+    }
+}
+BENCHMARK(BM_str_postarray_svarstest);
+
+// Widths that resemble a bold sans-serif: narrow, normal and wide letters.
+int textWidth(std::string_view text, int points) {
+    int w = 0;
+    for (unsigned char c : text) {
+        if (c == ' ' || c == 'i' || c == 'l' || c == 'j' || c == '.' || c == ',')
+            w += points * 4;
+        else if (c == 'm' || c == 'w' || (c >= 'A' && c <= 'Z') || c >= 0xC0)
+            w += points * 11;
+        else
+            w += points * 8;
+    }
+    return w / 14;
+}
+
+void BM_dela_mening(benchmark::State& state) {
+    // 120 characters of Windows-1252 text; it wraps into three lines.
+    const std::string text =
+        "N\xE4r sommarlovet b\xF6rjade cyklade \xC5sa och hennes lillebror till badplatsen vid "
+        "sj\xF6n, d\xE4r de simmade och \xE5t glass i solen!?";
+    WrapContext context;
+    context.width = textWidth;
+    context.screenWidth = 640;
+    std::array<std::string, 4> lines;
+    for (auto _ : state) {
+        lines = dela_mening(20, 420, 3, text, context);
+        benchmark::DoNotOptimize(lines.data());
+    }
+    if (text.size() != 120 || lines[3].empty()) state.SkipWithError("text did not wrap to 3 lines");
+}
+BENCHMARK(BM_dela_mening)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string tmpl = (fs::temp_directory_path() / "glosbo-bench-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) return 1;
+    g_root = tmpl;
+    writeDataRoot(g_root);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    fs::remove_all(g_root, ec);
+    return 0;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/sounds.h"
+
+class QAudioOutput;
+class QEventLoop;
+class QMediaPlayer;
+class QObject;
+
+namespace glosbo::core {
+class AppState;
+}
+
+namespace glosbo::app {
+
+class MessageBoxes;
+struct Services;
+
+// Plays the recorded sounds: one at a time, a new one stopping the last.
+// Tests put in a fake that records what was asked.
+class SoundService {
+public:
+    virtual ~SoundService() = default;
+    // Plays request.path; with request.wait the call returns only when the
+    // sound has ended. A request without a path plays nothing.
+    virtual void play(const core::SoundRequest& request) = 0;
+};
+
+// The media player: Qt Multimedia on the default audio output. The player is
+// made on the first sound, not at start-up, because making it costs more
+// than the whole rest of the start. Without an audio output nothing is
+// played and nothing waits. A file the player cannot play is reported with
+// the player's own text in an error box.
+class QtSoundService final : public SoundService {
+public:
+    // How long a waited-for sound may hold the program up: loadMs until the
+    // player knows the sound's length, then that length plus slackMs.
+    struct WaitLimits {
+        int loadMs = 5000;
+        int slackMs = 2000;
+    };
+
+    explicit QtSoundService(MessageBoxes& messages, bool requireOutputDevice = true);
+    QtSoundService(MessageBoxes& messages, bool requireOutputDevice, WaitLimits limits);
+    ~QtSoundService() override;
+
+    void play(const core::SoundRequest& request) override;
+
+    bool playerCreated() const { return m_player != nullptr; }
+    // True when the machine has an audio output to play on.
+    static bool hasOutputDevice();
+
+private:
+    bool ensurePlayer();
+    void waitForEnd(int generation);
+    void showPendingError();
+
+    MessageBoxes& m_messages;
+    bool m_requireOutputDevice;
+    WaitLimits m_limits;
+    // Counts the sounds started, so that a waited-for sound knows when a
+    // newer one has taken its place.
+    int m_generation = 0;
+    QEventLoop* m_waitLoop = nullptr;
+    // A player that failed is replaced before the next sound: stopping it
+    // would hold the program up for a second.
+    bool m_playerFailed = false;
+    std::optional<std::string> m_pendingError;
+    std::unique_ptr<QObject> m_context; // lives as long as the service
+    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<QMediaPlayer> m_player;
+};
+
+// Plays a sound of the exercise at hand: the file is looked for in the
+// exercise's sound directory (directly in /LJUD with the root-sound flag, which
+// is cleared), and a missing file is reported in an information box. fileName
+// is Windows-1252, as the records hold it.
+void SpelaUppWavLjud(core::AppState& state, Services& services, const std::string& fileName);
+
+} // namespace glosbo::app

@@ -1,0 +1,83 @@
+#include "info/tregelform.h"
+
+#include <QKeyEvent>
+#include <QUrl>
+
+#include "app/scaling.h"
+#include "core/rule_pages.h"
+
+namespace glosbo::info {
+
+TRegelform::TRegelform(core::AppState& state, app::Services& services, QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services) {
+    setObjectName("TRegelform");
+    setWindowTitle("Regel");
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+
+    Panel1 = new app::Panel(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setColor(QColor(0xFF, 0xFF, 0x00));
+    Panel1->setBevelWidth(2);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName("Image1");
+    WebBrowser1 = new QTextBrowser(Panel1);
+    WebBrowser1->setObjectName("WebBrowser1");
+    WebBrowser1->setAccessibleName("Regel");
+    WebBrowser1->setOpenLinks(false);
+    ClosePanel2Knapp = new QPushButton("Tillbaka", Panel1);
+    ClosePanel2Knapp->setObjectName("ClosePanel2Knapp");
+    QFont bold("Arial");
+    bold.setPixelSize(19);
+    bold.setBold(true);
+    ClosePanel2Knapp->setFont(bold);
+    ClosePanel2Knapp->resize(160, 32);
+    connect(ClosePanel2Knapp, &QPushButton::clicked, this, &TRegelform::ClosePanel2KnappClick);
+
+    FormCreate();
+}
+
+void TRegelform::FormCreate() {
+    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
+    const QRect screen = app::screenArea();
+    resize(screen.size());
+    Panel1->setGeometry(0, 0, screen.width(), screen.height());
+    Panel1->show();
+    Image1->setGeometry(0, 0, Panel1->width(), 0);
+    // The page is loaded once: loading it again when the window shows would
+    // only repeat the message for a missing page.
+    Webregel();
+}
+
+void TRegelform::Webregel() {
+    const core::RulePage page = core::findRulePage(m_state.roots(), m_state.programNumber);
+    if (page.path) {
+        m_shown = QString::fromStdString(*page.path);
+        WebBrowser1->setSource(QUrl::fromLocalFile(m_shown));
+    } else {
+        m_shown.clear();
+        m_services.messages.information(page.missingMessage);
+    }
+    const int m = m_state.letterUnit;
+    WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m,
+                             Panel1->height() - 2 * m - ClosePanel2Knapp->height());
+    ClosePanel2Knapp->move((Panel1->width() - ClosePanel2Knapp->width()) / 2,
+                           Panel1->height() - ClosePanel2Knapp->height());
+}
+
+void TRegelform::ClosePanel2KnappClick() {
+    reject();
+}
+
+void TRegelform::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) reject();
+    // Every other key is swallowed: the page is for reading.
+}
+
+void openRulePage(core::AppState& state, app::Services& services, std::uint16_t programNumber,
+                  QWidget* parent) {
+    state.programNumber = programNumber;
+    TRegelform window(state, services, parent);
+    services.modal.exec(window, app::ModalWindows::Placement::Maximised);
+}
+
+} // namespace glosbo::info

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "app/panel.h"
+#include "app/services.h"
+#include "core/app_state.h"
+
+namespace glosbo::info {
+
+// Shows the rule page of an exercise full screen.
+class TRegelform : public QDialog {
+    Q_OBJECT
+public:
+    TRegelform(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+
+    app::Panel* Panel1;
+    QLabel* Image1;
+    QTextBrowser* WebBrowser1;
+    QPushButton* ClosePanel2Knapp;
+
+    // The file shown, empty when the page is missing.
+    const QString& shownFile() const { return m_shown; }
+
+public slots:
+    void ClosePanel2KnappClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void Webregel();
+
+    core::AppState& m_state;
+    app::Services& m_services;
+    QString m_shown;
+};
+
+// Opens the rule page of a program: makes it the current program and shows
+// the rule window modally.
+void openRulePage(core::AppState& state, app::Services& services, std::uint16_t programNumber,
+                  QWidget* parent);
+
+} // namespace glosbo::info

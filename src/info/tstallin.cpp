@@ -1,0 +1,234 @@
+#include "info/tstallin.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "app/scaling.h"
+
+namespace glosbo::info {
+
+namespace {
+
+// The designed size, before scaling; the contents are laid out to the panel
+// that the letter unit leaves inside it.
+constexpr int kWidth = 420, kHeight = 296;
+
+QFont arialBold(int pixels) {
+    QFont f("Arial");
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int size,
+              const QColor& colour = Qt::black) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(arialBold(size));
+    l->setStyleSheet(QString("color: %1; background: transparent;").arg(colour.name()));
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, QSize size) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setFont(arialBold(14));
+    b->resize(size);
+    return b;
+}
+
+} // namespace
+
+TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services) {
+    setObjectName("TStallin");
+    setWindowTitle("Inställningar");
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    resize(kWidth, kHeight);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x00, 0x00, 0xFF));
+    setPalette(pal);
+
+    YtterPanel = new app::Panel(this);
+    YtterPanel->setObjectName("YtterPanel");
+    YtterPanel->setColor(QColor(0xFF, 0xFF, 0x00));
+    InnerPanel = new app::Panel(YtterPanel);
+    InnerPanel->setObjectName("InnerPanel");
+    InnerPanel->setColor(QColor(0xC0, 0xC0, 0xC0));
+
+    OverPanel = new app::Panel(InnerPanel);
+    OverPanel->setObjectName("OverPanel");
+    OverPanel->setColor(QColor(0x00, 0x00, 0x80));
+    OverPanel->setCaptionColor(QColor(0xFF, 0xFF, 0x00));
+    OverPanel->setCaption("Inställningar");
+    OverPanel->setFont(arialBold(20));
+    OverPanel->resize(kWidth, 34);
+
+    DroejLabel = label(InnerPanel, "DroejLabel", "Antal sekunder som rätt svar visas:", 14);
+    TidLabel = label(InnerPanel, "TidLabel", "", 18, QColor(0x00, 0x00, 0x80));
+    TidLabel->setAccessibleName("Antal sekunder");
+    TidLabel->setAlignment(Qt::AlignCenter);
+    TidLabel->resize(24, 24);
+    SpinButton1 = new QWidget(InnerPanel);
+    SpinButton1->setObjectName("SpinButton1");
+    SpinButton1->resize(22, 36);
+    SpinUp = new QToolButton(SpinButton1);
+    SpinUp->setObjectName("SpinButton1Up");
+    SpinUp->setArrowType(Qt::UpArrow);
+    SpinUp->setAccessibleName("Fler sekunder");
+    SpinUp->setGeometry(0, 0, 22, 18);
+    SpinDown = new QToolButton(SpinButton1);
+    SpinDown->setObjectName("SpinButton1Down");
+    SpinDown->setArrowType(Qt::DownArrow);
+    SpinDown->setAccessibleName("Färre sekunder");
+    SpinDown->setGeometry(0, 18, 22, 18);
+    ExtraLabel = label(InnerPanel, "ExtraLabel", "(Visningen av rätt svar kan alltid brytas", 12,
+                       QColor(0x00, 0x00, 0x80));
+    Extra2Label = label(InnerPanel, "Extra2Label", "med tryck på mellanslagstangenten)", 12,
+                        QColor(0x00, 0x00, 0x80));
+
+    Label1 = label(InnerPanel, "Label1", "Ljuden översatta till engelska:", 14);
+    EngButton = button(InnerPanel, "EngButton", "Nej", QSize(72, 28));
+    EngButton->setAccessibleName("Ljuden översatta till engelska");
+    Label2 = label(InnerPanel, "Label2", "Ljuden  översatta till tyska:", 14);
+    Tysbutton = button(InnerPanel, "Tysbutton", "Nej", QSize(72, 28));
+    Tysbutton->setAccessibleName("Ljuden översatta till tyska");
+
+    SparaButton = button(InnerPanel, "SparaButton", "&Spara", QSize(120, 30));
+    AvbrytButton = button(InnerPanel, "AvbrytButton", "&Avbryt", QSize(120, 30));
+
+    connect(SpinUp, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);
+    connect(SpinDown, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
+    connect(EngButton, &QPushButton::clicked, this, &TStallin::EngButtonClick);
+    connect(Tysbutton, &QPushButton::clicked, this, &TStallin::TysbuttonClick);
+    connect(SparaButton, &QPushButton::clicked, this, &TStallin::SparaButtonClick);
+    connect(AvbrytButton, &QPushButton::clicked, this, &TStallin::AvbrytButtonClick);
+
+    FormCreate();
+}
+
+void TStallin::FormCreate() {
+    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
+    const int m = m_state.letterUnit;
+    // The window is made as large as its contents need inside the two frames
+    // of a letter unit each, which do not grow with the scale.
+    const QSize inner = layOutContents(width() - 4 * m);
+    setFixedSize(inner.width() + 4 * m, inner.height() + 4 * m);
+    YtterPanel->setGeometry(m, m, width() - 2 * m, height() - 2 * m);
+    InnerPanel->setGeometry(m, m, YtterPanel->width() - 2 * m, YtterPanel->height() - 2 * m);
+    showSeconds();
+    m_state.settings.swedenPicturesMode = 1;
+    const int t = m_state.settings.soundTranslation;
+    EngButton->setText(t == 1 ? "Ja" : "Nej");
+    Tysbutton->setText(t == 2 ? "Ja" : "Nej");
+    SparaButton->setDefault(true);
+    SparaButton->setFocus();
+}
+
+QSize TStallin::layOutContents(int innerWidth) {
+    // Distances of the design, scaled as the window is.
+    const auto s = [this](int design) { return app::mulDiv(design, m_state.scalePercent, 100); };
+    const int m = m_state.letterUnit;
+    for (QLabel* l : {DroejLabel, ExtraLabel, Extra2Label, Label1, Label2})
+        l->adjustSize();
+    const int left = s(14);
+    const int w = std::max(innerWidth, left + DroejLabel->width() + s(12) + TidLabel->width() +
+                                           s(6) + SpinButton1->width() + s(14));
+    const int right = w - s(14);
+    // Places a row: the label on the left, its control on the right, both
+    // centred on the row's middle.
+    const auto row = [&](QWidget* text, QWidget* control, int middle) {
+        text->move(left, middle - text->height() / 2);
+        control->move(right - control->width(), middle - control->height() / 2);
+    };
+
+    OverPanel->setGeometry(m, m, w - 2 * m, OverPanel->height());
+    int middle = OverPanel->y() + OverPanel->height() + s(30);
+    row(DroejLabel, SpinButton1, middle);
+    TidLabel->move(SpinButton1->x() - s(6) - TidLabel->width(), middle - TidLabel->height() / 2);
+    ExtraLabel->move(left, middle + s(24));
+    Extra2Label->move(left, ExtraLabel->y() + ExtraLabel->height());
+    middle = Extra2Label->y() + Extra2Label->height() + s(30);
+    row(Label1, EngButton, middle);
+    row(Label2, Tysbutton, middle + s(38));
+
+    const int gap = s(24);
+    const int buttonsLeft = (w - SparaButton->width() - gap - AvbrytButton->width()) / 2;
+    const int buttonsTop = Tysbutton->y() + Tysbutton->height() + s(24);
+    SparaButton->move(buttonsLeft, buttonsTop);
+    AvbrytButton->move(buttonsLeft + SparaButton->width() + gap, buttonsTop);
+    return QSize(w, buttonsTop + SparaButton->height() + m);
+}
+
+void TStallin::showSeconds() {
+    TidLabel->setText(QString::number(m_state.settings.answerDisplaySeconds));
+}
+
+void TStallin::SpinButton1UpClick() {
+    if (m_state.settings.answerDisplaySeconds < 9) ++m_state.settings.answerDisplaySeconds;
+    showSeconds();
+}
+
+void TStallin::SpinButton1DownClick() {
+    if (m_state.settings.answerDisplaySeconds > 0) --m_state.settings.answerDisplaySeconds;
+    showSeconds();
+}
+
+void TStallin::EngButtonClick() {
+    auto& t = m_state.settings.soundTranslation;
+    switch (t) {
+    case 0:
+        EngButton->setText("Ja");
+        t = 1;
+        break;
+    case 1:
+        EngButton->setText("Nej");
+        t = 0;
+        break;
+    default:
+        m_state.translationReload = true;
+        EngButton->setText("Ja");
+        Tysbutton->setText("Nej");
+        t = 1;
+        break;
+    }
+}
+
+void TStallin::TysbuttonClick() {
+    auto& t = m_state.settings.soundTranslation;
+    switch (t) {
+    case 0:
+        Tysbutton->setText("Ja");
+        t = 2;
+        break;
+    case 1:
+        m_state.translationReload = true;
+        Tysbutton->setText("Ja");
+        EngButton->setText("No");
+        t = 2;
+        break;
+    default:
+        Tysbutton->setText("Nein");
+        t = 0;
+        break;
+    }
+}
+
+void TStallin::SparaButtonClick() {
+    m_state.FyllEngListan();
+    accept();
+}
+
+void TStallin::AvbrytButtonClick() {
+    reject();
+}
+
+void TStallin::keyPressEvent(QKeyEvent* event) {
+    // Esc closes; no other key does anything here. A focused button still
+    // takes Space and Enter itself.
+    if (event->key() == Qt::Key_Escape) reject();
+    event->accept();
+}
+
+} // namespace glosbo::info

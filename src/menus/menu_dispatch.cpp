@@ -1,0 +1,39 @@
+#include "menus/menu_dispatch.h"
+
+#include "app/services.h"
+#include "core/app_state.h"
+
+namespace glosbo::menus {
+
+bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
+    const app::WindowRegistry& windows = context.services.windows;
+    core::AppState& state = context.state;
+    switch (entry.kind) {
+    case EntryKind::Back:
+        return true;
+    case EntryKind::Submenu:
+    case EntryKind::Window:
+        windows.open(entry.opens, context);
+        return true;
+    case EntryKind::PictureExercise:
+        state.pictureFileName = entry.picture;
+        [[fallthrough]];
+    case EntryKind::Exercise:
+    case EntryKind::PlayerNameExercise:
+        break;
+    }
+
+    state.files.currentExerciseFile = entry.dataFile;
+    if (!state.files.Kolla(entry.dataFile)) return false;
+    if (entry.kind == EntryKind::PlayerNameExercise) {
+        // Without the player window nobody has named the players: no game.
+        if (!windows.has(kPlayerNameWindow)) return true;
+        state.playerNamesCancelled = false;
+        windows.open(kPlayerNameWindow, context);
+        if (state.playerNamesCancelled) return true;
+    }
+    windows.open(entry.opens, context);
+    return true;
+}
+
+} // namespace glosbo::menus

@@ -1,0 +1,468 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/app_state.h"
+#include "core/series.h"
+#include "core/write_answer.h"
+#include "test_support.h"
+
+using namespace glosbo::core;
+using glosbo::test::crlf;
+using glosbo::test::RecordingMessages;
+using glosbo::test::TempRoot;
+
+namespace {
+
+constexpr const char* kFile = "SVE31110.DAT";
+constexpr int kRecords = 30;
+
+// A data root with one exercise file of 30 records ("ord n # svar n") and
+// the praise files of a practice series; a fixed random order and clock.
+class SeriesTest : public ::testing::Test {
+protected:
+    SeriesTest() {
+        std::vector<std::string> records = {"$Vilket ord", "$\xA7Skriv ordet."};
+        for (int n = 1; n <= kRecords; ++n)
+            records.push_back("ord " + std::to_string(n) + " # svar " + std::to_string(n));
+        root.write("DATA/DAT/SVE31110.DAT", crlf(records));
+        root.write("DATA/DAT/SVE41100.DAT", crlf({"a # b", "c # d"}));
+        root.write("DATA/datfiler.sve",
+                   crlf({"SVE41100.DAT", kFile, "SVOM9001.LOV", "SVOM9002.LOV", "SVOM9013.LOV"}));
+        root.write("DATA/LOV/SVOM9001.LOV", crlf({"Alla r\xE4tt!#Bra jobbat"}));
+        root.write("DATA/LOV/SVOM9002.LOV", crlf({"Ett fel!"}));
+        root.write("DATA/LOV/SVOM9013.LOV", crlf({"Tv\xE5 fel!"}));
+        DataRoots roots;
+        roots.pcPath = root.path();
+        state = std::make_unique<AppState>(roots, messages, std::make_unique<SeededRandom>(3),
+                                           std::make_unique<FixedClock>(1700000000));
+        EXPECT_TRUE(state->startUp());
+        open(kFile);
+    }
+
+    void open(const std::string& file) {
+        state->files.currentExerciseFile = file;
+        ASSERT_TRUE(state->files.Kolla(file));
+        state->updateProgramNumber();
+    }
+
+    // Asks one question and answers it right ('R'), right with help ('H') or
+    // wrong ('W'); returns the record number asked.
+    int answer(Series& series, char how) {
+        series.fetchRecord();
+        series.beginQuestion();
+        const int record = recordOfFields();
+        if (how == 'H') series.useHelp(kRunDiagnosisTest, kRunDiagnosisPracticeHelp);
+        last = series.judge(how != 'W');
+        return record;
+    }
+
+    std::vector<int> answerAll(Series& series, const std::string& answers) {
+        std::vector<int> asked;
+        for (char how : answers)
+            asked.push_back(answer(series, how));
+        return asked;
+    }
+
+    // The record the fields came from, read back from its question.
+    int recordOfFields() const { return std::stoi(state->fields[1].substr(4)); }
+
+    int errorCount() const { return state->files.file(state->files.currentFileIndex).errorCount; }
+
+    std::vector<int> queuedRecords() const {
+        std::vector<int> records;
+        for (int i = 1; i <= state->files.queueLength(); ++i)
+            if (state->files.queueEntry(i).fileSlot == state->files.currentFileIndex)
+                records.push_back(state->files.queueEntry(i).recordNumber);
+        return records;
+    }
+
+    TempRoot root;
+    RecordingMessages messages;
+    std::unique_ptr<AppState> state;
+    Verdict last;
+};
+
+} // namespace
+
+// A practice series of ten: what its answers leave behind at the end.
+TEST_F(SeriesTest, EndOfAPracticeSeries) {
+    struct Case {
+        const char* answers;
+        int correct;
+        int queued;
+        const char* praise; // empty: none
+    };
+    const Case cases[] = {
+        {"RRRRRRRRRR", 10, 0, "Alla r\xE4tt!"},
+        {"RRRRRRRRRW", 9, 1, "Ett fel!"},
+        {"WRRRRRRRWR", 8, 2, "Tv\xE5 fel!"},
+        {"RRRRWWRRRW", 7, 3, ""},
+        {"WWWWWWWWWW", 0, 10, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers);
+        state->files.resetCounts();
+        open(kFile);
+        Series series(*state, CompletionRule::TwoGoodSeries);
+        series.begin();
+        EXPECT_EQ(series.length(), 10);
+        answerAll(series, c.answers);
+        EXPECT_TRUE(last.seriesOver);
+        EXPECT_EQ(series.correctCount(), c.correct);
+        EXPECT_EQ(series.wrongCount(), 10 - c.correct);
+        EXPECT_EQ(errorCount(), c.queued);
+
+        const SeriesEnd end = series.finish();
+        EXPECT_FALSE(end.closeWindow);
+        EXPECT_EQ(end.correctionOffered, c.queued > 0);
+        if (*c.praise) {
+            ASSERT_TRUE(end.praise.has_value());
+            EXPECT_EQ((*end.praise)[0], c.praise);
+        } else {
+            EXPECT_FALSE(end.praise.has_value());
+        }
+    }
+}
+
+TEST_F(SeriesTest, QuestionsComeFromTheDrawWithoutRepeating) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    std::set<int> asked;
+    for (int i = 0; i < 3; ++i) {
+        for (int r : answerAll(series, "RRRRRRRRRR"))
+            asked.insert(r);
+        series.continueSeries();
+    }
+    EXPECT_EQ(asked.size(), 30u);
+    EXPECT_EQ(*asked.begin(), 1);
+    EXPECT_EQ(*asked.rbegin(), kRecords);
+}
+
+TEST_F(SeriesTest, VerdictMovesTheStripAndEndsAfterTheLastQuestion) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    answer(series, 'R');
+    EXPECT_TRUE(last.right);
+    EXPECT_TRUE(last.marksStrip);
+    EXPECT_EQ(last.answered, 1);
+    EXPECT_EQ(series.questionNumber(), 2);
+    answerAll(series, "WRRRRRRR");
+    EXPECT_FALSE(last.seriesOver);
+    EXPECT_TRUE(series.running());
+    answer(series, 'W');
+    EXPECT_EQ(last.answered, 10);
+    EXPECT_TRUE(last.seriesOver);
+    EXPECT_FALSE(series.running());
+    EXPECT_FALSE(series.lastAnswerRight());
+
+    // Diagnosis tests keep no strip.
+    state->runMode = kRunDiagnosisTest;
+    Series test(*state, CompletionRule::TwoGoodSeries);
+    test.begin();
+    EXPECT_EQ(test.length(), 20);
+    answer(test, 'R');
+    EXPECT_FALSE(last.marksStrip);
+}
+
+// "Rätta felen" asks the queued records of the file in queue order; a right
+// answer drops a record, a wrong one sends it to the back.
+TEST_F(SeriesTest, CorrectionRoundOverTheQueue) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    const std::vector<int> asked = answerAll(series, "RWRRWRRWRR");
+    const std::vector<int> wrong = {asked[1], asked[4], asked[7]};
+    ASSERT_EQ(queuedRecords(), wrong);
+    ASSERT_FALSE(series.finish().praise.has_value());
+
+    ASSERT_TRUE(series.startCorrectionRound());
+    EXPECT_TRUE(series.correctionRound());
+    EXPECT_EQ(series.length(), 3);
+    EXPECT_EQ(series.questionNumber(), 1);
+    EXPECT_EQ(series.correctCount(), 0);
+    EXPECT_EQ(answer(series, 'W'), wrong[0]);
+    EXPECT_EQ(queuedRecords(), (std::vector<int>{wrong[1], wrong[2], wrong[0]}));
+    EXPECT_EQ(answer(series, 'R'), wrong[1]);
+    EXPECT_EQ(answer(series, 'R'), wrong[2]);
+    EXPECT_TRUE(last.seriesOver);
+    EXPECT_EQ(queuedRecords(), std::vector<int>{wrong[0]});
+    // No praise after a correction round, but the round can be taken again.
+    const SeriesEnd end = series.finish();
+    EXPECT_FALSE(end.praise.has_value());
+    EXPECT_TRUE(end.correctionOffered);
+
+    ASSERT_TRUE(series.startCorrectionRound());
+    EXPECT_EQ(series.length(), 1);
+    EXPECT_EQ(answer(series, 'R'), wrong[0]);
+    EXPECT_EQ(errorCount(), 0);
+    EXPECT_FALSE(series.finish().correctionOffered);
+    EXPECT_FALSE(series.startCorrectionRound());
+}
+
+TEST_F(SeriesTest, ErrorsAccumulateAcrossSeriesAndARoundAsksAtMostTen) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    answerAll(series, "WWWWWWRRRR");
+    series.continueSeries();
+    answerAll(series, "WWWWWWRRRR");
+    EXPECT_EQ(errorCount(), 12);
+    ASSERT_TRUE(series.startCorrectionRound());
+    EXPECT_EQ(series.length(), 10);
+
+    // Records of another file stay out of this file's round.
+    open("SVE41100.DAT");
+    Series other(*state, CompletionRule::TwoGoodSeries);
+    other.begin();
+    EXPECT_FALSE(other.correctionAvailable());
+}
+
+TEST_F(SeriesTest, DiagnosisPracticeRoundIsCappedAndReturnsToPractice) {
+    state->runMode = kRunDiagnosisPractice;
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    EXPECT_EQ(series.length(), 20);
+    answerAll(series, "WWWWWWWWWWWWRRRRRRRR");
+    ASSERT_TRUE(series.startCorrectionRound());
+    EXPECT_EQ(series.length(), 10);
+    EXPECT_EQ(state->runMode, kRunDiagnosisPracticeErrors);
+    answerAll(series, "RRRRRRRRRR");
+    EXPECT_TRUE(last.marksStrip);
+    // The round judges no practice: the counts are the round's.
+    EXPECT_FALSE(series.finish().closeWindow);
+    EXPECT_TRUE(series.continueSeries());
+    EXPECT_EQ(state->runMode, kRunDiagnosisPractice);
+    EXPECT_EQ(series.length(), 20);
+    EXPECT_FALSE(series.correctionRound());
+}
+
+TEST_F(SeriesTest, SelfBuiltRecordsAreNotQueued) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    series.beginQuestion();
+    series.judge(false, false);
+    EXPECT_EQ(series.wrongCount(), 1);
+    EXPECT_EQ(errorCount(), 0);
+}
+
+// "Fortsätta" after Esc goes on with the question shown unless it was the
+// last one; the counts start again either way.
+TEST_F(SeriesTest, ContinueResumesOrStartsANewSeries) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    answerAll(series, "RRRR");
+    ASSERT_EQ(series.questionNumber(), 5);
+    EXPECT_FALSE(series.continueSeries());
+    EXPECT_EQ(series.questionNumber(), 5);
+    EXPECT_EQ(series.correctCount(), 0);
+
+    answerAll(series, "RRRRW");
+    ASSERT_EQ(series.questionNumber(), 10);
+    EXPECT_EQ(series.wrongCount(), 1);
+    EXPECT_TRUE(series.continueSeries());
+    EXPECT_EQ(series.questionNumber(), 1);
+    EXPECT_EQ(series.wrongCount(), 0);
+
+    answerAll(series, "RRRRRRRRRR");
+    EXPECT_TRUE(series.continueSeries());
+}
+
+TEST_F(SeriesTest, AnswerDisplayTicks) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    series.beginQuestion();
+    state->settings.answerDisplaySeconds = 3;
+    for (int i = 1; i < 30; ++i)
+        ASSERT_FALSE(series.tick()) << i;
+    EXPECT_TRUE(series.tick());
+
+    series.beginQuestion();
+    EXPECT_FALSE(series.tick());
+    series.skipDisplay();
+    EXPECT_TRUE(series.tick());
+
+    state->settings.answerDisplaySeconds = 0;
+    series.beginQuestion();
+    EXPECT_TRUE(series.tick());
+}
+
+// Help counts against a right answer in diagnosis practice only, from the
+// help buttons and from switching the lamp on.
+TEST_F(SeriesTest, HelpUsedInDiagnosis) {
+    struct Case {
+        int runMode;
+        const char* how; // 'H' help button, 'L' lamp on, '-' nothing
+        int correct;
+    };
+    const Case cases[] = {
+        {kRunPractice, "H", 1},
+        {kRunPractice, "L", 1},
+        {kRunDiagnosisTest, "H", 0},
+        {kRunDiagnosisTest, "L", 1},
+        {kRunDiagnosisPractice, "H", 0},
+        {kRunDiagnosisPractice, "L", 0},
+        {kRunDiagnosisPracticeHelp, "-", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.runMode) + c.how);
+        state->runMode = c.runMode;
+        Series series(*state, CompletionRule::TwoGoodSeries);
+        series.begin();
+        series.fetchRecord();
+        series.beginQuestion();
+        if (*c.how == 'H') series.useHelp(kRunDiagnosisTest, kRunDiagnosisPracticeHelp);
+        if (*c.how == 'L') series.setLamp(true);
+        series.judge(true);
+        EXPECT_EQ(series.correctCount(), c.correct);
+    }
+
+    // A lamp left on counts as help for every later question.
+    state->runMode = kRunDiagnosisPractice;
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    series.setLamp(true);
+    answerAll(series, "RR");
+    EXPECT_EQ(series.correctCount(), 0);
+    series.setLamp(false);
+    answer(series, 'R');
+    EXPECT_EQ(series.correctCount(), 1);
+}
+
+TEST_F(SeriesTest, DiagnosisTestReportsAtTheEndAndWhenLeft) {
+    state->runMode = kRunDiagnosisTest;
+    state->currentTestNumber = 12;
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    answerAll(series, std::string(16, 'R') + "WWWW");
+    const SeriesEnd end = series.finish();
+    EXPECT_TRUE(end.closeWindow);
+    EXPECT_EQ(state->diagnosis.result[12], 16);
+    EXPECT_EQ(state->diagnosis.status[12], kStatusTest);
+    EXPECT_TRUE(state->savePending);
+
+    // Left early: the answers counted so far.
+    state->savePending = false;
+    Series again(*state, CompletionRule::TwoGoodSeries);
+    again.begin();
+    answerAll(again, "RRRWR");
+    again.leave();
+    EXPECT_EQ(state->diagnosis.result[12], 4);
+    EXPECT_EQ(state->diagnosis.status[12], kStatusPractise);
+    EXPECT_TRUE(state->savePending);
+}
+
+// The practice of a test is done after two series with at least 8 right
+// (write-the-answer) or one with 12 of 20 (choose-the-alternative).
+TEST_F(SeriesTest, DiagnosisPracticeCompletion) {
+    struct Case {
+        CompletionRule rule;
+        int counterBefore;
+        int correct;
+        bool leave; // "Avbryta" instead of the end of the series
+        bool completed;
+        int counterAfter;
+    };
+    const auto two = CompletionRule::TwoGoodSeries;
+    const auto twelve = CompletionRule::TwelveOfTwenty;
+    const Case cases[] = {
+        {two, 0, 8, false, false, 1},     {two, 1, 8, false, true, 0},
+        {two, 1, 7, false, false, 1},     {two, 0, 20, false, false, 1},
+        {two, 1, 9, true, true, 0},       {two, 0, 9, true, false, 1},
+        {twelve, 0, 12, false, true, 5},  {twelve, 0, 11, false, false, 0},
+        {twelve, 1, 11, false, false, 1}, {twelve, 1, 8, true, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.counterBefore) + "/" + std::to_string(c.correct) +
+                     (c.leave ? " leave" : " end"));
+        state->runMode = kRunDiagnosisPractice;
+        state->currentTestNumber = 12;
+        state->diagnosis.result[12] = 9;
+        state->diagnosis.status[12] = kStatusPractise;
+        state->practiceCounter = c.counterBefore;
+        Series series(*state, c.rule);
+        series.begin();
+        std::string answers(std::size_t(c.correct), 'R');
+        answers.resize(c.leave ? std::size_t(c.correct) : 20, 'W');
+        answerAll(series, answers);
+        bool closes = true;
+        if (c.leave)
+            series.leave();
+        else
+            closes = series.finish().closeWindow;
+        EXPECT_EQ(closes, c.completed || c.leave);
+        EXPECT_EQ(state->practiceCounter, c.counterAfter);
+        EXPECT_EQ(state->diagnosis.status[12], c.completed ? kStatusTest : kStatusPractise);
+        EXPECT_EQ(state->runMode, c.completed ? kRunDiagnosisTest : kRunDiagnosisPractice);
+        EXPECT_EQ(state->diagnosis.result[12], 9);
+    }
+}
+
+// One good series counts once: leaving after its end does not count it again.
+TEST_F(SeriesTest, LeavingAfterAGoodSeriesDoesNotCountItTwice) {
+    state->runMode = kRunDiagnosisPractice;
+    state->currentTestNumber = 12;
+    state->diagnosis.status[12] = kStatusPractise;
+    state->practiceCounter = 0;
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    answerAll(series, std::string(10, 'R') + std::string(10, 'W'));
+    const SeriesEnd end = series.finish();
+    EXPECT_FALSE(end.closeWindow);
+    EXPECT_TRUE(end.diagnosisBoxToFront);
+    EXPECT_EQ(state->practiceCounter, 1);
+    series.leave();
+    EXPECT_EQ(state->diagnosis.status[12], kStatusPractise);
+    EXPECT_EQ(state->practiceCounter, 1);
+}
+
+TEST(WriteAnswer, LettersQuestion) {
+    SeededRandom random(11);
+    for (int count : {4, 5, 6}) {
+        for (int i = 0; i < 200; ++i) {
+            const LettersQuestion q = makeLettersQuestion(count, random);
+            ASSERT_EQ(q.shuffled.size(), std::size_t(count));
+            EXPECT_NE(q.shuffled, q.sorted);
+            EXPECT_EQ(std::set<char>(q.shuffled.begin(), q.shuffled.end()).size(),
+                      std::size_t(count));
+            EXPECT_EQ(q.sorted, sortLetters(q.shuffled));
+            for (char c : q.shuffled)
+                EXPECT_TRUE((c >= 'A' && c <= 'Z') || c == '\xC5' || c == '\xC4' || c == '\xD6');
+        }
+    }
+    // Ö, Å, B, Ä, Z: Å comes before Ä although its code is higher.
+    EXPECT_EQ(sortLetters("\xD6\xC5"
+                          "B\xC4Z"),
+              "BZ\xC5\xC4\xD6");
+    EXPECT_EQ(sortLetters("DCBA"), "ABCD");
+    EXPECT_EQ(lettersToOrder(34400), 5);
+    EXPECT_TRUE(isLettersExercise(34300));
+    EXPECT_FALSE(isLettersExercise(34100));
+}
+
+TEST(WriteAnswer, HelpLines) {
+    const std::pair<const char*, int> cases[] = {
+        {"fr\xE5ga # svar", 0},
+        {"fr\xE5ga # svar # hj\xE4lp", 1},
+        {"fr\xE5ga # svar # ett # tv\xE5", 2},
+        {"fr\xE5ga # svar # ett # tv\xE5 # tre", 0},
+        {"fr\xE5ga # a # hj\xE4lp # &b", 1},
+        {"fr\xE5ga # a # &b", 0},
+        {"fr\xE5ga # a # ett # tv\xE5 # &b # c", 2},
+        {"fr\xE5ga # a # ett # &b # c # d", 1},
+        {"fr\xE5ga # a ## tv\xE5", 0},
+    };
+    for (const auto& [line, count] : cases)
+        EXPECT_EQ(helpLineCount(str_postarray(line)), count) << line;
+}
+
+TEST(WriteAnswer, TypedAnswerJudgedWithoutCase) {
+    const RecordFields plural = str_postarray("bil#bilar");
+    EXPECT_TRUE(acceptsTypedAnswer(plural, "Bilar"));
+    EXPECT_TRUE(acceptsTypedAnswer(plural, " BILAR! "));
+    EXPECT_FALSE(acceptsTypedAnswer(plural, "bil"));
+    EXPECT_FALSE(acceptsTypedAnswer(plural, ""));
+    const RecordFields alternatives = str_postarray("q # a # hj\xE4lp # &b");
+    EXPECT_TRUE(acceptsTypedAnswer(alternatives, "a"));
+    EXPECT_TRUE(acceptsTypedAnswer(alternatives, "B"));
+    EXPECT_FALSE(acceptsTypedAnswer(alternatives, "hj\xE4lp"));
+    EXPECT_TRUE(acceptsTypedAnswer(str_postarray("\xE4ng # \xC4NG"), "\xE4ng"));
+}

@@ -1,0 +1,120 @@
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <charconv>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "tool.h"
+
+namespace glosbo::tool {
+namespace {
+
+constexpr int kLargestSide = 8000;
+
+std::optional<int> parseSide(const std::string& text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < 1 || value > kLargestSide) return std::nullopt;
+    return value;
+}
+
+// Qt's remarks on the drawing (an element it cannot draw, a broken file) go
+// to standard error; its talk about the platform does not.
+std::ostream* g_remarks = nullptr;
+
+void forwardRemarks(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const bool aboutDrawing = context.category && QByteArray(context.category).startsWith("qt.svg");
+    if (g_remarks && (aboutDrawing || type == QtCriticalMsg || type == QtFatalMsg))
+        *g_remarks << "glosbo-data render: " << message.toStdString() << "\n";
+}
+
+// Qt needs a GUI application for fonts (an SVG may hold text). The tool has
+// no screen to use, so the application is made on the offscreen platform,
+// and only when the process has none of its own (the tests may).
+class HeadlessGui {
+public:
+    explicit HeadlessGui(std::ostream& err) {
+        g_remarks = &err;
+        m_previousHandler = qInstallMessageHandler(forwardRemarks);
+        if (QCoreApplication::instance()) return;
+        // The application takes the platform options out of the arguments,
+        // so every application gets a fresh set.
+        m_argc = 3;
+        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    ~HeadlessGui() {
+        m_app.reset();
+        qInstallMessageHandler(m_previousHandler);
+        g_remarks = nullptr;
+    }
+    HeadlessGui(const HeadlessGui&) = delete;
+    HeadlessGui& operator=(const HeadlessGui&) = delete;
+
+private:
+    QtMessageHandler m_previousHandler = nullptr;
+    char m_name[12] = "glosbo-data";
+    char m_platformOption[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    char* m_argv[4] = {m_name, m_platformOption, m_platform, nullptr};
+    int m_argc = 3;
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+// The drawing keeps its proportions: scaled to fit and centred.
+QRectF fittedArea(const QSizeF& drawing, const QSize& target) {
+    if (drawing.isEmpty()) return QRectF(QPointF(0, 0), QSizeF(target));
+    const QSizeF fitted = drawing.scaled(QSizeF(target), Qt::KeepAspectRatio);
+    return QRectF(
+        QPointF((target.width() - fitted.width()) / 2.0, (target.height() - fitted.height()) / 2.0),
+        fitted);
+}
+
+} // namespace
+
+int runRender(const Args& args, std::istream&, std::ostream&, std::ostream& err) {
+    if (args.size() != 4)
+        return usageError(err, "render",
+                          args.size() < 4 ? "too few arguments" : "too many arguments");
+    const std::string& in = args[0];
+    const std::string& out = args[1];
+    const auto width = parseSide(args[2]);
+    const auto height = parseSide(args[3]);
+    if (!width || !height)
+        return usageError(err, "render",
+                          "WIDTH and HEIGHT must be whole numbers from 1 to " +
+                              std::to_string(kLargestSide));
+
+    const QString inPath = QString::fromStdString(in);
+    if (!QFileInfo(inPath).isFile()) return fileError(err, "render", in + ": no such file");
+
+    HeadlessGui gui(err);
+    QSvgRenderer renderer(inPath);
+    if (!renderer.isValid()) return fileError(err, "render", in + ": not a valid SVG drawing");
+
+    const QSize size(*width, *height);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        renderer.render(&painter, fittedArea(renderer.viewBoxF().size(), size));
+    }
+
+    // 24 bits a pixel, written beside the target and renamed over it.
+    QSaveFile file(QString::fromStdString(out));
+    if (!file.open(QIODevice::WriteOnly) ||
+        !image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") || !file.commit())
+        return fileError(err, "render", out + ": cannot be written");
+    return kExitOk;
+}
+
+} // namespace glosbo::tool
