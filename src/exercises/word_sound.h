@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+namespace glosbo::core {
+class AppState;
+}
+namespace glosbo::app {
+struct Services;
+}
+
+namespace glosbo::exercises {
+
+// The spoken word of a question in the exercises that train sounds, and the
+// translation shown under it. The sound is named by record number (the error
+// record's number in a correction round) and played a moment after a new
+// question, again on request.
+class WordSound : public QObject {
+    Q_OBJECT
+public:
+    WordSound(core::AppState& state, app::Services& services, QObject* parent);
+
+    // Set once by the window for the programs that have recorded words.
+    void setSoundExercise(bool on) { m_soundExercise = on; }
+    bool soundExercise() const { return m_soundExercise; }
+    // A sound exercise with sound mode 1 or 3: words are played.
+    bool active() const;
+
+    // "S231007.WAV" for record 7 in "S231"; empty outside 1..999.
+    static std::string fileName(const std::string& soundDirectory, int recordNumber);
+
+    // Waits a moment (Timer5 counts its 2 ms ticks up to the answer display
+    // seconds) and then plays the word of the current question once.
+    void playSoon();
+    void stop();
+    // Plays the word of the current question now (Ljudet): nothing unless active().
+    void Ljudet();
+
+    // The translation of a word in the translation list of the current
+    // setting; the lists are loaded on first use and after a settings change.
+    // Nothing without a translation setting or when the word is not listed.
+    std::optional<std::string> translationOf(const std::string& word);
+
+    QTimer* Timer5 = nullptr;
+
+private slots:
+    void Timer5Timer();
+
+private:
+    core::AppState& m_state;
+    app::Services& m_services;
+    bool m_soundExercise = false;
+    int m_ticks = 0;
+};
+
+} // namespace glosbo::exercises
