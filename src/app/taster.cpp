@@ -145,11 +145,8 @@ void TAster::paintStrip(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     for (int j = 0; j < n; ++j)
         p.drawRect(QRect(0, j * h, w - 1, h - 1));
-    if (k == n) {
-        // Ready for the next series.
-        m_right.fill(true);
-        chooseStars();
-    }
+    // A full strip keeps its white squares: it is the pupil's summary of the
+    // series until the next one starts (Starta sets every cell right again).
 }
 
 void TAster::paintEvent(QPaintEvent*) {

@@ -1,6 +1,8 @@
 #include "app/window_catalogue.h"
 
 #include "app/window_registry.h"
+#include "exercises/tflerbar.h"
+#include "exercises/tpassakt.h"
 #include "exercises/tskriv.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
@@ -11,8 +13,14 @@ namespace glosbo::app {
 void registerWindows(WindowRegistry& registry) {
     // Each window unit adds its entry here as it is built.
     menus::registerMenus(registry);
+    registry.add("TPassAkt", [](const WindowContext& c) {
+        return std::make_unique<exercises::TPassAkt>(c.state, c.services, c.parent);
+    });
     registry.add("TSKRIV", [](const WindowContext& c) {
         return std::make_unique<exercises::TSKRIV>(c.state, c.services, c.parent);
+    });
+    registry.add("TFLERBAR", [](const WindowContext& c) {
+        return std::make_unique<exercises::TFLERBAR>(c.state, c.services, c.parent);
     });
     registry.add(
         "TStallin",

@@ -144,4 +144,29 @@ std::string upperCp1252(std::string_view text) {
     return out;
 }
 
+char lowerCp1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b >= 'A' && b <= 'Z') return char(b + 32);
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return char(b + 32);
+    switch (b) {
+    case 0x8A:
+        return char(0x9A); // Š -> š
+    case 0x8C:
+        return char(0x9C); // Œ -> œ
+    case 0x8E:
+        return char(0x9E); // Ž -> ž
+    case 0x9F:
+        return char(0xFF); // Ÿ -> ÿ
+    default:
+        return c;
+    }
+}
+
+std::string lowerCp1252(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = lowerCp1252(c);
+    return out;
+}
+
 } // namespace glosbo::core

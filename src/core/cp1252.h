@@ -26,5 +26,8 @@ bool isValidUtf8(std::string_view bytes);
 // (à..þ except ÷) and š, œ, ž, ÿ map to their capitals; everything else stays.
 char upperCp1252(char c);
 std::string upperCp1252(std::string_view text);
+// Lower case: the inverse of upperCp1252 (A-Z, À..Þ except ×, Š, Œ, Ž, Ÿ).
+char lowerCp1252(char c);
+std::string lowerCp1252(std::string_view text);
 
 } // namespace glosbo::core

@@ -122,8 +122,12 @@ protected:
     virtual bool showsPictureIn(int runMode) const;
     // The help buttons' enabled state after the button bar.
     virtual void enableHelpButtons() {}
+    // How far the finish picture's panel reaches above the tenth of the
+    // screen's 48 rows; the picture itself ends that much above the panel's
+    // bottom.
+    virtual int pictureRise() const { return letterUnit() / 2; }
 
-    // The verdict on an answer the window has judged (Part of every window).
+    // The verdict on an answer the window has judged.
     void giveVerdict(bool right, bool queueable = true);
     // Esc in the input: the button bar while the series runs.
     void escapeFromInput();

@@ -195,7 +195,8 @@ void ExerciseWindow::Inled() {
     Panel1->raise();
     layOutButtonBar();
 
-    BildPanelen->setGeometry(m, (H / 48) * 10 - m / 2, (W / 64) * 58, (H / 48) * 35 + m / 2);
+    const int rise = pictureRise();
+    BildPanelen->setGeometry(m, (H / 48) * 10 - rise, (W / 64) * 58, (H / 48) * 35 + rise);
     Image1->setGeometry(0, 0, (W / 64) * 58, (H / 48) * 35);
     BildPanelen->hide();
 
@@ -307,13 +308,14 @@ void ExerciseWindow::showFinishPicture() {
     // area; the picture then starts below it rather than cutting it in half.
     const int m = letterUnit();
     const int H = m_screen.height();
-    const int designTop = (H / 48) * 10 - m / 2;
-    const int bottom = designTop + (H / 48) * 35 + m / 2;
+    const int rise = pictureRise();
+    const int designTop = (H / 48) * 10 - rise;
+    const int bottom = designTop + (H / 48) * 35 + rise;
     int top = designTop;
     if (InstruktionsLabel->isVisibleTo(this))
         top = std::max(top, InstruktionsLabel->geometry().bottom() + 1 + m / 2);
     BildPanelen->setGeometry(BildPanelen->x(), top, BildPanelen->width(), bottom - top);
-    Image1->setGeometry(0, 0, BildPanelen->width(), bottom - top - m / 2);
+    Image1->setGeometry(0, 0, BildPanelen->width(), bottom - top - rise);
     BildPanelen->show();
     BildPanelen->raise();
     BildTextPanel->hide();

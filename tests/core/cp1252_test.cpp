@@ -26,3 +26,15 @@ TEST(Cp1252, UpperCaseIncludesNationalLetters) {
     EXPECT_EQ(upperCp1252(*utf8ToCp1252("åäöéüæøšÿ abc")), *utf8ToCp1252("ÅÄÖÉÜÆØŠŸ ABC"));
     EXPECT_EQ(upperCp1252("\xF7\xDF"), "\xF7\xDF"); // division sign and sharp s stay
 }
+
+// Lower case undoes upper case on every byte that has a capital, and leaves
+// every other byte alone.
+TEST(Cp1252, LowerCaseIsTheInverseOfUpperCase) {
+    EXPECT_EQ(lowerCp1252(*utf8ToCp1252("ÅÄÖÉÜŠŸ ABC")), *utf8ToCp1252("åäöéüšÿ abc"));
+    for (int b = 0; b < 256; ++b) {
+        const char c = char(b);
+        if (upperCp1252(c) != c) EXPECT_EQ(lowerCp1252(upperCp1252(c)), c) << b;
+        if (lowerCp1252(c) != c) EXPECT_EQ(upperCp1252(lowerCp1252(c)), c) << b;
+    }
+    EXPECT_EQ(lowerCp1252("\xD7\xDF"), "\xD7\xDF"); // multiplication sign and sharp s stay
+}

@@ -134,3 +134,69 @@ TEST(CheckCommand, WriteAnswerRecords) {
     };
     EXPECT_EQ(outputLines(r.out), expected);
 }
+
+// Records of the click-the-category exercises: an item, the right category
+// and at least one other, at most seven boxes of 30 characters, and one
+// marked part where the window explains it.
+TEST(CheckCommand, CategoryRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE34200.DAT", "SVE47400.DAT", "SVDI17.DAT"}));
+    root.write("DATA/DAT/SVE34200.DAT",
+               crlf({"a#Vokal#Konsonant", "b#Konsonant", "#Vokal#Konsonant", "c",
+                     "d#1#2#3#4#5#6#7#8", "e#Vokal#Konsonant#Vokal",
+                     "f#" + std::string(31, 'x') + "#y", "g#Vokal##Konsonant"}));
+    root.write("DATA/DAT/SVE47400.DAT",
+               crlf({"Jag l\xE4ser <en bok>.#ackusativobjekt#dativobjekt",
+                     "Jag l\xE4ser en bok.#ackusativobjekt#dativobjekt",
+                     "<Jag> l\xE4ser <en bok>.#ackusativobjekt#dativobjekt"}));
+    root.write("DATA/DAT/SVDI17.DAT", crlf({"dikt#Ja"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string file = root.path() + "/DATA/DAT/SVE34200.DAT:";
+    const std::string objects = root.path() + "/DATA/DAT/SVE47400.DAT:";
+    const std::vector<std::string> expected = {
+        file + "2: only one category: give at least one wrong one after it",
+        file + "3: no item (field 1)",
+        file + "4: no right category (field 2)",
+        file + "5: 8 categories; the window shows only 7",
+        file + "6: field 4 repeats the right category (field 2)",
+        file + "7: category in field 2 has 31 characters; a box shows 30",
+        file + "8: only one category: give at least one wrong one after it",
+        file + "8: field 4 comes after an empty field and is never shown",
+        objects + "2: item (field 1) has 0 marked parts; it needs exactly one between '<' and '>'",
+        objects + "3: item (field 1) has 2 marked parts; it needs exactly one between '<' and '>'",
+        root.path() +
+            "/DATA/DAT/SVDI17.DAT:1: only one category: give at least one wrong one after it",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}
+
+// Records of the choose-the-alternative exercises: one marked word in the
+// sentence; where the record holds the words, a wrong one that differs from
+// the right word as the boxes show it.
+TEST(CheckCommand, ChoiceRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE39100.DAT", "SVE31010.DAT"}));
+    root.write("DATA/DAT/SVE39100.DAT",
+               crlf({"Jag har en p<e>nna.", "Ingen lucka.", "<a> och <b>", "Tom <> lucka."}));
+    root.write("DATA/DAT/SVE31010.DAT",
+               crlf({"Vi bor i <Sverige>.#sverige", "Vi bor i <Sverige>.", "I <Sverige>.#Sverige",
+                     "I <Sverige>.#sverige#Sverige!"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string vowels = root.path() + "/DATA/DAT/SVE39100.DAT:";
+    const std::string capitals = root.path() + "/DATA/DAT/SVE31010.DAT:";
+    const std::vector<std::string> expected = {
+        vowels + "2: sentence (field 1) has 0 marked words; it needs exactly one between '<' and "
+                 "'>'",
+        vowels + "3: sentence (field 1) has 2 marked words; it needs exactly one between '<' and "
+                 "'>'",
+        vowels + "4: the marked word of the sentence (field 1) is empty",
+        capitals + "2: no wrong word (field 2): the window would offer only the right one",
+        capitals + "3: field 2 is the right word \"Sverige\" again",
+        capitals + "4: field 3 is the right word \"Sverige\" again",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}

@@ -1,7 +1,10 @@
 #include "record_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+
+#include "core/alternatives.h"
 
 namespace glosbo::tool {
 namespace {
@@ -60,6 +63,82 @@ void checkWriteAnswer(const RecordView& record, std::vector<std::string>& proble
         if (f[i].empty()) problems.push_back("empty alternative in field " + std::to_string(i));
 }
 
+// The click-the-category window: the item (field 1), the right category
+// (field 2) and the other categories, one box each, up to the first empty
+// field. Some programs explain a marked part of the item.
+constexpr int kMostCategories = 7;
+constexpr std::size_t kLongestCategory = 30;
+
+void checkCategories(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    const auto blank = [](const std::string& s) {
+        return s.find_first_not_of(' ') == std::string::npos;
+    };
+    if (blank(f[1])) problems.push_back("no item (field 1)");
+    int count = 0;
+    while (count < 9 && !f[count + 2].empty())
+        ++count;
+    if (count == 0 || blank(f[2])) {
+        problems.push_back("no right category (field 2)");
+        return;
+    }
+    if (count < 2) problems.push_back("only one category: give at least one wrong one after it");
+    if (count > kMostCategories)
+        problems.push_back(std::to_string(count) + " categories; the window shows only " +
+                           std::to_string(kMostCategories));
+    for (int i = count + 3; i <= f.fieldCount; ++i)
+        if (!f[i].empty()) {
+            problems.push_back("field " + std::to_string(i) +
+                               " comes after an empty field and is never shown");
+            break;
+        }
+    for (int i = 2; i < 2 + count; ++i) {
+        if (f[i].size() > kLongestCategory)
+            problems.push_back("category in field " + std::to_string(i) + " has " +
+                               std::to_string(f[i].size()) + " characters; a box shows " +
+                               std::to_string(kLongestCategory));
+        if (i > 2 && f[i] == f[2])
+            problems.push_back("field " + std::to_string(i) +
+                               " repeats the right category (field 2)");
+    }
+}
+
+// "SJ - TJ" and the objects exercise explain the marked part of the item.
+void checkOneMarkedPart(const RecordView& record, std::vector<std::string>& problems) {
+    const std::string& item = record.fields[1];
+    const auto marks = std::count(item.begin(), item.end(), '<');
+    if (marks != 1)
+        problems.push_back("item (field 1) has " + std::to_string(marks) +
+                           " marked parts; it needs exactly one between '<' and '>'");
+}
+
+// The choose-the-alternative window: a sentence (field 1) with exactly one
+// marked word, the gap the boxes fill.
+void checkChoiceSentence(const RecordView& record, std::vector<std::string>& problems) {
+    const std::string& sentence = record.fields[1];
+    const auto marks = std::count(sentence.begin(), sentence.end(), '<');
+    if (marks != 1)
+        problems.push_back("sentence (field 1) has " + std::to_string(marks) +
+                           " marked words; it needs exactly one between '<' and '>'");
+    else if (core::LetaPrep(sentence)[2].empty())
+        problems.push_back("the marked word of the sentence (field 1) is empty");
+}
+
+// Where the record holds the alternatives: at least one wrong word after
+// the sentence, and none that the window would take for the right one.
+void checkChoiceRecordWords(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    if (f[2].empty()) {
+        problems.push_back("no wrong word (field 2): the window would offer only the right one");
+        return;
+    }
+    const std::string right = core::LetaPrep(f[1])[2];
+    for (int i = 2; i <= core::AlternativeWords::kShown && !f[i].empty(); ++i)
+        if (core::isRightChoice(f[i], right))
+            problems.push_back("field " + std::to_string(i) + " is the right word \"" + right +
+                               "\" again");
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -78,6 +157,34 @@ constexpr std::array kChecks = {
     RecordCheckRange{36100, 36200, checkWriteAnswer},
     RecordCheckRange{37100, 37300, checkWriteAnswer},
     RecordCheckRange{45000, 45000, checkWriteAnswer},
+    // The click-the-category exercises and diagnosis test 17.
+    RecordCheckRange{17, 17, checkCategories},
+    RecordCheckRange{21100, 21300, checkCategories},
+    RecordCheckRange{22100, 22100, checkCategories},
+    RecordCheckRange{25500, 25500, checkCategories},
+    RecordCheckRange{25500, 25500, checkOneMarkedPart},
+    RecordCheckRange{34200, 34200, checkCategories},
+    RecordCheckRange{46300, 46300, checkCategories},
+    RecordCheckRange{47400, 47400, checkCategories},
+    RecordCheckRange{47400, 47400, checkOneMarkedPart},
+    // The choose-the-alternative exercises, diagnosis tests 1-10 and their
+    // practices.
+    RecordCheckRange{1, 10, checkChoiceSentence},
+    RecordCheckRange{101, 110, checkChoiceSentence},
+    RecordCheckRange{22200, 22300, checkChoiceSentence},
+    RecordCheckRange{23100, 23900, checkChoiceSentence},
+    RecordCheckRange{25100, 25400, checkChoiceSentence},
+    RecordCheckRange{25600, 25700, checkChoiceSentence},
+    RecordCheckRange{31010, 31010, checkChoiceSentence},
+    RecordCheckRange{39100, 39200, checkChoiceSentence},
+    RecordCheckRange{44000, 44000, checkChoiceSentence},
+    RecordCheckRange{46400, 46400, checkChoiceSentence},
+    RecordCheckRange{10, 10, checkChoiceRecordWords},
+    RecordCheckRange{110, 110, checkChoiceRecordWords},
+    RecordCheckRange{22200, 22300, checkChoiceRecordWords},
+    RecordCheckRange{23101, 23101, checkChoiceRecordWords},
+    RecordCheckRange{31010, 31010, checkChoiceRecordWords},
+    RecordCheckRange{46400, 46400, checkChoiceRecordWords},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/alternatives.h"
 #include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/line_file.h"
@@ -18,14 +19,6 @@ constexpr int kLastSoundRecord = 999; // the windows name three digits
 
 bool inRange(std::uint16_t p, std::uint16_t first, std::uint16_t last) {
     return p >= first && p <= last;
-}
-
-// A letter or digit of Windows-1252 text.
-bool isWordByte(unsigned char c) {
-    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    if (c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F)
-        return true;
-    return c >= 0xC0 && c != 0xD7 && c != 0xF7;
 }
 
 std::string withoutMarks(std::string_view text) {
@@ -49,20 +42,6 @@ std::string tidy(std::string_view text) {
         out += c;
     }
     return out;
-}
-
-std::string wholeMarkedWord(const std::string& text) {
-    const auto open = text.find('<');
-    if (open == std::string::npos) return {};
-    const auto close = text.find('>', open);
-    if (close == std::string::npos) return {};
-    std::size_t first = open;
-    while (first > 0 && isWordByte(static_cast<unsigned char>(text[first - 1])))
-        --first;
-    std::size_t last = close + 1;
-    while (last < text.size() && isWordByte(static_cast<unsigned char>(text[last])))
-        ++last;
-    return withoutMarks(text.substr(first, last - first));
 }
 
 // The question sentence of the fill-in window: field 1 in the one-sentence
@@ -137,7 +116,7 @@ std::string spokenText(SpokenPart part, std::uint16_t p, const std::string& line
     std::string said;
     switch (part) {
     case SpokenPart::WholeMarkedWord:
-        said = wholeMarkedWord(f[1]);
+        said = core::wordAroundGap(f[1]);
         break;
     case SpokenPart::MarkedText:
         said = core::LetaPrep(f[1])[2];

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <string>
+
+#include "core/alternatives.h"
+#include "exercises/choice_box.h"
+#include "exercises/exercise_window.h"
+#include "exercises/word_sound.h"
+
+namespace glosbo::exercises {
+
+// The choose-the-alternative window: a sentence with a gap ("?") and a row
+// of boxes with the words that may fill it. Pointing at a box previews its
+// word in the gap; a click judges it at once. The words come from the
+// record or from the marked words of the whole file. There is no text
+// input: the window takes Esc, Space and F2 wherever the focus is, and a
+// right click opens the button bar.
+class TFLERBAR : public ExerciseWindow {
+    Q_OBJECT
+public:
+    TFLERBAR(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+
+    QLabel* Label4 = nullptr;           // the text before the gap
+    QLabel* Label5 = nullptr;           // the gap: "?" or the pointed word
+    QLabel* Label6 = nullptr;           // the text after the gap
+    QLabel* Label8 = nullptr;           // the other line of a two-line sentence
+    QLabel* KorrektSvarLabel = nullptr; // the right word after a wrong choice
+    QLabel* EfterdelLabel = nullptr;    // the text after the gap beside it
+    QLabel* TestLabel = nullptr;        // hidden copy of the right word
+    QLabel* EngLabel = nullptr;         // the spoken word translated
+    // The row of answer boxes, objectName "Panel1"; the button bar that the
+    // other windows call Panel1 is "Escapepanel" here.
+    QWidget* BoxRow = nullptr;
+    std::array<ChoiceBox*, core::AlternativeWords::kShown> boxes{}; // Panel2 .. Panel10
+    QWidget* Escapepanel = nullptr;
+    QPushButton* BitBtn2 = nullptr; // "Regel"
+    WordSound* wordSound = nullptr; // holds Timer5
+
+    const core::AlternativeWords& words() const { return m_words; }
+    int caseOffset() const { return m_caseOffset; }
+    bool showingAnswer() const { return m_showingAnswer; }
+
+public slots:
+    // A box pressed: the left button judges its word, the right one pauses.
+    // box is the box's number, 2 (Panel2) to 9 (Panel10).
+    void RaettTest(int box, Qt::MouseButton button);
+    // The pointer over a box: it lights up and its word fills the gap.
+    void PanelMouseMove(int box);
+    void UpprepaButtonClick();
+    void BitBtn2Click();
+
+protected:
+    void setUpProgram() override;
+    void placeQuestionControls() override;
+    void clearQuestion() override;
+    void showQuestion() override;
+    void showCorrectAnswer() override;
+    QWidget* answerInput() override { return BoxRow; }
+    void enableHelpButtons() override;
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildOwnComponents();
+    // Right click or Esc during the series: the button bar over the question.
+    void pause(bool freezeBoxes);
+    void layOutSentence(int rowTop, const std::string& line);
+    void layOutBoxes(int top);
+    void placeAfterGap(QLabel* gap, QLabel* after);
+    void showTranslation();
+    int lineHeight() const;
+
+    bool m_recordAlternatives = false;
+    core::AlternativeWords m_words;
+    int m_caseOffset = 0;
+    std::string m_rightWord;
+    bool m_showingAnswer = false;
+    int m_questionPoints = 22;
+    int m_left = 24;    // the sentence's left edge
+    int m_rowLeft = 30; // the box row's
+};
+
+} // namespace glosbo::exercises

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/panel.h"
+#include "core/categories.h"
+#include "exercises/choice_box.h"
+#include "exercises/exercise_window.h"
+#include "exercises/word_sound.h"
+
+namespace glosbo::exercises {
+
+// The click-the-category window: a word or a sentence, perhaps with one part
+// in green, and a row of category boxes; the pupil clicks the box of the
+// category the item belongs to. After a wrong click the right box lights up
+// and a sentence explains the answer. There is no text input: the window
+// takes its keys itself (Esc, Space, F2, and the digits in "Hur många
+// vokaler?") wherever the focus is, and a right click anywhere opens the
+// button bar.
+class TPassAkt : public ExerciseWindow {
+    Q_OBJECT
+public:
+    TPassAkt(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+
+    QLabel* Label3 = nullptr; // the item, or its line without the marked part
+    QLabel* Label4 = nullptr; // the text before the marked part
+    QLabel* Label5 = nullptr; // the marked part, green
+    QLabel* Label6 = nullptr; // the text after it
+    QLabel* Label7 = nullptr; // the explanation after a wrong click
+    // The row of boxes, objectName "Panel1"; the button bar that the other
+    // windows call Panel1 is "EscapePanel" here.
+    app::Panel* BoxRow = nullptr;
+    std::array<ChoiceBox*, core::kMostCategories> boxes{}; // Panel2 .. Panel8
+    QLabel* templabel = nullptr;
+    QPushButton* BitBtn2 = nullptr; // "Regel"
+    QLabel* EngLabel = nullptr;
+    QWidget* EscapePanel = nullptr; // the button bar
+    QTimer* Timer2 = nullptr;       // answer display after the last question
+    WordSound* wordSound = nullptr; // holds Timer5
+
+    const std::vector<std::string>& categories() const { return m_categories; }
+
+public slots:
+    // A box chosen with a mouse button (Qt::LeftButton judges, Qt::RightButton
+    // opens the button bar); box is 2..8 for Panel2..Panel8.
+    void RaettTest(int box, Qt::MouseButton button);
+    void PanelMouseMove(int box);
+    void UpprepaButtonClick();
+    void BitBtn2Click();
+
+protected:
+    void setUpProgram() override;
+    void placeQuestionControls() override;
+    void clearQuestion() override;
+    void showQuestion() override;
+    void showCorrectAnswer() override;
+    QWidget* answerInput() override { return BoxRow; }
+    bool showsPictureIn(int runMode) const override;
+    void enableHelpButtons() override;
+    int pictureRise() const override { return letterUnit() / 3; }
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildOwnComponents();
+    // Handles a key of the window; false for keys left to the focused control.
+    bool FormKeyUp(QKeyEvent* event);
+    // Esc or a right click during the series: the button bar over the question.
+    void pause(bool freezeBoxes);
+    void highlightBox(int index);
+    void showItem();
+    void layOutBoxes();
+    void showTranslation();
+    int boxHeight() const;
+
+    core::CategoryProgram m_program;
+    std::vector<std::string> m_categories;
+    int m_itemTop = 0;    // the first item line
+    int m_lineHeight = 0; // of the item labels
+};
+
+} // namespace glosbo::exercises
