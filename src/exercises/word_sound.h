@@ -41,7 +41,8 @@ public:
 
     // The translation of a word in the translation list of the current
     // setting; the lists are loaded on first use and after a settings change.
-    // Nothing without a translation setting or when the word is not listed.
+    // A word not listed as written is looked for in lower case. Nothing
+    // without a translation setting or when the word is not listed.
     std::optional<std::string> translationOf(const std::string& word);
 
     QTimer* Timer5 = nullptr;

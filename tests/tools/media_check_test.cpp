@@ -67,3 +67,27 @@ TEST(CheckMedia, TheListedFilesNeedTheirPicturesAndWordSounds) {
                   root.path() + "/LJUD/S211/S211002.WAV: missing sound of SVE21100.DAT record 2",
               }));
 }
+
+// A word that an exercise says and shows translated but that a translation
+// list lacks is a note naming the word: once, in lower case, whatever case
+// the sentence gives it. Exercises that show no translation are not asked.
+TEST(CheckMedia, SpokenWordsMissingFromATranslationListAreNoted) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE23100.DAT", "SVE21100.DAT"}));
+    root.write("DATA/DAT/SVE23100.DAT",
+               crlf({"Jag har en p<e>nna.", "En v<\xE4>ska.", "<\xC4>pplet \xE4r r\xF6tt.",
+                     "En v<\xE4>ska till."}));
+    root.write("DATA/DAT/SVE21100.DAT", crlf({"a#Vokal#Konsonant"}));
+    root.write("DATA/DAT/GLOSENG.DAT", crlf({"; ord#word", "penna#pen"}));
+    for (const char* sound : {"S231/S231001.WAV", "S231/S231002.WAV", "S231/S231003.WAV",
+                              "S231/S231004.WAV", "S211/S211001.WAV"})
+        root.write(std::string("LJUD/") + sound, "RIFF");
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 0) << r.out;
+    const std::string list =
+        root.path() + "/DATA/DAT/GLOSENG.DAT: note: no English translation of ";
+    EXPECT_EQ(outputLines(r.out),
+              (std::vector<std::string>{list + "\"v\xC3\xA4ska\" (SVE23100.DAT record 2)",
+                                        list + "\"\xC3\xA4pplet\" (SVE23100.DAT record 3)"}));
+}

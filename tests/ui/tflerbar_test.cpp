@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <map>
+#include <set>
 
 #include "app/text_codec.h"
 #include "app/window_catalogue.h"
@@ -298,18 +299,23 @@ TEST_F(TflerbarTest, WordSoundNamedByRecordNumber) {
 // With English set, the word the gap lies in (the word that is heard) is
 // shown translated when the list has it.
 TEST_F(TflerbarTest, TranslationOfTheSpokenWord) {
-    write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\nv\xE4ska#bag\r\n");
+    // "\xC4r" begins its sentence: it is found by its lower-case form.
+    write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\nv\xE4ska#bag\r\n\xE4r#is\r\n");
     h.state->settings.soundTranslation = 1;
     auto w = open("SVE23100.DAT");
-    const std::map<QString, QString> translations = {{"e", "pen"}, {QString::fromUtf8("ä"), "bag"}};
-    for (int i = 0; i < 6; ++i) {
+    const std::map<QString, QString> translations = {
+        {"e", "pen"}, {QString::fromUtf8("ä"), "bag"}, {QString::fromUtf8("Ä"), "is"}};
+    std::set<QString> shown;
+    for (int i = 0; i < 9; ++i) {
         const auto found = translations.find(rightWord(*w));
         EXPECT_EQ(w->EngLabel->isVisible(), found != translations.end());
         if (found != translations.end()) {
             EXPECT_EQ(w->EngLabel->text(), found->second);
+            shown.insert(found->second);
         }
         choose(*w, true);
     }
+    EXPECT_EQ(shown.size(), translations.size()); // the draw is seeded
 }
 
 // In a diagnosis test a right click reports the count so far and closes.

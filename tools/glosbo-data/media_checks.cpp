@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <set>
 
+#include "core/alternatives.h"
+#include "core/categories.h"
 #include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/program_number.h"
@@ -56,6 +60,24 @@ std::vector<std::string> unspokenSounds(const std::string& root) {
     return paths;
 }
 
+// The words of a translation list, in UTF-8; nothing when the root has no such list.
+std::optional<std::set<std::string>> translatedWords(const std::string& root,
+                                                     const std::string& list) {
+    const auto path = core::findInRoot(root, list);
+    const auto data = path ? readFile(*path) : std::nullopt;
+    if (!data) return std::nullopt;
+    std::set<std::string> words;
+    for (const Line& line : splitLines(*data))
+        if (const auto hash = line.text.find('#'); hash != std::string::npos && hash > 0)
+            words.insert(core::cp1252ToUtf8(line.text.substr(0, hash)));
+    return words;
+}
+
+// The exercises that show the translation of the word they say.
+bool showsTranslation(std::uint16_t p) {
+    return core::showsWordTranslation(p) || core::categoryProgram(p).translated;
+}
+
 std::string threeDigits(int n) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%03d", n);
@@ -104,6 +126,30 @@ std::vector<MediaFinding> checkMedia(const std::string& root) {
                                       sound.origin + ")"
                                 : "missing sound of " + sound.origin,
                             !pending});
+    }
+
+    // A spoken word that a translation list lacks is shown untranslated: a
+    // note, since the lists are optional, naming the word to add.
+    struct TranslationList {
+        const char* file;
+        const char* language;
+    };
+    for (const TranslationList list : {TranslationList{"DATA/DAT/GLOSENG.DAT", "English"},
+                                       TranslationList{"DATA/DAT/GLOSTYS.DAT", "German"}}) {
+        const auto words = translatedWords(root, list.file);
+        if (!words) continue;
+        std::set<std::string> reported;
+        for (const WordSound& sound : plan.sounds) {
+            if (!showsTranslation(sound.programNumber)) continue;
+            const std::string lower =
+                core::cp1252ToUtf8(core::lowerCp1252(core::utf8ToCp1252Lossy(sound.text)));
+            if (words->count(sound.text) || words->count(lower) || !reported.insert(lower).second)
+                continue;
+            findings.push_back({shown(root, list.file),
+                                std::string("no ") + list.language + " translation of \"" + lower +
+                                    "\" (" + sound.origin + ")",
+                                false});
+        }
     }
     return findings;
 }

@@ -183,7 +183,7 @@ SoundPlan planWordSounds(const std::string& root) {
                 continue;
             }
             byPath.emplace(key, plan.sounds.size());
-            plan.sounds.push_back({relative, std::move(text), origin});
+            plan.sounds.push_back({relative, std::move(text), origin, p});
         }
     }
     return plan;

@@ -29,6 +29,7 @@ struct WordSound {
     std::string path;   // relative to the root, '/'-separated: "LJUD/S231/S231007.WAV"
     std::string text;   // what is said, UTF-8
     std::string origin; // "SVE23100.DAT record 7", for messages
+    std::uint16_t programNumber = 0;
 };
 
 // The spoken text of one record (Windows-1252 in, UTF-8 out); empty when the
