@@ -5,6 +5,20 @@
 
 namespace glosbo::menus {
 
+namespace {
+
+// Opens the window of an entry; a window this version does not have yet is
+// said so, rather than the click doing nothing.
+void openWindow(const std::string& name, const app::WindowContext& context) {
+    if (!context.services.windows.has(name)) {
+        context.services.messages.information(kNotReadyMessage);
+        return;
+    }
+    context.services.windows.open(name, context);
+}
+
+} // namespace
+
 bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
     const app::WindowRegistry& windows = context.services.windows;
     core::AppState& state = context.state;
@@ -13,7 +27,7 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
         return true;
     case EntryKind::Submenu:
     case EntryKind::Window:
-        windows.open(entry.opens, context);
+        openWindow(entry.opens, context);
         return true;
     case EntryKind::PictureExercise:
         state.pictureFileName = entry.picture;
@@ -22,12 +36,16 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
     case EntryKind::PlayerNameExercise:
         break;
     }
+    const bool ready = windows.has(entry.opens) && (entry.kind != EntryKind::PlayerNameExercise ||
+                                                    windows.has(kPlayerNameWindow));
+    if (!ready) {
+        context.services.messages.information(kNotReadyMessage);
+        return true;
+    }
 
     state.files.currentExerciseFile = entry.dataFile;
     if (!state.files.Kolla(entry.dataFile)) return false;
     if (entry.kind == EntryKind::PlayerNameExercise) {
-        // Without the player window nobody has named the players: no game.
-        if (!windows.has(kPlayerNameWindow)) return true;
         state.playerNamesCancelled = false;
         windows.open(kPlayerNameWindow, context);
         if (state.playerNamesCancelled) return true;

@@ -333,14 +333,14 @@ TEST(MenuWindow, SubmenuAndWindowEntriesOpenTheirWindowsAndBackCloses) {
     MenuWindow tf1(menuNamed("TF1"), *h.state, h.services);
     tf1.show();
     tf1.buttons()[0]->click(); // Karta
-    tf1.buttons()[1]->click(); // Flagga: not built, so nothing opens
+    tf1.buttons()[1]->click(); // Flagga: not built, so the pupil is told so
     EXPECT_EQ(h.modal.opened, (std::vector<std::string>{"TF23", "TKarta"}));
+    EXPECT_EQ(h.messages.texts, (std::vector<std::string>{menus::kNotReadyMessage}));
     EXPECT_TRUE(tf1.isVisible());
 
     tf1.buttons().back()->click();
     EXPECT_FALSE(tf1.isVisible());
     EXPECT_EQ(tf1.result(), QDialog::Rejected);
-    EXPECT_TRUE(h.messages.texts.empty());
 }
 
 // Esc in the front menu closes it and only it; the menu below takes the
@@ -445,6 +445,9 @@ TEST(MenuWindow, GameOpensOnlyAfterThePlayerWindowWasNotCancelled) {
         MenuWindow w(menuNamed("TF322"), *h.state, h.services);
         w.buttons()[0]->click();
         EXPECT_EQ(h.modal.opened, c.opened);
-        EXPECT_EQ(h.state->files.currentExerciseFile, "SVE32210.DAT");
+        // Without the player window the game is not ready: the pupil is told
+        // so and its file is not even checked.
+        EXPECT_EQ(h.state->files.currentExerciseFile, c.playerWindowBuilt ? "SVE32210.DAT" : "");
+        EXPECT_EQ(h.messages.texts.size(), c.playerWindowBuilt ? 0u : 1u);
     }
 }
