@@ -1,5 +1,6 @@
 #include "exercises/style.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -19,6 +20,16 @@ void setTextColor(QWidget* widget, const QColor& color) {
     pal.setColor(QPalette::WindowText, color);
     pal.setColor(QPalette::Text, color);
     widget->setPalette(pal);
+}
+
+QLabel* textLabel(QWidget* parent, const char* objectName, const QColor& color, int pixelSize) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setFont(arialBold(pixelSize));
+    label->setTextFormat(Qt::PlainText);
+    setTextColor(label, color);
+    label->hide();
+    return label;
 }
 
 QIcon lampIcon() {

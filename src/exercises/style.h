@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QIcon>
 
+class QLabel;
 class QWidget;
 
 // Colours and fonts of the exercise windows.
@@ -23,6 +24,9 @@ inline const QColor kTeal{0x00, 0x80, 0x80};
 QFont arialBold(int pixelSize);
 // Text colour of a label or input, on a transparent background.
 void setTextColor(QWidget* widget, const QColor& color);
+// A hidden label for the exercise's own texts: plain text (they are data,
+// never markup), Arial bold at a pixel size, in a colour.
+QLabel* textLabel(QWidget* parent, const char* objectName, const QColor& color, int pixelSize = 29);
 // The picture on the warning-lamp button: an unlit bulb.
 QIcon lampIcon();
 

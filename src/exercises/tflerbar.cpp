@@ -23,16 +23,6 @@ constexpr int kSentenceRight = 580;
 constexpr std::array<const char*, core::AlternativeWords::kShown> kBoxNames = {
     "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel8", "Panel9", "Panel10"};
 
-QLabel* sentenceLabel(QWidget* parent, const char* name, const QColor& color) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(arialBold(29));
-    label->setTextFormat(Qt::PlainText); // data, never markup
-    setTextColor(label, color);
-    label->hide();
-    return label;
-}
-
 } // namespace
 
 TFLERBAR::TFLERBAR(core::AppState& state, app::Services& services, QWidget* parent)
@@ -48,14 +38,14 @@ void TFLERBAR::buildOwnComponents() {
     Escapepanel->setObjectName(QStringLiteral("Escapepanel"));
     m_lampAvailable = false;
 
-    Label4 = sentenceLabel(this, "Label4", kNavy);
-    Label5 = sentenceLabel(this, "Label5", kBlue);
-    Label6 = sentenceLabel(this, "Label6", kNavy);
-    Label8 = sentenceLabel(this, "Label8", kNavy);
-    KorrektSvarLabel = sentenceLabel(this, "KorrektSvarLabel", kBlue);
-    EfterdelLabel = sentenceLabel(this, "EfterdelLabel", kNavy);
-    TestLabel = sentenceLabel(this, "TestLabel", kNavy);
-    EngLabel = sentenceLabel(this, "EngLabel", kBlue);
+    Label4 = textLabel(this, "Label4", kNavy);
+    Label5 = textLabel(this, "Label5", kBlue);
+    Label6 = textLabel(this, "Label6", kNavy);
+    Label8 = textLabel(this, "Label8", kNavy);
+    KorrektSvarLabel = textLabel(this, "KorrektSvarLabel", kBlue);
+    EfterdelLabel = textLabel(this, "EfterdelLabel", kNavy);
+    TestLabel = textLabel(this, "TestLabel", kNavy);
+    EngLabel = textLabel(this, "EngLabel", kBlue);
     EngLabel->setFont(arialBold(19));
     Label5->setAccessibleName(QStringLiteral("Lucka"));
 

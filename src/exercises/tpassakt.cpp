@@ -25,16 +25,6 @@ constexpr int kDigitBoxes = 6;
 // Texts never shrink below this size to fit the screen.
 constexpr int kSmallestPoints = 10;
 
-QLabel* itemLabel(QWidget* parent, const char* name, const QColor& color) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(arialBold(app::TextMeasure::pixelsForPoints(22)));
-    label->setTextFormat(Qt::PlainText); // data, never markup
-    setTextColor(label, color);
-    label->hide();
-    return label;
-}
-
 QFont pointFont(int points) {
     return arialBold(app::TextMeasure::pixelsForPoints(points));
 }
@@ -65,11 +55,13 @@ TPassAkt::TPassAkt(core::AppState& state, app::Services& services, QWidget* pare
 }
 
 void TPassAkt::buildOwnComponents() {
-    Label3 = itemLabel(this, "Label3", kBlue);
-    Label4 = itemLabel(this, "Label4", kBlue);
-    Label5 = itemLabel(this, "Label5", kGreen);
-    Label6 = itemLabel(this, "Label6", kBlue);
-    Label7 = itemLabel(this, "Label7", kMaroon);
+    // 22 pt until the program's own sizes are set.
+    const int itemPixels = app::TextMeasure::pixelsForPoints(22);
+    Label3 = textLabel(this, "Label3", kBlue, itemPixels);
+    Label4 = textLabel(this, "Label4", kBlue, itemPixels);
+    Label5 = textLabel(this, "Label5", kGreen, itemPixels);
+    Label6 = textLabel(this, "Label6", kBlue, itemPixels);
+    Label7 = textLabel(this, "Label7", kMaroon, itemPixels);
     Label4->setText(QStringLiteral("Hj"));
 
     BoxRow = new app::Panel(this);

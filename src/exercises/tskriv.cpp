@@ -30,15 +30,6 @@ const char* const kCipherInstructions[] = {
 constexpr int kQuestionLeft = 35;
 constexpr int kQuestionRight = 580;
 
-QLabel* questionLabel(QWidget* parent, const char* name, const QColor& color) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(arialBold(29));
-    label->setTextFormat(Qt::PlainText); // data, never markup
-    setTextColor(label, color);
-    return label;
-}
-
 } // namespace
 
 TSKRIV::TSKRIV(core::AppState& state, app::Services& services, QWidget* parent)
@@ -50,13 +41,13 @@ TSKRIV::TSKRIV(core::AppState& state, app::Services& services, QWidget* parent)
 }
 
 void TSKRIV::buildOwnComponents() {
-    FrageLabel1 = questionLabel(this, "FrageLabel1", kNavy);
-    FrageLabel2 = questionLabel(this, "FrageLabel2", kNavy);
-    Label4 = questionLabel(this, "Label4", kNavy);
+    FrageLabel1 = textLabel(this, "FrageLabel1", kNavy);
+    FrageLabel2 = textLabel(this, "FrageLabel2", kNavy);
+    Label4 = textLabel(this, "Label4", kNavy);
     Label4->setText(QStringLiteral("flera "));
-    Label5 = questionLabel(this, "Label5", kMaroon);
-    Label6 = questionLabel(this, "Label6", kTeal);
-    Label7 = questionLabel(this, "Label7", kTeal);
+    Label5 = textLabel(this, "Label5", kMaroon);
+    Label6 = textLabel(this, "Label6", kTeal);
+    Label7 = textLabel(this, "Label7", kTeal);
     for (QLabel* help : {Label5, Label6, Label7})
         help->setWordWrap(true);
     for (QLabel* label : {FrageLabel1, FrageLabel2, Label4, Label5, Label6, Label7})

@@ -154,6 +154,14 @@ TEST(MenuTable, TreeIsCompleteAndEveryMenuIsRegistered) {
         EXPECT_TRUE(registry.has(name)) << name;
 }
 
+// The windows built so far open by their class names, as the menus name them.
+TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
+    app::WindowRegistry registry;
+    app::registerWindows(registry);
+    for (const char* name : {"TSKRIV", "TFLERBAR", "TPassAkt", "TStallin", "TRegelform"})
+        EXPECT_TRUE(registry.has(name)) << name;
+}
+
 TEST(MenuTable, TitlesAndEntriesSpotChecked) {
     struct Row {
         const char* menu;

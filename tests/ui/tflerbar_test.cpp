@@ -10,7 +10,6 @@
 #include <set>
 
 #include "app/text_codec.h"
-#include "app/window_catalogue.h"
 #include "exercises/tflerbar.h"
 #include "ui_support.h"
 
@@ -123,12 +122,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TflerbarTest, IsRegisteredByClassName) {
-    glosbo::app::WindowRegistry registry;
-    glosbo::app::registerWindows(registry);
-    EXPECT_TRUE(registry.has("TFLERBAR"));
-}
 
 TEST_F(TflerbarTest, PointingPreviewsTheWordOfThatBoxOnly) {
     auto w = open("SVE31010.DAT");

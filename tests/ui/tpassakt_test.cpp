@@ -9,7 +9,6 @@
 #include <map>
 
 #include "app/text_codec.h"
-#include "app/window_catalogue.h"
 #include "exercises/tpassakt.h"
 #include "ui_support.h"
 
@@ -83,12 +82,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TPassAktTest, IsRegisteredByClassName) {
-    glosbo::app::WindowRegistry registry;
-    glosbo::app::registerWindows(registry);
-    EXPECT_TRUE(registry.has("TPassAkt"));
-}
 
 // The boxes read 1 to 5 whatever the record's order; the digit keys answer;
 // a wrong choice lights the right box and says why.

@@ -11,7 +11,6 @@
 #include <set>
 
 #include "app/text_codec.h"
-#include "app/window_catalogue.h"
 #include "exercises/tskriv.h"
 #include "ui_support.h"
 
@@ -102,12 +101,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TskrivTest, IsRegisteredByClassName) {
-    glosbo::app::WindowRegistry registry;
-    glosbo::app::registerWindows(registry);
-    EXPECT_TRUE(registry.has("TSKRIV"));
-}
 
 TEST_F(TskrivTest, TenRightAnswersEndWithPraiseAndNothingToCorrect) {
     h.state->settings.answerDisplaySeconds = 9; // never waited for
