@@ -171,6 +171,19 @@ void TPassAkt::clearQuestion() {
     }
 }
 
+bool TPassAkt::buildRecord() {
+    // A record without categories would leave the pupil nothing to click and
+    // no way on; the next record is asked instead. The file check reports
+    // such records; a file of nothing else shows its last one.
+    const auto& files = m_state.files;
+    const int records = std::max(1, files.file(files.currentFileIndex).recordCount);
+    for (int tries = 0; tries < records; ++tries) {
+        series().fetchRecord();
+        if (!core::categoryTable(m_state.fields).empty() || series().correctionRound()) break;
+    }
+    return true;
+}
+
 void TPassAkt::showQuestion() {
     highlightBox(0);
     showItem();

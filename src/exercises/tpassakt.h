@@ -56,6 +56,7 @@ protected:
     void setUpProgram() override;
     void placeQuestionControls() override;
     void clearQuestion() override;
+    bool buildRecord() override;
     void showQuestion() override;
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return BoxRow; }
