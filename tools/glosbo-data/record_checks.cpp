@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/alternatives.h"
+#include "core/categories.h"
 
 namespace glosbo::tool {
 namespace {
@@ -66,9 +67,6 @@ void checkWriteAnswer(const RecordView& record, std::vector<std::string>& proble
 // The click-the-category window: the item (field 1), the right category
 // (field 2) and the other categories, one box each, up to the first empty
 // field. Some programs explain a marked part of the item.
-constexpr int kMostCategories = 7;
-constexpr std::size_t kLongestCategory = 30;
-
 void checkCategories(const RecordView& record, std::vector<std::string>& problems) {
     const core::RecordFields& f = record.fields;
     const auto blank = [](const std::string& s) {
@@ -83,9 +81,9 @@ void checkCategories(const RecordView& record, std::vector<std::string>& problem
         return;
     }
     if (count < 2) problems.push_back("only one category: give at least one wrong one after it");
-    if (count > kMostCategories)
+    if (count > core::kMostCategories)
         problems.push_back(std::to_string(count) + " categories; the window shows only " +
-                           std::to_string(kMostCategories));
+                           std::to_string(core::kMostCategories));
     for (int i = count + 3; i <= f.fieldCount; ++i)
         if (!f[i].empty()) {
             problems.push_back("field " + std::to_string(i) +
@@ -93,10 +91,10 @@ void checkCategories(const RecordView& record, std::vector<std::string>& problem
             break;
         }
     for (int i = 2; i < 2 + count; ++i) {
-        if (f[i].size() > kLongestCategory)
+        if (f[i].size() > core::kLongestCategory)
             problems.push_back("category in field " + std::to_string(i) + " has " +
                                std::to_string(f[i].size()) + " characters; a box shows " +
-                               std::to_string(kLongestCategory));
+                               std::to_string(core::kLongestCategory));
         if (i > 2 && f[i] == f[2])
             problems.push_back("field " + std::to_string(i) +
                                " repeats the right category (field 2)");
