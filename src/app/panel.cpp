@@ -17,6 +17,12 @@ void Panel::setBevelWidth(int width) {
     update();
 }
 
+void Panel::setLowered(bool lowered) {
+    if (lowered == m_lowered) return;
+    m_lowered = lowered;
+    update();
+}
+
 void Panel::setSingleBorder(bool on) {
     m_singleBorder = on;
     update();
@@ -42,9 +48,12 @@ void Panel::paintEvent(QPaintEvent*) {
         p.drawRect(r.adjusted(0, 0, -1, -1));
         r.adjust(1, 1, -1, -1);
     }
-    // Light above and left, shadow below and right: the panel stands out.
-    const QColor light(Qt::white);
-    const QColor shadow(0x80, 0x80, 0x80);
+    // Light above and left, shadow below and right: the panel stands out;
+    // the other way round it looks pressed in.
+    const QColor white(Qt::white);
+    const QColor grey(0x80, 0x80, 0x80);
+    const QColor& light = m_lowered ? grey : white;
+    const QColor& shadow = m_lowered ? white : grey;
     for (int i = 0; i < m_bevelWidth; ++i) {
         p.setPen(light);
         p.drawLine(r.left(), r.top(), r.right() - 1, r.top());

@@ -16,6 +16,10 @@ public:
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
     void setBevelWidth(int width);
+    // Lowered: the bevel's light and shadow change places, so the panel
+    // looks pressed in.
+    void setLowered(bool lowered);
+    bool lowered() const { return m_lowered; }
     void setSingleBorder(bool on);
     QString caption() const { return m_caption; }
     void setCaption(const QString& caption);
@@ -29,6 +33,7 @@ private:
     QColor m_captionColor{Qt::black};
     QString m_caption;
     int m_bevelWidth = 1;
+    bool m_lowered = false;
     bool m_singleBorder = false;
 };
 

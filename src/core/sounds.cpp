@@ -86,4 +86,15 @@ void FyllEngListan(const DataRoots& roots, int soundTranslation, TranslationList
     }
 }
 
+const std::string* findTranslation(const TranslationLists& lists, const std::string& word) {
+    const auto find = [&](const std::string& key) -> const std::string* {
+        for (std::size_t i = 0; i < lists.words.size() && i < lists.translations.size(); ++i)
+            if (lists.words[i] == key) return &lists.translations[i];
+        return nullptr;
+    };
+    if (const std::string* found = find(word)) return found;
+    const std::string lower = lowerCp1252(word);
+    return lower == word ? nullptr : find(lower);
+}
+
 } // namespace glosbo::core

@@ -55,4 +55,9 @@ struct TranslationLists {
 // under either root, the lists keep their content.
 void FyllEngListan(const DataRoots& roots, int soundTranslation, TranslationLists& lists);
 
+// The translation of a word (Windows-1252): the list's entry for the word as
+// written, else for its lower-case form, since a word that begins its
+// sentence ("Vem", "Kom") is listed in lower case. Null when not listed.
+const std::string* findTranslation(const TranslationLists& lists, const std::string& word);
+
 } // namespace glosbo::core

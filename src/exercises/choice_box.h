@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
-#include <QWidget>
+
+#include "app/panel.h"
 
 namespace glosbo::exercises {
 
@@ -11,7 +11,7 @@ namespace glosbo::exercises {
 // with a lowered bevel; the window decides which box that is, because it
 // also highlights a box without any pointer (the first box of a new
 // question, the right box after a wrong click).
-class ChoiceBox : public QWidget {
+class ChoiceBox : public app::Panel {
     Q_OBJECT
 public:
     static inline const QColor kColor{0x80, 0xFF, 0x00}; // $00FF80
@@ -21,10 +21,7 @@ public:
     explicit ChoiceBox(int number, QWidget* parent = nullptr);
 
     int number() const { return m_number; }
-    QString caption() const { return m_caption; }
-    void setCaption(const QString& caption);
-    void setCaptionColor(const QColor& color);
-    bool highlighted() const { return m_highlighted; }
+    bool highlighted() const { return lowered(); }
     // Yellow and lowered, or green and raised.
     void setHighlighted(bool on);
 
@@ -35,16 +32,12 @@ signals:
     void pressed(int number, Qt::MouseButton button);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     int m_number;
-    QString m_caption;
-    QColor m_captionColor{Qt::black};
-    bool m_highlighted = false;
 };
 
 } // namespace glosbo::exercises

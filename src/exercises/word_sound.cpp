@@ -3,7 +3,6 @@
 #include "app/services.h"
 #include "app/sound_service.h"
 #include "core/app_state.h"
-#include "core/cp1252.h"
 #include "core/sounds.h"
 
 namespace glosbo::exercises {
@@ -58,17 +57,8 @@ std::optional<std::string> WordSound::translationOf(const std::string& word) {
         m_state.FyllEngListan();
         m_state.translationReload = false;
     }
-    const auto& words = m_state.translations.words;
-    const auto find = [&](const std::string& key) -> std::optional<std::string> {
-        for (std::size_t i = 0; i < words.size(); ++i)
-            if (words[i] == key) return m_state.translations.translations[i];
-        return std::nullopt;
-    };
-    // The lists hold words in lower case; a word that begins its sentence
-    // ("Vem", "Kom") is found by its lower-case form.
-    if (auto found = find(word)) return found;
-    const std::string lower = core::lowerCp1252(word);
-    return lower == word ? std::nullopt : find(lower);
+    const std::string* translation = core::findTranslation(m_state.translations, word);
+    return translation ? std::optional<std::string>(*translation) : std::nullopt;
 }
 
 } // namespace glosbo::exercises

@@ -158,6 +158,20 @@ TEST(Sounds, TranslationLists) {
     FyllEngListan(roots, 1, lists);
     EXPECT_EQ(lists.words, (std::vector<std::string>{"; word", "hund", "katt"}));
     EXPECT_EQ(lists.translations[1], "dog");
+
+    // A word that begins its sentence is found by its lower-case form; the
+    // list's own case is never changed.
+    lists = {{"\xE4r", "Vem", "hund"}, {"is", "who", "dog"}};
+    const auto translated = [&](const std::string& word) {
+        const std::string* t = findTranslation(lists, word);
+        return t ? *t : std::string("-");
+    };
+    EXPECT_EQ(translated("hund"), "dog");
+    EXPECT_EQ(translated("Hund"), "dog");
+    EXPECT_EQ(translated("\xC4r"), "is");
+    EXPECT_EQ(translated("Vem"), "who");
+    EXPECT_EQ(translated("vem"), "-");
+    EXPECT_EQ(translated("katt"), "-");
 }
 
 TEST(RulePages, ByProgramAndCdPathFirst) {

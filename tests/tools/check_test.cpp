@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "core/scramble.h"
 #include "core/test_support.h"
@@ -8,20 +7,11 @@
 
 using glosbo::core::kryptrad;
 using glosbo::test::crlf;
+using glosbo::test::outputLines;
 using glosbo::test::runTool;
 using glosbo::test::TempRoot;
 
-namespace {
-
-std::vector<std::string> outputLines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CheckCommand, PassesACleanRoot) {
     TempRoot root;

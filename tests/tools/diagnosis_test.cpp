@@ -8,6 +8,7 @@
 #include "tools/tool_runner.h"
 
 using glosbo::core::DiagnosisRecord;
+using glosbo::test::readBytes;
 using glosbo::test::runTool;
 
 namespace {
@@ -41,13 +42,6 @@ std::vector<std::string> split(const std::string& line, char separator) {
     while (std::getline(in, field, separator))
         fields.push_back(field);
     return fields;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace

@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "core/test_support.h"
 #include "tools/tool_runner.h"
 
 using glosbo::test::crlf;
+using glosbo::test::outputLines;
 using glosbo::test::runTool;
 using glosbo::test::TempRoot;
 
 namespace {
-
-std::vector<std::string> outputLines(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 bool contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -2,23 +2,15 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "core/test_support.h"
 #include "tools/tool_runner.h"
 
+using glosbo::test::readBytes;
 using glosbo::test::runTool;
 using glosbo::test::TempRoot;
 
 namespace {
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::uint32_t le(const std::string& b, std::size_t at, int bytes) {
     std::uint32_t v = 0;
@@ -63,7 +55,7 @@ TEST(RenderCommand, DrawsTheDrawingOnWhiteAsA24BitBitmapInPlaceOfTheOldFile) {
 
     const auto r = runTool({"render", dir.path() + "/half.svg", out, "40", "20"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const Bitmap bmp(slurp(out));
+    const Bitmap bmp(readBytes(out));
     ASSERT_TRUE(bmp.valid());
     EXPECT_EQ(bmp.bitsPerPixel(), 24);
     EXPECT_EQ(bmp.width(), 40);
@@ -78,7 +70,7 @@ TEST(RenderCommand, KeepsTheDrawingsProportionsAndCentresIt) {
 <rect width="10" height="10" fill="#ff0000"/></svg>)");
     const std::string out = dir.path() + "/out.bmp";
     ASSERT_EQ(runTool({"render", dir.path() + "/square.svg", out, "40", "20"}).status, 0);
-    const Bitmap bmp(slurp(out));
+    const Bitmap bmp(readBytes(out));
     EXPECT_EQ(bmp.rgb(2, 10), kWhite);
     EXPECT_EQ(bmp.rgb(20, 10), kRed);
     EXPECT_EQ(bmp.rgb(37, 10), kWhite);
@@ -104,5 +96,5 @@ TEST(RenderCommand, RefusesAMissingOrBrokenDrawingAndLeavesTheOldPicture) {
         EXPECT_EQ(r.status, 2) << args[1] << " " << args.back();
         EXPECT_NE(r.err, "") << args[1];
     }
-    EXPECT_EQ(slurp(out), "the old picture");
+    EXPECT_EQ(readBytes(out), "the old picture");
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tool.h"
 
@@ -20,6 +22,23 @@ inline Outcome runTool(const tool::Args& args, const std::string& input = "") {
     std::ostringstream out, err;
     const int status = tool::run(args, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// The lines of the tool's output, without their line ends.
+inline std::vector<std::string> outputLines(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The bytes of a file the tool wrote; empty when it cannot be read.
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 } // namespace glosbo::test

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -22,19 +21,13 @@
 using glosbo::core::kryptrad;
 using glosbo::test::crlf;
 using glosbo::test::Outcome;
+using glosbo::test::readBytes;
 using glosbo::test::runTool;
 using glosbo::test::TempRoot;
 using namespace glosbo::tool;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::map<std::string, std::string> soundsByPath(const SoundPlan& plan) {
     std::map<std::string, std::string> m;
@@ -215,7 +208,7 @@ protected:
                         m_tools.path() + "/overrides.txt", m_root.path()});
     }
 
-    std::string said() const { return slurp(m_tools.path() + "/log"); }
+    std::string said() const { return readBytes(m_tools.path() + "/log"); }
     std::string sound(int record) const {
         return m_root.path() + "/LJUD/S234/S23400" + std::to_string(record) + ".WAV";
     }
@@ -233,7 +226,7 @@ TEST_F(VoiceCommand, SpeaksEachWordOnceAndThenOnlyWhatChanged) {
     std::string log = said();
     for (const char* input : {"[[sx'u:ta]]\n", "sjö\n", "stjärna\n"})
         EXPECT_NE(log.find(input), std::string::npos) << input;
-    const auto made = parseWav(slurp(sound(2)));
+    const auto made = parseWav(readBytes(sound(2)));
     ASSERT_TRUE(made);
     EXPECT_LT(made->samples.size(), static_cast<std::size_t>(0.2 * made->sampleRate));
 
@@ -256,18 +249,18 @@ TEST_F(VoiceCommand, NeverReplacesOrRemovesASoundItDidNotMake) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("2 made, 0 up to date, 1 recordings kept"), std::string::npos) << r.out;
     EXPECT_EQ(said().find("[[sx'u:ta]]"), std::string::npos);
-    EXPECT_EQ(slurp(m_root.path() + "/ljud/s234/s234001.wav"), "recording 1");
+    EXPECT_EQ(readBytes(m_root.path() + "/ljud/s234/s234001.wav"), "recording 1");
 
     // A sound it made and a teacher then replaced stays the teacher's, even
     // when its record changes.
     m_root.write("ljud/s234/S234002.WAV", "recording 2");
     writeRecords({"En <sk>jorta.", "En <sj>uk."});
     r = voice();
-    EXPECT_EQ(slurp(m_root.path() + "/ljud/s234/S234002.WAV"), "recording 2");
+    EXPECT_EQ(readBytes(m_root.path() + "/ljud/s234/S234002.WAV"), "recording 2");
     EXPECT_EQ(said().find("sjuk"), std::string::npos);
     // Record 3 is gone: its generated sound goes, the recording 9 stays.
     EXPECT_FALSE(fs::exists(m_root.path() + "/ljud/s234/S234003.WAV"));
-    EXPECT_EQ(slurp(m_root.path() + "/ljud/s234/s234009.wav"), "recording 9");
+    EXPECT_EQ(readBytes(m_root.path() + "/ljud/s234/s234009.wav"), "recording 9");
     EXPECT_NE(r.out.find("1 removed"), std::string::npos) << r.out;
 }
 
@@ -427,7 +420,7 @@ TEST(WordSounds, SoundExercisesHearTheSoundTheyTrain) {
         GTEST_SKIP() << "espeak-ng is not installed";
     const std::string root = GLOSBO_TEST_DATA_ROOT;
     std::vector<std::string> problems;
-    const auto overrides = parseOverrides(slurp(GLOSBO_TEST_OVERRIDES), problems);
+    const auto overrides = parseOverrides(readBytes(GLOSBO_TEST_OVERRIDES), problems);
     ASSERT_TRUE(overrides) << problems.front();
 
     struct Word {
@@ -437,7 +430,7 @@ TEST(WordSounds, SoundExercisesHearTheSoundTheyTrain) {
     std::vector<Word> words;
     for (const std::uint16_t p : kSoundSpelling) {
         const std::string name = "SVE" + std::to_string(p) + ".DAT";
-        const std::string data = slurp(root + "/DATA/DAT/" + name);
+        const std::string data = readBytes(root + "/DATA/DAT/" + name);
         ASSERT_FALSE(data.empty()) << name << " is missing from " << root;
         std::istringstream lines(data);
         int record = 0;

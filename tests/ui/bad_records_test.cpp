@@ -1,11 +1,8 @@
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 #include "exercises/choice_box.h"
 #include "exercises/tflerbar.h"
@@ -49,20 +46,12 @@ const BadFile kBadFiles[] = {
 class BadRecordsTest : public ::testing::Test {
 protected:
     BadRecordsTest() {
-        std::string list;
-        for (const BadFile& file : kBadFiles) {
-            write(std::string("DATA/DAT/") + file.name, "$Prov\r\n$\xA7Svara.\r\n" + file.records);
-            list += std::string(file.name) + "\r\n";
-        }
-        write("DATA/datfiler.sve", list);
-        h.state->startUp();
+        std::map<std::string, std::string> files;
+        for (const BadFile& file : kBadFiles)
+            files[std::string("DATA/DAT/") + file.name] = "$Prov\r\n$\xA7Svara.\r\n" + file.records;
+        h.writeDataRoot(files);
         h.state->settings.answerDisplaySeconds = 0;
         h.state->settings.soundMode = 0;
-    }
-
-    void write(const std::string& path, const std::string& bytes) {
-        QDir().mkpath(QString::fromStdString(h.path(path.substr(0, path.rfind('/')))));
-        std::ofstream(h.path(path), std::ios::binary) << bytes;
     }
 
     std::unique_ptr<ExerciseWindow> open(const std::string& file) {

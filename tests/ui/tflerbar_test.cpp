@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <QDir>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -55,23 +53,12 @@ protected:
              "av mormor \xE4r alldeles <f\xF6r> liten.\r\n"},
             {"DATA/DAT/SVDI01.DAT", "$Diagnos\r\nJag har en p<e>nna.\r\nEn v<\xE4>ska.\r\n"},
         };
-        std::string list;
-        for (const auto& [path, text] : files) {
-            write(path, text);
-            list += path.substr(path.rfind('/') + 1) + "\r\n";
-        }
-        write("DATA/datfiler.sve", list);
         for (int n = 1; n <= 120; ++n) {
             const std::string name = core::recordSoundName("S231", n);
-            write("LJUD/S231/L" + std::to_string(n / 100) + "/" + name, "");
+            h.write("LJUD/S231/L" + std::to_string(n / 100) + "/" + name, "");
         }
-        h.state->startUp();
+        h.writeDataRoot(files);
         h.state->settings.answerDisplaySeconds = 0;
-    }
-
-    void write(const std::string& path, const std::string& bytes) {
-        QDir().mkpath(QString::fromStdString(h.path(path.substr(0, path.rfind('/')))));
-        std::ofstream(h.path(path), std::ios::binary) << bytes;
     }
 
     std::unique_ptr<TFLERBAR> open(const std::string& file, int runMode = core::kRunPractice) {
@@ -293,7 +280,7 @@ TEST_F(TflerbarTest, WordSoundNamedByRecordNumber) {
 // shown translated when the list has it.
 TEST_F(TflerbarTest, TranslationOfTheSpokenWord) {
     // "\xC4r" begins its sentence: it is found by its lower-case form.
-    write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\nv\xE4ska#bag\r\n\xE4r#is\r\n");
+    h.write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\nv\xE4ska#bag\r\n\xE4r#is\r\n");
     h.state->settings.soundTranslation = 1;
     auto w = open("SVE23100.DAT");
     const std::map<QString, QString> translations = {

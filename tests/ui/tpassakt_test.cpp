@@ -1,11 +1,9 @@
 #include <QApplication>
-#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
 #include <map>
 
 #include "app/text_codec.h"
@@ -40,14 +38,7 @@ protected:
             std::snprintf(name, sizeof name, "LJUD/S212/S212%03d.WAV", record);
             files[name] = "RIFF";
         }
-        std::string list;
-        for (const auto& [path, text] : files) {
-            QDir().mkpath(QString::fromStdString(h.path(path.substr(0, path.rfind('/')))));
-            std::ofstream(h.path(path), std::ios::binary) << text;
-            if (path.rfind("DATA/DAT/SVE", 0) == 0) list += path.substr(9) + "\r\n";
-        }
-        std::ofstream(h.path("DATA/datfiler.sve"), std::ios::binary) << list;
-        h.state->startUp();
+        h.writeDataRoot(files);
         h.state->settings.answerDisplaySeconds = 0;
     }
 

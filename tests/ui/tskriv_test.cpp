@@ -49,14 +49,7 @@ protected:
             {"DATA/LOV/SVOM9002.LOV", "Ett fel!\r\n"},
             {"DATA/LOV/SVOM9013.LOV", "Tv\xE5 fel!\r\n"},
         };
-        std::string list;
-        for (const auto& [path, text] : files) {
-            QDir().mkpath(QString::fromStdString(h.path(path.substr(0, path.rfind('/')))));
-            std::ofstream(h.path(path), std::ios::binary) << text;
-            list += path.substr(path.rfind('/') + 1) + "\r\n";
-        }
-        std::ofstream(h.path("DATA/datfiler.sve"), std::ios::binary) << list;
-        h.state->startUp();
+        h.writeDataRoot(files);
         h.state->settings.answerDisplaySeconds = 0;
     }
 

@@ -32,4 +32,20 @@ std::string Harness::path(const std::string& relative) const {
     return (dir.path() + "/" + QString::fromStdString(relative)).toStdString();
 }
 
+void Harness::write(const std::string& relative, const std::string& bytes) const {
+    QDir().mkpath(QString::fromStdString(path(relative.substr(0, relative.rfind('/')))));
+    std::ofstream(path(relative), std::ios::binary) << bytes;
+}
+
+void Harness::writeDataRoot(const std::map<std::string, std::string>& files) {
+    std::string list;
+    for (const auto& [relative, bytes] : files) {
+        write(relative, bytes);
+        if (relative.rfind("DATA/DAT/SV", 0) == 0 || relative.rfind("DATA/LOV/SV", 0) == 0)
+            list += relative.substr(relative.rfind('/') + 1) + "\r\n";
+    }
+    write("DATA/datfiler.sve", list);
+    state->startUp();
+}
+
 } // namespace glosbo::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,6 +69,12 @@ struct Harness {
     explicit Harness(const Setup& setup);
 
     std::string path(const std::string& relative) const;
+    // Writes a file of the data root (bytes as they stand), making its folder.
+    void write(const std::string& relative, const std::string& bytes) const;
+    // Writes files of the data root, lists the exercise and praise files among
+    // them (DATA/DAT/SV*, DATA/LOV/SV*) in DATA/datfiler.sve and starts the
+    // state up again on them.
+    void writeDataRoot(const std::map<std::string, std::string>& files);
 
     QTemporaryDir dir;
     RecordingMessageBoxes messages;

@@ -10,6 +10,7 @@
 #include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/program_number.h"
+#include "core/sounds.h"
 #include "sound_plan.h"
 #include "text_io.h"
 
@@ -38,12 +39,18 @@ std::string shown(const std::string& root, const std::string& relative) {
     return root + "/" + relative;
 }
 
+// The lines of a file of the root; nothing when it is missing or unreadable.
+std::optional<std::vector<Line>> rootFileLines(const std::string& root,
+                                               const std::string& relative) {
+    const auto path = core::findInRoot(root, relative);
+    const auto data = path ? readFile(*path) : std::nullopt;
+    if (!data) return std::nullopt;
+    return splitLines(*data);
+}
+
 std::vector<std::string> listedFiles(const std::string& root) {
     std::vector<std::string> names;
-    const auto list = core::findInRoot(root, "DATA/datfiler.sve");
-    const auto data = list ? readFile(*list) : std::nullopt;
-    if (!data) return names;
-    for (const Line& line : splitLines(*data))
+    for (const Line& line : rootFileLines(root, "DATA/datfiler.sve").value_or(std::vector<Line>{}))
         names.push_back(line.text);
     return names;
 }
@@ -51,26 +58,22 @@ std::vector<std::string> listedFiles(const std::string& root) {
 // The upper-cased paths the voice command could not make.
 std::vector<std::string> unspokenSounds(const std::string& root) {
     std::vector<std::string> paths;
-    const auto manifest = core::findInRoot(root, "LJUD/.generated");
-    const auto data = manifest ? readFile(*manifest) : std::nullopt;
-    if (!data) return paths;
-    for (const Line& line : splitLines(*data))
+    for (const Line& line : rootFileLines(root, "LJUD/.generated").value_or(std::vector<Line>{}))
         if (line.text.rfind("- - ", 0) == 0)
             paths.push_back(core::upperCp1252(line.text.substr(4)));
     return paths;
 }
 
-// The words of a translation list, in UTF-8; nothing when the root has no such list.
-std::optional<std::set<std::string>> translatedWords(const std::string& root,
-                                                     const std::string& list) {
-    const auto path = core::findInRoot(root, list);
-    const auto data = path ? readFile(*path) : std::nullopt;
-    if (!data) return std::nullopt;
-    std::set<std::string> words;
-    for (const Line& line : splitLines(*data))
-        if (const auto hash = line.text.find('#'); hash != std::string::npos && hash > 0)
-            words.insert(core::cp1252ToUtf8(line.text.substr(0, hash)));
-    return words;
+// A translation list (1 English, 2 German) read as the program reads it;
+// nothing when the root has no such list.
+std::optional<core::TranslationLists> translationList(const std::string& root,
+                                                      const std::string& list, int language) {
+    if (!core::findInRoot(root, list)) return std::nullopt;
+    core::DataRoots roots;
+    roots.pcPath = root;
+    core::TranslationLists lists;
+    core::FyllEngListan(roots, language, lists);
+    return lists;
 }
 
 // The exercises that show the translation of the word they say.
@@ -133,18 +136,18 @@ std::vector<MediaFinding> checkMedia(const std::string& root) {
     struct TranslationList {
         const char* file;
         const char* language;
+        int setting;
     };
-    for (const TranslationList list : {TranslationList{"DATA/DAT/GLOSENG.DAT", "English"},
-                                       TranslationList{"DATA/DAT/GLOSTYS.DAT", "German"}}) {
-        const auto words = translatedWords(root, list.file);
-        if (!words) continue;
+    for (const TranslationList list : {TranslationList{"DATA/DAT/GLOSENG.DAT", "English", 1},
+                                       TranslationList{"DATA/DAT/GLOSTYS.DAT", "German", 2}}) {
+        const auto lists = translationList(root, list.file, list.setting);
+        if (!lists) continue;
         std::set<std::string> reported;
         for (const WordSound& sound : plan.sounds) {
             if (!showsTranslation(sound.programNumber)) continue;
-            const std::string lower =
-                core::cp1252ToUtf8(core::lowerCp1252(core::utf8ToCp1252Lossy(sound.text)));
-            if (words->count(sound.text) || words->count(lower) || !reported.insert(lower).second)
-                continue;
+            const std::string word = core::utf8ToCp1252Lossy(sound.text);
+            const std::string lower = core::cp1252ToUtf8(core::lowerCp1252(word));
+            if (core::findTranslation(*lists, word) || !reported.insert(lower).second) continue;
             findings.push_back({shown(root, list.file),
                                 std::string("no ") + list.language + " translation of \"" + lower +
                                     "\" (" + sound.origin + ")",
