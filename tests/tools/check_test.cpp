@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "core/scramble.h"
 #include "core/test_support.h"
 #include "tools/tool_runner.h"
