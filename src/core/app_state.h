@@ -92,7 +92,10 @@ public:
     // Finds the file of a sound and clears the root-sound flag.
     SoundRequest soundRequest(const std::string& fileName);
     // Reloads the translation lists for the current setting.
-    void FyllEngListan() { core::FyllEngListan(m_roots, settings.soundTranslation, translations); }
+    void FyllEngListan() {
+        core::FyllEngListan(m_roots, settings.soundTranslation, translations);
+        translationsLanguage = settings.soundTranslation;
+    }
 
     const std::string& diagnosisUserName() const { return diagnosis.name; }
 
@@ -122,6 +125,10 @@ public:
     bool rootSound = false;
     TranslationLists translations;
     bool translationReload = true; // the lists must be loaded again before use
+    // The translation setting the lists were last loaded for: a setting
+    // changed without the reload flag (English off, then German on, then
+    // "Avbryt") still gets the lists of its own language.
+    std::uint8_t translationsLanguage = 0;
 
     // Set when the player-name window is cancelled: the game does not start.
     bool playerNamesCancelled = false;

@@ -53,7 +53,8 @@ void WordSound::Ljudet() {
 
 std::optional<std::string> WordSound::translationOf(const std::string& word) {
     if (m_state.settings.soundTranslation == 0 || word.empty()) return std::nullopt;
-    if (m_state.translationReload) {
+    if (m_state.translationReload ||
+        m_state.translationsLanguage != m_state.settings.soundTranslation) {
         m_state.FyllEngListan();
         m_state.translationReload = false;
     }

@@ -298,6 +298,19 @@ TEST_F(TflerbarTest, TranslationOfTheSpokenWord) {
     EXPECT_EQ(shown.size(), translations.size()); // the draw is seeded
 }
 
+// The lists follow the language chosen, even when the settings dialog left
+// the reload flag alone (English off, German on, "Avbryt").
+TEST_F(TflerbarTest, TranslationFollowsTheLanguageChosen) {
+    h.write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\n");
+    h.write("DATA/DAT/GLOSTYS.DAT", "penna#Stift\r\n");
+    h.state->settings.soundTranslation = 1;
+    auto w = open("SVE23100.DAT");
+    EXPECT_EQ(w->wordSound->translationOf("penna"), "pen");
+    h.state->settings.soundTranslation = 2;
+    EXPECT_FALSE(h.state->translationReload);
+    EXPECT_EQ(w->wordSound->translationOf("penna"), "Stift");
+}
+
 // In a diagnosis test a right click reports the count so far and closes.
 TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
     h.state->currentTestNumber = 1;
