@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 namespace glosbo::test {
 
@@ -20,6 +21,13 @@ void TempRoot::write(const std::string& relative, const std::string& bytes) cons
     const auto full = std::filesystem::path(m_path) / relative;
     std::filesystem::create_directories(full.parent_path());
     std::ofstream(full, std::ios::binary) << bytes;
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 std::string crlf(const std::vector<std::string>& lines) {

@@ -33,6 +33,9 @@ private:
     std::string m_path;
 };
 
+// The bytes of a file; empty when it cannot be read.
+std::string readBytes(const std::string& path);
+
 // Lines joined with CR LF, as the data files are written.
 std::string crlf(const std::vector<std::string>& lines);
 

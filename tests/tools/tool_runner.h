@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/test_support.h"
 #include "tool.h"
 
 namespace glosbo::test {
@@ -31,14 +32,6 @@ inline std::vector<std::string> outputLines(const std::string& out) {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-// The bytes of a file the tool wrote; empty when it cannot be read.
-inline std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace glosbo::test

@@ -1,16 +1,12 @@
 #include "text_io.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
-#include <random>
-#include <unistd.h>
 
+#include "core/atomic_file.h"
 #include "core/cp1252.h"
 
 namespace glosbo::tool {
@@ -46,45 +42,8 @@ std::optional<std::string> readFile(const std::string& path) {
     return data;
 }
 
-namespace {
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-} // namespace
-
 std::optional<std::string> replaceFile(const std::string& path, std::string_view data) {
-    std::random_device random;
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = path + ".tmp" + std::to_string(random() % 1000000);
-        // 0666 less the umask, as an ordinary new file gets.
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return "cannot create " + temporary + ": " + std::strerror(errno);
-
-    const bool written = writeAll(fd, data) && ::fsync(fd) == 0;
-    const int writeErrno = errno;
-    if (::close(fd) != 0 || !written) {
-        std::remove(temporary.c_str());
-        return "cannot write " + temporary + ": " + std::strerror(written ? errno : writeErrno);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameErrno = errno;
-        std::remove(temporary.c_str());
-        return "cannot replace " + path + ": " + std::strerror(renameErrno);
-    }
+    if (const auto error = core::replaceFile(path, data)) return error->text();
     return std::nullopt;
 }
 

@@ -24,8 +24,7 @@ std::string readAll(std::istream& in);
 // The bytes of a file, or nothing when it cannot be read.
 std::optional<std::string> readFile(const std::string& path);
 
-// Replaces (or creates) path with data through a temporary file in the same
-// directory and a rename, so that a reader never sees half a file. Returns an
+// Replaces (or creates) path with data safely (core::replaceFile). Returns an
 // error text on failure, leaving path as it was.
 std::optional<std::string> replaceFile(const std::string& path, std::string_view data);
 
