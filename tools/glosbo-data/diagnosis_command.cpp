@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/cp1252.h"
+#include "core/diagnosis_file.h"
 #include "core/diagnosis_record.h"
 #include "text_io.h"
 #include "tool.h"
@@ -94,13 +95,10 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
     const auto data = readFile(files[0]);
     if (!data) return fileError(err, "diagnosis", "cannot read " + files[0]);
 
-    constexpr std::size_t size = core::DiagnosisRecord::kSize;
-    const std::size_t whole = data->size() / size;
+    const core::DiagnosisContents contents = core::parseDiagnosisFile(*data);
     if (csv) writeCsvLine(out, csvHeader());
-    for (std::size_t i = 0; i < whole; ++i) {
-        const auto record =
-            core::DiagnosisRecord::fromBytes(std::string_view(*data).substr(i * size, size));
-        const std::vector<std::string> fields = fieldsOf(record, csv);
+    for (std::size_t i = 0; i < contents.records.size(); ++i) {
+        const std::vector<std::string> fields = fieldsOf(contents.record(i), csv);
         if (csv) {
             writeCsvLine(out, fields);
         } else {
@@ -109,10 +107,12 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
             out << "\n";
         }
     }
-    if (data->size() % size != 0) {
+    if (contents.damaged()) {
+        const std::size_t whole = contents.records.size();
         err << "glosbo-data diagnosis: " << files[0] << " is damaged: its " << data->size()
-            << " bytes are not a whole number of " << size << "-byte records; it holds " << whole
-            << " whole record" << (whole == 1 ? "" : "s") << "\n";
+            << " bytes are not a whole number of " << core::DiagnosisRecord::kSize
+            << "-byte records; it holds " << whole << " whole record" << (whole == 1 ? "" : "s")
+            << "\n";
         return kExitDataProblem;
     }
     return kExitOk;

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/atomic_file.h"
+#include "core/diagnosis_record.h"
+#include "core/lock_file.h"
+
+namespace glosbo::core {
+
+// What a diagnosis file holds: whole records in file order, each kept as its
+// bytes so that a record nobody changes is written back unchanged.
+struct DiagnosisContents {
+    std::vector<std::string> records; // DiagnosisRecord::kSize bytes each
+    // Bytes after the last whole record. A file with such a tail was cut or
+    // written by something else; it is shown but never overwritten.
+    std::size_t tailBytes = 0;
+
+    bool damaged() const { return tailBytes != 0; }
+    std::size_t fileSize() const { return records.size() * DiagnosisRecord::kSize + tailBytes; }
+    DiagnosisRecord record(std::size_t i) const { return DiagnosisRecord::fromBytes(records[i]); }
+    // The index of the first record whose name equals name in capitals.
+    std::optional<std::size_t> find(std::string_view name) const;
+};
+
+// Splits the bytes of a diagnosis file into whole records and a tail.
+DiagnosisContents parseDiagnosisFile(std::string_view bytes);
+
+struct DiagnosisLoad {
+    enum class Status { Loaded, Missing, Unreadable };
+    Status status = Status::Unreadable;
+    DiagnosisContents contents;
+    int code = 0; // errno when Unreadable
+};
+
+struct DiagnosisSave {
+    enum class Status {
+        Saved,
+        Damaged, // the file is not whole records; it was left alone
+        Busy,    // another program held the lock the whole wait
+        Failed,  // the lock, reading or writing failed; see error / code
+    };
+    Status status = Status::Failed;
+    std::optional<LockHolder> holder; // when Busy
+    std::optional<FileError> error;   // when writing failed
+    int code = 0;                     // errno when the lock or reading failed
+};
+
+// The diagnosis file "SDIAG.DIA" of a diagnosis directory, which pupils on
+// several computers may save into at once.
+class DiagnosisFile {
+public:
+    static constexpr const char* kFileName = "SDIAG.DIA";
+
+    explicit DiagnosisFile(const std::string& directory, const Clock& clock,
+                           LockSystem& lockSystem = systemLockSystem(),
+                           LockOptions lockOptions = {}, FileOps& ops = systemFileOps());
+
+    const std::string& path() const { return m_path; }
+
+    DiagnosisLoad load() const;
+
+    // Saves one pupil's record under the lock: every record whose name is
+    // the same in capitals is replaced, else the record is appended; the
+    // first save creates the file. Other records keep their bytes.
+    DiagnosisSave save(const DiagnosisRecord& record);
+
+private:
+    std::string m_path;
+    const Clock& m_clock;
+    LockSystem& m_lockSystem;
+    LockOptions m_lockOptions;
+    FileOps& m_ops;
+};
+
+// Reads a diagnosis file at any path.
+DiagnosisLoad loadDiagnosisFile(const std::string& path);
+
+} // namespace glosbo::core

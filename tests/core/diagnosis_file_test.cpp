@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "core/diagnosis_file.h"
+#include "core/test_support.h"
+
+using namespace glosbo::core;
+using glosbo::test::readBytes;
+using Save = DiagnosisSave::Status;
+using Load = DiagnosisLoad::Status;
+
+namespace {
+
+const std::string kFixtures = GLOSBO_TEST_FIXTURES "/diagnosis/";
+
+// Short retries, so that processes saving at once do not idle.
+const LockOptions kQuickLock{std::chrono::seconds(120), std::chrono::milliseconds(30000),
+                             std::chrono::milliseconds(1)};
+
+DiagnosisRecord pupil(const std::string& name, int result1) {
+    DiagnosisRecord r;
+    r.name = name;
+    r.password = "pw";
+    r.result[1] = result1;
+    r.status[1] = GeStatusTal(r, 1);
+    return r;
+}
+
+// A diagnosis directory with a copy of a fixture in it.
+struct Directory {
+    glosbo::test::TempRoot dir;
+    SystemClock clock;
+    explicit Directory(const std::string& fixture = "") {
+        if (!fixture.empty()) dir.write(DiagnosisFile::kFileName, readBytes(kFixtures + fixture));
+    }
+    std::string file() const { return dir.path() + "/" + DiagnosisFile::kFileName; }
+    DiagnosisFile diagnosis(FileOps& ops = systemFileOps()) const {
+        return DiagnosisFile(dir.path(), clock, systemLockSystem(), kQuickLock, ops);
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            all.push_back(e.path().filename().string());
+        return all;
+    }
+};
+
+// Writes stop with a full disk after a number of bytes.
+class FullDisk final : public FileOps {
+public:
+    explicit FullDisk(std::size_t room) : m_room(room) {}
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (m_room == 0) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const std::size_t n = std::min(size, m_room);
+        m_room -= n;
+        return FileOps::write(fd, data, n);
+    }
+
+private:
+    std::size_t m_room;
+};
+
+void expectWholeValidFile(const std::string& path, const std::string& namePrefix) {
+    const DiagnosisLoad load = loadDiagnosisFile(path);
+    if (load.status == Load::Missing) return; // killed before the first save
+    ASSERT_EQ(load.status, Load::Loaded);
+    EXPECT_FALSE(load.contents.damaged()) << load.contents.fileSize() << " bytes";
+    for (std::size_t i = 0; i < load.contents.records.size(); ++i)
+        EXPECT_EQ(load.contents.record(i).name.rfind(namePrefix, 0), 0u)
+            << load.contents.record(i).name;
+}
+
+} // namespace
+
+TEST(DiagnosisFile, LoadsTheFixtures) {
+    struct Case {
+        const char* file;
+        std::size_t records;
+        std::size_t tail;
+    };
+    for (const Case c :
+         {Case{"good.DIA", 3, 0}, Case{"truncated.DIA", 2, 128}, Case{"corrupt.DIA", 2, 0}}) {
+        SCOPED_TRACE(c.file);
+        const DiagnosisLoad load = loadDiagnosisFile(kFixtures + c.file);
+        ASSERT_EQ(load.status, Load::Loaded);
+        EXPECT_EQ(load.contents.records.size(), c.records);
+        EXPECT_EQ(load.contents.tailBytes, c.tail);
+        EXPECT_EQ(load.contents.damaged(), c.tail != 0);
+        EXPECT_EQ(load.contents.record(0).name, "\xC5sa Berg");
+        EXPECT_EQ(load.contents.record(0).result[17], 20);
+    }
+    const DiagnosisContents corrupt = loadDiagnosisFile(kFixtures + "corrupt.DIA").contents;
+    EXPECT_EQ(corrupt.record(1).name.size(), 21u) << "a name length beyond its field is cut";
+    EXPECT_EQ(corrupt.record(1).status[5], 9);
+
+    EXPECT_EQ(loadDiagnosisFile(kFixtures + "none.DIA").status, Load::Missing);
+}
+
+TEST(DiagnosisFile, FindsNamesInCapitals) {
+    const DiagnosisContents good = loadDiagnosisFile(kFixtures + "good.DIA").contents;
+    EXPECT_EQ(good.find("\xE5SA BERG"), 0u); // åSA BERG
+    EXPECT_EQ(good.find("bo nilsson"), 1u);
+    EXPECT_EQ(good.find("\xE9mile \xF6st"), 2u); // émile öst
+    EXPECT_FALSE(good.find("Bo"));
+}
+
+TEST(DiagnosisFile, SaveReplacesTheSameNameInAnyCaseAndKeepsTheOthersByteForByte) {
+    Directory d("good.DIA");
+    const std::string before = readBytes(d.file());
+    const std::string r0 = before.substr(0, 336), r2 = before.substr(672, 336);
+
+    const DiagnosisRecord bo = pupil("Bo Nilsson", 17);
+    EXPECT_EQ(d.diagnosis().save(bo).status, Save::Saved);
+    EXPECT_EQ(readBytes(d.file()), r0 + bo.toBytes() + r2);
+
+    const DiagnosisRecord newcomer = pupil("\xC4lva", 3); // Älva
+    EXPECT_EQ(d.diagnosis().save(newcomer).status, Save::Saved);
+    EXPECT_EQ(readBytes(d.file()), r0 + bo.toBytes() + r2 + newcomer.toBytes());
+    EXPECT_EQ(d.names(), std::vector<std::string>{DiagnosisFile::kFileName}) << "no lock left";
+}
+
+TEST(DiagnosisFile, TheFirstSaveCreatesTheFile) {
+    Directory d;
+    const DiagnosisRecord anna = pupil("Anna", 15);
+    EXPECT_EQ(d.diagnosis().load().status, Load::Missing);
+    EXPECT_EQ(d.diagnosis().save(anna).status, Save::Saved);
+    EXPECT_EQ(readBytes(d.file()), anna.toBytes());
+}
+
+TEST(DiagnosisFile, ADamagedFileIsNeverOverwritten) {
+    Directory d("truncated.DIA");
+    const std::string before = readBytes(d.file());
+    const DiagnosisSave r = d.diagnosis().save(pupil("Anna", 15));
+    EXPECT_EQ(r.status, Save::Damaged);
+    EXPECT_EQ(readBytes(d.file()), before);
+}
+
+TEST(DiagnosisFile, ACorruptRecordIsCopiedAsItStands) {
+    Directory d("corrupt.DIA");
+    const std::string before = readBytes(d.file());
+    const DiagnosisRecord anna = pupil("Anna", 15);
+    ASSERT_EQ(d.diagnosis().save(anna).status, Save::Saved);
+    EXPECT_EQ(readBytes(d.file()), before + anna.toBytes());
+}
+
+TEST(DiagnosisFile, AWriteFailingMidwayLeavesTheOldFileWhole) {
+    Directory d("good.DIA");
+    const std::string before = readBytes(d.file());
+    FullDisk disk(500);
+    const DiagnosisSave r = d.diagnosis(disk).save(pupil("Anna", 15));
+    EXPECT_EQ(r.status, Save::Failed);
+    ASSERT_TRUE(r.error);
+    EXPECT_EQ(r.error->step, FileError::Step::Write);
+    EXPECT_EQ(r.code, ENOSPC);
+    EXPECT_EQ(readBytes(d.file()), before);
+    EXPECT_EQ(d.names(), std::vector<std::string>{DiagnosisFile::kFileName});
+}
+
+TEST(DiagnosisFile, ALiveLockIsReportedWithItsHolder) {
+    Directory d("good.DIA");
+    FixedClock clock(std::time(nullptr));
+    LockFile other(d.file() + ".lock", clock);
+    ASSERT_EQ(other.lock().status, LockResult::Status::Locked);
+    DiagnosisFile file(
+        d.dir.path(), clock, systemLockSystem(),
+        {std::chrono::seconds(120), std::chrono::milliseconds(20), std::chrono::milliseconds(5)});
+    const DiagnosisSave r = file.save(pupil("Anna", 15));
+    EXPECT_EQ(r.status, Save::Busy);
+    ASSERT_TRUE(r.holder);
+    EXPECT_EQ(r.holder->pid, static_cast<long>(::getpid()));
+}
+
+// A process saving in a loop is killed at random moments: the file is
+// always whole records, and the next save takes over the lock it left.
+TEST(DiagnosisFile, KilledDuringSavesTheFileStaysWhole) {
+    Directory d;
+    std::mt19937 random(7);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SystemClock clock;
+            DiagnosisFile file(d.dir.path(), clock, systemLockSystem(), kQuickLock);
+            for (int i = 0;; ++i)
+                file.save(pupil("Elev " + std::to_string(i % 40), i));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2 + random() % 25));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        expectWholeValidFile(d.file(), "Elev ");
+    }
+    EXPECT_EQ(d.diagnosis().save(pupil("Elev 0", 1)).status, Save::Saved);
+    expectWholeValidFile(d.file(), "Elev ");
+    EXPECT_GT(d.diagnosis().load().contents.records.size(), 1u) << "the children saved";
+}
+
+// Eight processes save fifty times each into one file: every pupil is
+// there once, with the last result saved.
+TEST(DiagnosisFile, EightProcessesSavingAtOnceLoseNothing) {
+    Directory d("good.DIA");
+    const std::string fixture = readBytes(d.file());
+    constexpr int kProcesses = 8, kSaves = 50;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SystemClock clock;
+            DiagnosisFile file(d.dir.path(), clock, systemLockSystem(), kQuickLock);
+            for (int i = 1; i <= kSaves; ++i)
+                if (file.save(pupil("Elev " + std::to_string(p), i)).status != Save::Saved)
+                    _exit(1);
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const DiagnosisLoad load = d.diagnosis().load();
+    ASSERT_EQ(load.status, Load::Loaded);
+    ASSERT_EQ(load.contents.records.size(), 3u + kProcesses);
+    EXPECT_EQ(readBytes(d.file()).substr(0, 3 * 336), fixture);
+    for (int p = 0; p < kProcesses; ++p) {
+        const auto i = load.contents.find("ELEV " + std::to_string(p));
+        ASSERT_TRUE(i) << p;
+        EXPECT_EQ(load.contents.record(*i).result[1], kSaves);
+    }
+}
