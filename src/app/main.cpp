@@ -70,11 +70,15 @@ int main(int argc, char* argv[]) {
                           options.quitAfterPaint);
 
     app::QtMessageBoxes messages;
-    const std::string iniFile =
-        core::findIniFile(options.iniFile, core::processEnvironment(), bundledIni());
-    core::AppState state(core::dataRootsFromIni(core::IniFile::load(iniFile), directoryOf(iniFile),
-                                                core::processEnvironment()),
-                         messages, nullptr, nullptr);
+    const core::EnvLookup env = core::processEnvironment();
+    const std::string defaultIni = bundledIni();
+    const std::string iniFile = core::findIniFile(options.iniFile, env, defaultIni);
+    core::DataRoots roots =
+        core::dataRootsFromIni(core::IniFile::load(iniFile), directoryOf(iniFile), env);
+    // On the bundled INI the results go to the program's own directory,
+    // which a new user does not have yet.
+    if (iniFile == defaultIni) core::createOwnResultsDirectories(roots, env);
+    core::AppState state(std::move(roots), messages, nullptr, nullptr);
     if (!state.startUp()) return 1;
     if (probe.finished()) return probe.exitCode();
 

@@ -17,6 +17,10 @@ qint64 millisecondsSinceProcessStart();
 class StartProbe : public QObject {
     Q_OBJECT
 public:
+    // The exit status of --quit-after-paint when a message box was painted
+    // before any window of the program; its text goes to stderr.
+    static constexpr int kMessageFirst = 3;
+
     StartProbe(QString screenshotFile, bool quitAfterPaint, QObject* parent = nullptr);
 
     bool active() const { return !m_screenshotFile.isEmpty() || m_quitAfterPaint; }

@@ -102,4 +102,24 @@ std::string findIniFile(const std::optional<std::string>& option, const EnvLooku
     return bundledDefault;
 }
 
+std::string ownDataDirectory(const EnvLookup& env) {
+    return envOr(env, "XDG_DATA_HOME") + "/glosbo";
+}
+
+void createOwnResultsDirectories(const DataRoots& roots, const EnvLookup& env) {
+    namespace fs = std::filesystem;
+    const fs::path own = fs::path(ownDataDirectory(env)).lexically_normal();
+    // Only relative paths under own/ (no "..") count as the program's own.
+    const auto isOwn = [&](const std::string& dir) {
+        if (dir.empty()) return false;
+        const fs::path relative = fs::path(dir).lexically_normal().lexically_relative(own);
+        return !relative.empty() && *relative.begin() != ".." && *relative.begin() != ".";
+    };
+    for (const std::string& dir : {roots.resultsDir, roots.diagnosisDir}) {
+        if (!isOwn(dir)) continue;
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+    }
+}
+
 } // namespace glosbo::core

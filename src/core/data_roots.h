@@ -43,4 +43,15 @@ std::string cutChars(std::string_view utf8, std::size_t n);
 std::string findIniFile(const std::optional<std::string>& option, const EnvLookup& env,
                         const std::string& bundledDefault);
 
+// The program's own data directory, $XDG_DATA_HOME/glosbo.
+std::string ownDataDirectory(const EnvLookup& env);
+
+// Creates the results and diagnosis directories when they are missing and
+// lie in the program's own data directory, where the bundled default INI
+// puts them, so that a new user starts without a message. The caller asks
+// only for the bundled INI: a directory that a school's INI names is the
+// school's to make. A directory that cannot be made is left to the check
+// that reports it.
+void createOwnResultsDirectories(const DataRoots& roots, const EnvLookup& env);
+
 } // namespace glosbo::core

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "core/data_fs.h"
@@ -74,6 +75,39 @@ TEST(DataRoots, IniSearchOrder) {
     env = fakeEnv({{"HOME", home.path()}, {"GLOSBO_INI", "/school.ini"}});
     EXPECT_EQ(findIniFile(std::nullopt, env, bundled), "/school.ini");
     EXPECT_EQ(findIniFile(std::string("/mine.ini"), env, bundled), "/mine.ini");
+}
+
+// A new user: HOME is a fresh directory with nothing under it. The bundled
+// INI's own directories are made; a school's directory elsewhere is not, and
+// neither is anything outside the program's directory reached through "..".
+TEST(DataRoots, CreatesOnlyItsOwnResultsDirectories) {
+    glosbo::test::TempRoot home;
+    const auto bundledIni =
+        IniFile::parse("[Path]\nGlos97PCPath=.\n"
+                       "GLOS97ScoreDirectory=${XDG_DATA_HOME}/glosbo/RESULTAT/\n"
+                       "GLOS97DiagnosPath=${XDG_DATA_HOME}/glosbo/DIAGNOS\n");
+    const auto fresh = fakeEnv({{"HOME", home.path()}});
+    const auto roots = dataRootsFromIni(bundledIni, "/usr/share/glosbo", fresh);
+    ASSERT_FALSE(directoryExists(roots.resultsDir));
+    createOwnResultsDirectories(roots, fresh);
+    EXPECT_TRUE(directoryExists(home.path() + "/.local/share/glosbo/RESULTAT"));
+    EXPECT_TRUE(directoryExists(home.path() + "/.local/share/glosbo/DIAGNOS"));
+    // Made once, a second start finds them and leaves them be.
+    createOwnResultsDirectories(roots, fresh);
+    EXPECT_TRUE(directoryExists(roots.resultsDir));
+
+    // XDG_DATA_HOME decides where the program's own directory is.
+    const auto withXdg = fakeEnv({{"HOME", home.path()}, {"XDG_DATA_HOME", home.path() + "/xdg"}});
+    createOwnResultsDirectories(dataRootsFromIni(bundledIni, "/usr/share/glosbo", withXdg),
+                                withXdg);
+    EXPECT_TRUE(directoryExists(home.path() + "/xdg/glosbo/RESULTAT"));
+
+    const std::string own = home.path() + "/.local/share/glosbo";
+    for (const std::string& foreign :
+         {home.path() + "/skolan/RESULTAT", own + "/../RESULTAT2", own + "2/RESULTAT"}) {
+        createOwnResultsDirectories(DataRoots{"", "", foreign + "/", foreign, ""}, fresh);
+        EXPECT_FALSE(std::filesystem::exists(foreign)) << foreign;
+    }
 }
 
 TEST(DataFs, FindsNamesWithoutRegardToCase) {
