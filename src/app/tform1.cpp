@@ -349,7 +349,7 @@ void TForm1::leaveSpecialMode() {
 }
 
 void TForm1::openWindow(const char* name) {
-    m_services.windows.open(name, WindowContext{m_state, m_services, this});
+    m_services.windows.openOrSayNotReady(name, WindowContext{m_state, m_services, this});
 }
 
 void TForm1::Button1Click() {

@@ -22,4 +22,13 @@ bool WindowRegistry::open(const std::string& name, const WindowContext& context)
     return true;
 }
 
+void WindowRegistry::openOrSayNotReady(const std::string& name,
+                                       const WindowContext& context) const {
+    if (!has(name)) {
+        context.services.messages.information(kNotReadyMessage);
+        return;
+    }
+    open(name, context);
+}
+
 } // namespace glosbo::app

@@ -24,6 +24,10 @@ struct WindowContext {
     QWidget* parent = nullptr;
 };
 
+// What the user is told about a window this version does not have yet (UTF-8).
+inline constexpr const char* kNotReadyMessage =
+    "Den här delen av Glosbo är inte färdig ännu. Välj gärna något annat!";
+
 // The windows that can be opened, by class name ("TF1", "TDiag", ...).
 // Each unit that builds a window adds its factory; until then opening that
 // name does nothing.
@@ -38,6 +42,9 @@ public:
     // Creates the window, runs it modally through the modal-window service
     // and frees it when it closes. False when no such window exists yet.
     bool open(const std::string& name, const WindowContext& context) const;
+    // The same, but a window that does not exist yet is said so through the
+    // message service, rather than the click doing nothing.
+    void openOrSayNotReady(const std::string& name, const WindowContext& context) const;
 
 private:
     struct Entry {

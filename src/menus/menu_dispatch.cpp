@@ -5,20 +5,6 @@
 
 namespace glosbo::menus {
 
-namespace {
-
-// Opens the window of an entry; a window this version does not have yet is
-// said so, rather than the click doing nothing.
-void openWindow(const std::string& name, const app::WindowContext& context) {
-    if (!context.services.windows.has(name)) {
-        context.services.messages.information(kNotReadyMessage);
-        return;
-    }
-    context.services.windows.open(name, context);
-}
-
-} // namespace
-
 bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
     const app::WindowRegistry& windows = context.services.windows;
     core::AppState& state = context.state;
@@ -27,7 +13,7 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
         return true;
     case EntryKind::Submenu:
     case EntryKind::Window:
-        openWindow(entry.opens, context);
+        windows.openOrSayNotReady(entry.opens, context);
         return true;
     case EntryKind::PictureExercise:
         state.pictureFileName = entry.picture;

@@ -14,7 +14,6 @@ namespace glosbo::menus {
 bool runEntry(const MenuEntry& entry, const app::WindowContext& context);
 
 // What the pupil is told about an entry whose window is not ready (UTF-8).
-inline constexpr const char* kNotReadyMessage =
-    "Den här delen av Glosbo är inte färdig ännu. Välj gärna något annat!";
+inline constexpr const char* kNotReadyMessage = app::kNotReadyMessage;
 
 } // namespace glosbo::menus
