@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(restoreGapSpaces(protectGapSpaces(sentence)).size() == sentence.size());
         for (const std::uint16_t program : kChoosePrograms) {
             AlternativeWords words = collected;
-            const bool fromRecord = takesAlternativesFromRecord(program);
+            const bool fromRecord = choiceProgram(program).recordAlternatives;
             if (fromRecord) takeRecordAlternatives(fields, right, words);
             checkWords(words);
             const int offset = caseOffset(right, fromRecord);

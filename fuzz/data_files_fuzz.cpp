@@ -180,16 +180,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (int k = 0; k < adds; ++k) {
                 files.currentRecordNumber =
                     static_cast<std::uint16_t>(1 + (arg + k) % (records + 1));
-                files.haemtafel(name, 3);
+                files.haemtafel(name, QueueOp::Add);
             }
         } else if (mode == 0) {
             files.currentRecordLine = "\x01unchanged";
-            files.haemtafel(name, 0);
+            files.haemtafel(name, QueueOp::Fetch);
             const int n = files.errorRecordNumber;
             if (files.file(current).errorCount > 0 && n >= 1 && n <= records)
                 FUZZ_CHECK(files.currentRecordLine == modelFetch(lines, n));
         } else {
-            files.haemtafel(name, mode);
+            files.haemtafel(name, static_cast<QueueOp>(mode));
         }
         checkQueue(files, {slot, files.currentFileIndex});
     }

@@ -345,7 +345,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm1::leaveSpecialMode() {
-    if (m_state.runMode != core::kRunWorksheet) m_state.runMode = core::kRunPractice;
+    if (m_state.runMode != core::RunMode::Worksheet) m_state.runMode = core::RunMode::Practice;
 }
 
 void TForm1::openWindow(const char* name) {
@@ -376,17 +376,17 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-    m_state.runMode = core::kRunDiagnosisTest;
+    m_state.runMode = core::RunMode::DiagnosisTest;
     openWindow("TDiag");
     // Back here no diagnosis is open any more, however the diagnosis window
     // ended; otherwise the other menus would run their exercises as tests.
-    if (m_state.runMode >= core::kRunDiagnosisTest) m_state.runMode = core::kRunPractice;
+    if (m_state.runMode >= core::RunMode::DiagnosisTest) m_state.runMode = core::RunMode::Practice;
 }
 
 void TForm1::Button7Click() {
-    m_state.runMode =
-        m_state.runMode == core::kRunWorksheet ? core::kRunPractice : core::kRunWorksheet;
-    const bool on = m_state.runMode == core::kRunWorksheet;
+    m_state.runMode = m_state.runMode == core::RunMode::Worksheet ? core::RunMode::Practice
+                                                                  : core::RunMode::Worksheet;
+    const bool on = m_state.runMode == core::RunMode::Worksheet;
     if (on) {
         Button7->setText(QStringLiteral("Avaktivera arbetsblad"));
         Button1->setEnabled(false);

@@ -39,8 +39,6 @@ void capitalise(AlternativeWords& words) {
     }
 }
 
-} // namespace
-
 bool takesAlternativesFromRecord(std::uint16_t p) {
     switch (p) {
     case 10:
@@ -56,11 +54,7 @@ bool takesAlternativesFromRecord(std::uint16_t p) {
     }
 }
 
-bool isWordSoundExercise(std::uint16_t p) {
-    return inRange(p, 22100, 25700);
-}
-
-bool hasChoiceRulePage(std::uint16_t p) {
+bool hasRulePage(std::uint16_t p) {
     return p == 22200 || p == 22300 || p == 23100 || inRange(p, 23200, 23800) || p == 39200 ||
            p == 44000 || p == 46400;
 }
@@ -69,12 +63,24 @@ bool showsWordTranslation(std::uint16_t p) {
     return p == 22200 || p == 22300 || inRange(p, 23100, 23900) || inRange(p, 25100, 25700);
 }
 
-int choiceQuestionPointSize(std::uint16_t p) {
+int questionPointSize(std::uint16_t p) {
     const bool listed = inRange(p, 1, 10) || inRange(p, 101, 110) || p == 22200 || p == 22300 ||
                         inRange(p, 23100, 23900) || inRange(p, 25100, 25400) || p == 25600 ||
                         p == 25700 || p == 31010 || p == 39100 || p == 39200 || p == 44000 ||
                         p == 46400;
     return listed ? 22 : 14;
+}
+
+} // namespace
+
+ChoiceProgram choiceProgram(std::uint16_t p) {
+    ChoiceProgram program;
+    program.recordAlternatives = takesAlternativesFromRecord(p);
+    program.wordSound = inRange(p, 22100, 25700);
+    program.ruleButton = hasRulePage(p);
+    program.translated = showsWordTranslation(p);
+    program.questionPoints = questionPointSize(p);
+    return program;
 }
 
 bool FinnsPrep(std::string_view text) {

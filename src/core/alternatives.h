@@ -33,17 +33,21 @@ struct AlternativeWords {
     const std::string& shown(int i, int caseOffset) const { return entry[i + caseOffset]; }
 };
 
-// Programs that take the alternatives from the record rather than from the
-// marked words of the whole file.
-bool takesAlternativesFromRecord(std::uint16_t programNumber);
-// Programs with a recorded word for every question.
-bool isWordSoundExercise(std::uint16_t programNumber);
-// Programs whose rule page the "Regel" button opens.
-bool hasChoiceRulePage(std::uint16_t programNumber);
-// Programs whose spoken word can be shown translated.
-bool showsWordTranslation(std::uint16_t programNumber);
-// Point size of the sentence and the boxes.
-int choiceQuestionPointSize(std::uint16_t programNumber);
+// What the window does differently for each of its programs.
+struct ChoiceProgram {
+    // The alternatives come from the record rather than from the marked
+    // words of the whole file.
+    bool recordAlternatives = false;
+    // A recorded word for every question.
+    bool wordSound = false;
+    // "Regel" opens the rule page.
+    bool ruleButton = false;
+    // The spoken word can be shown translated.
+    bool translated = false;
+    // The sentence and the boxes.
+    int questionPoints = 14;
+};
+ChoiceProgram choiceProgram(std::uint16_t programNumber);
 
 // True when the text holds a marked word ("<").
 bool FinnsPrep(std::string_view text);

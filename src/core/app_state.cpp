@@ -14,7 +14,7 @@ AppState::AppState(DataRoots roots, MessageSink& messages, std::unique_ptr<Rando
 bool AppState::startUp() {
     files.currentFileIndex = 1;
     files.currentRecordNumber = 1;
-    runMode = kRunPractice;
+    runMode = RunMode::Practice;
     if (!files.buildTables()) return false;
     pictures.loadCaptions(m_roots);
     drawReset(1, DrawPermutation::kSize);

@@ -12,21 +12,12 @@
 #include "core/messages.h"
 #include "core/pictures.h"
 #include "core/record_fields.h"
+#include "core/run_mode.h"
 #include "core/sounds.h"
 #include "core/sources.h"
 #include "core/wrap.h"
 
 namespace glosbo::core {
-
-// Run modes of the program.
-enum RunMode : std::uint8_t {
-    kRunPractice = 0,
-    kRunWorksheet = 1,
-    kRunDiagnosisTest = 2,
-    kRunDiagnosisPractice = 3,
-    kRunDiagnosisPracticeHelp = 4,
-    kRunDiagnosisPracticeErrors = 5,
-};
 
 // Settings; they live in memory for one run of the program.
 struct Settings {
@@ -105,7 +96,7 @@ public:
     const Clock& clock() const { return *m_clock; }
 
     Settings settings;
-    std::uint8_t runMode = kRunPractice;
+    RunMode runMode = RunMode::Practice;
     std::uint16_t scalePercent = 100;
     std::uint16_t letterUnit = 8;
     int tickCounter = 0;

@@ -58,6 +58,9 @@ CategoryProgram categoryProgram(std::uint16_t program) {
         p.measurePoints = 18;
     }
     if (program == kAlphabeticalOrder) p.explanationPoints = 18;
+    // The boxes of "how many vowels" read 1 to 6.
+    if (program == kHowManyVowels) p.digitKeys = 6;
+    p.explainsMarkedPart = program == kSjOrTj || program == kObjectOrComplement;
     return p;
 }
 

@@ -26,6 +26,11 @@ struct CategoryProgram {
     int boxPoints = 20;         // the box captions
     int measurePoints = 22;     // box widths are measured at this size
     int explanationPoints = 22; // the explanation after a wrong click
+    // The boxes are numbers: the digit keys 1..digitKeys choose them.
+    int digitKeys = 0;
+    // The explanation names the marked part of the item, which the record
+    // must therefore have.
+    bool explainsMarkedPart = false;
 };
 CategoryProgram categoryProgram(std::uint16_t programNumber);
 

@@ -128,7 +128,7 @@ bool DataFiles::Kolla(const std::string& name) {
         // The last slot serves every unlisted file in turn: a new name starts
         // afresh, so it never inherits another file's record count or errors.
         while (findQueueEntry(slot) != 0)
-            haemtafel(name, 1);
+            haemtafel(name, QueueOp::Remove);
         m_files[slot] = FileSlot{name};
     }
     if (m_files[slot].recordCount == 0) {
@@ -165,10 +165,10 @@ int DataFiles::queueLength() const {
     return n;
 }
 
-void DataFiles::haemtafel(const std::string& name, int mode) {
+void DataFiles::haemtafel(const std::string& name, QueueOp op) {
     const int slot = currentFileIndex;
-    switch (mode) {
-    case 0: {
+    switch (op) {
+    case QueueOp::Fetch: {
         if (m_files[slot].errorCount <= 0) return;
         const int i = findQueueEntry(slot);
         errorRecordNumber = i ? m_queue[i].recordNumber : 0;
@@ -183,15 +183,15 @@ void DataFiles::haemtafel(const std::string& name, int mode) {
         fetchRecord(in, errorRecordNumber, currentRecordLine);
         return;
     }
-    case 1:
-    case 2: {
+    case QueueOp::Remove:
+    case QueueOp::MoveBack: {
         const int i = findQueueEntry(slot);
         if (i == 0) return;
         const int last = queueLength();
         const QueuedError taken = m_queue[i];
         for (int k = i; k < last; ++k)
             m_queue[k] = m_queue[k + 1];
-        if (mode == 1) {
+        if (op == QueueOp::Remove) {
             m_queue[last] = QueuedError{};
             if (m_files[slot].errorCount > 0) --m_files[slot].errorCount;
         } else {
@@ -199,7 +199,7 @@ void DataFiles::haemtafel(const std::string& name, int mode) {
         }
         return;
     }
-    case 3: {
+    case QueueOp::Add: {
         int free = queueLength() + 1;
         if (free > kQueueSize) {
             FileSlot& oldest = m_files[m_queue[1].fileSlot];
@@ -212,8 +212,6 @@ void DataFiles::haemtafel(const std::string& name, int mode) {
         if (m_files[slot].errorCount < kQueueSize) ++m_files[slot].errorCount;
         return;
     }
-    default:
-        return;
     }
 }
 

@@ -31,6 +31,18 @@ struct QueuedError {
     int fileSlot = 0;
 };
 
+// What haemtafel does with the error queue of the current file.
+enum class QueueOp : std::uint8_t {
+    // current record line := the file's first queued record.
+    Fetch = 0,
+    // Drops that entry after a right answer.
+    Remove = 1,
+    // Moves that entry to the back after another wrong answer.
+    MoveBack = 2,
+    // Appends the current record.
+    Add = 3,
+};
+
 // The exercise data files: the file and praise tables, checking a file and
 // making it current, fetching records and the error queue. Slots are
 // numbered from 1 as the rest of the program counts them.
@@ -53,8 +65,8 @@ public:
     void ordantal(const std::string& name, int slot, bool count);
     // current record line := record n of the file (nothing when it is missing).
     void haemtaord(const std::string& name, int n);
-    // The error queue: 0 fetch, 1 remove, 2 move back, 3 add.
-    void haemtafel(const std::string& name, int mode);
+    // The error queue of the current file (see QueueOp).
+    void haemtafel(const std::string& name, QueueOp op);
 
     // Resets record counts, draw positions and the error queue (part of the
     // draw reset); the praise counts and positions too.

@@ -115,9 +115,9 @@ void completePractice(DiagnosisRecord& record, int test) {
     if (test >= 1 && test <= DiagnosisRecord::kTests) record.status[test] = kStatusTest;
 }
 
-std::optional<std::string> TestOverSkrift(int runMode, int practiceCounter) {
-    if (runMode == 2) return std::string("Diagnos: Testning");
-    if (runMode == 3 || runMode == 4) return "Övning " + std::to_string(practiceCounter + 1);
+std::optional<std::string> TestOverSkrift(RunMode runMode, int practiceCounter) {
+    if (runMode == RunMode::DiagnosisTest) return std::string("Diagnos: Testning");
+    if (isDiagnosisPractice(runMode)) return "Övning " + std::to_string(practiceCounter + 1);
     return std::nullopt;
 }
 

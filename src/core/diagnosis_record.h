@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/run_mode.h"
+
 namespace glosbo::core {
 
 // Status of one diagnosis test.
@@ -51,8 +53,8 @@ void diagnosback(DiagnosisRecord& record, int test, int correctCount, std::time_
 void completePractice(DiagnosisRecord& record, int test);
 
 // "Övning 1" / "Diagnos: Testning" for the heading of an exercise window in
-// diagnosis mode; nothing outside modes 2..4.
-std::optional<std::string> TestOverSkrift(int runMode, int practiceCounter);
+// diagnosis mode; nothing in the other modes.
+std::optional<std::string> TestOverSkrift(RunMode runMode, int practiceCounter);
 
 // "7/20": the question number of the diagnosis box.
 std::string diagnosisQuestionText(int questionNumber);

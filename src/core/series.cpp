@@ -6,12 +6,6 @@ namespace glosbo::core {
 
 namespace {
 
-// Error-queue operations of haemtafel.
-constexpr int kQueueFetch = 0;
-constexpr int kQueueRemove = 1;
-constexpr int kQueueMoveBack = 2;
-constexpr int kQueueAdd = 3;
-
 // A correction round never asks more than a practice series.
 constexpr int kLongestCorrectionRound = 10;
 
@@ -20,15 +14,8 @@ constexpr int kDisplayCut = 20000;
 
 } // namespace
 
-Series::Series(AppState& state, CompletionRule rule) : m_state(state), m_rule(rule) {}
-
-bool Series::inRunModes(int from, int to) const {
-    return m_state.runMode >= from && m_state.runMode <= to;
-}
-
-bool Series::showsDiagnosisBox() const {
-    return inRunModes(kRunDiagnosisTest, kRunDiagnosisPracticeHelp);
-}
+Series::Series(AppState& state, CompletionRule rule, ResumeRule resume)
+    : m_state(state), m_rule(rule), m_resume(resume) {}
 
 void Series::begin() {
     m_state.files.errorPracticeMode = false;
@@ -38,15 +25,15 @@ void Series::begin() {
     s.questionNumber = 1;
     s.correctCount = 0;
     s.wrongCount = 0;
-    m_lengthSetting = inRunModes(kRunPractice, kRunWorksheet) ? AppState::kSeriesSize
-                                                              : AppState::kDiagnosisSeriesSize;
+    m_lengthSetting =
+        hasShortSeries(m_state.runMode) ? AppState::kSeriesSize : AppState::kDiagnosisSeriesSize;
     s.seriesLength = m_lengthSetting;
 }
 
 void Series::fetchRecord() {
     DataFiles& files = m_state.files;
     if (files.errorPracticeMode) {
-        files.haemtafel(files.currentExerciseFile, kQueueFetch);
+        files.haemtafel(files.currentExerciseFile, QueueOp::Fetch);
     } else {
         files.currentRecordNumber = static_cast<std::uint16_t>(m_state.haemta_slumptal());
         files.haemtaord(files.currentExerciseFile, files.currentRecordNumber);
@@ -54,10 +41,18 @@ void Series::fetchRecord() {
     m_state.str_postarray(files.currentRecordLine);
 }
 
+void Series::fetchRecord(const std::function<bool(const RecordFields&)>& usable) {
+    const DataFiles& files = m_state.files;
+    const int records = std::max(1, files.file(files.currentFileIndex).recordCount);
+    for (int tries = 0; tries < records; ++tries) {
+        fetchRecord();
+        if (correctionRound() || usable(m_state.fields)) return;
+    }
+}
+
 void Series::beginQuestion() {
     m_state.tickCounter = 0;
-    const bool practice = inRunModes(kRunDiagnosisPractice, kRunDiagnosisPracticeHelp);
-    m_helpUsed = practice && m_lampOn ? 1 : 0;
+    m_helpUsed = isDiagnosisPractice(m_state.runMode) && m_lampOn ? 1 : 0;
 }
 
 Verdict Series::judge(bool right, bool queueable) {
@@ -66,18 +61,17 @@ Verdict Series::judge(bool right, bool queueable) {
     m_lastRight = right;
     if (right) {
         if (m_helpUsed == 0) ++s.correctCount;
-        if (files.errorPracticeMode) files.haemtafel(files.currentExerciseFile, kQueueRemove);
+        if (files.errorPracticeMode) files.haemtafel(files.currentExerciseFile, QueueOp::Remove);
     } else {
         ++s.wrongCount;
         if (files.errorPracticeMode)
-            files.haemtafel(files.currentExerciseFile, kQueueMoveBack);
+            files.haemtafel(files.currentExerciseFile, QueueOp::MoveBack);
         else if (queueable)
-            files.haemtafel(files.currentExerciseFile, kQueueAdd);
+            files.haemtafel(files.currentExerciseFile, QueueOp::Add);
     }
     Verdict verdict;
     verdict.right = right;
-    verdict.marksStrip =
-        m_state.runMode == kRunPractice || m_state.runMode == kRunDiagnosisPracticeErrors;
+    verdict.marksStrip = marksStrip(m_state.runMode);
     verdict.answered = s.questionNumber;
     ++s.questionNumber;
     verdict.seriesOver = !running();
@@ -95,21 +89,21 @@ void Series::skipDisplay() {
 
 SeriesEnd Series::finish() {
     SeriesEnd end;
-    if (inRunModes(kRunDiagnosisPractice, kRunDiagnosisPracticeHelp) && !correctionRound()) {
-        if (applyCompletionRule(true)) {
+    if (isDiagnosisPractice(m_state.runMode) && !correctionRound()) {
+        if (applyCompletionRule(m_rule, true)) {
             end.closeWindow = true;
             return end;
         }
         end.diagnosisBoxToFront = true;
     }
-    if (m_state.runMode == kRunDiagnosisTest) {
+    if (m_state.runMode == RunMode::DiagnosisTest) {
         if (m_rule == CompletionRule::TwelveOfTwenty) m_state.practiceCounter = 0;
         report();
         end.closeWindow = true;
         return end;
     }
     const SeriesCounters& s = m_state.series;
-    if (m_state.runMode == kRunPractice && !correctionRound() &&
+    if (m_state.runMode == RunMode::Practice && !correctionRound() &&
         s.correctCount >= s.seriesLength - 2)
         end.praise = m_state.praiseForSeries();
     end.correctionOffered = correctionAvailable();
@@ -117,8 +111,8 @@ SeriesEnd Series::finish() {
 }
 
 bool Series::correctionAvailable() const {
-    const bool mode = m_state.runMode == kRunPractice || m_state.runMode >= kRunDiagnosisPractice;
-    return mode && m_state.files.file(m_state.files.currentFileIndex).errorCount > 0;
+    return allowsCorrectionRound(m_state.runMode) &&
+           m_state.files.file(m_state.files.currentFileIndex).errorCount > 0;
 }
 
 bool Series::startCorrectionRound() {
@@ -129,8 +123,7 @@ bool Series::startCorrectionRound() {
     const int cap = m_lengthSetting < 11 ? m_lengthSetting : kLongestCorrectionRound;
     s.seriesLength = std::min(m_state.files.file(m_state.files.currentFileIndex).errorCount, cap);
     s.questionNumber = 1;
-    if (inRunModes(kRunDiagnosisPractice, kRunDiagnosisPracticeHelp))
-        m_state.runMode = kRunDiagnosisPracticeErrors;
+    if (isDiagnosisPractice(m_state.runMode)) m_state.runMode = RunMode::DiagnosisPracticeErrors;
     return true;
 }
 
@@ -140,36 +133,39 @@ bool Series::continueSeries() {
     if (newSeries) {
         m_state.files.errorPracticeMode = false;
         s.seriesLength = m_lengthSetting;
-        if (m_state.runMode == kRunDiagnosisPracticeErrors) m_state.runMode = kRunDiagnosisPractice;
+        if (m_state.runMode == RunMode::DiagnosisPracticeErrors)
+            m_state.runMode = RunMode::DiagnosisPractice;
         s.questionNumber = 1;
         m_ruleApplied = false;
     }
-    s.correctCount = 0;
-    s.wrongCount = 0;
+    const bool keepCounts = !newSeries && (m_resume == ResumeRule::CountsKept ||
+                                           m_state.runMode == RunMode::DiagnosisTest);
+    if (!keepCounts) {
+        s.correctCount = 0;
+        s.wrongCount = 0;
+    }
     return newSeries;
 }
 
 void Series::leave() {
-    if (m_state.runMode == kRunDiagnosisTest) {
+    if (m_state.runMode == RunMode::DiagnosisTest) {
         report();
-    } else if (inRunModes(kRunDiagnosisPractice, kRunDiagnosisPracticeHelp)) {
+    } else if (isDiagnosisPractice(m_state.runMode)) {
         // Leaving early judges by the two-series rule in every window; a
         // series whose end the rule has judged already is not counted twice.
-        if (!m_ruleApplied) {
-            const CompletionRule rule = m_rule;
-            m_rule = CompletionRule::TwoGoodSeries;
-            applyCompletionRule(false);
-            m_rule = rule;
-        }
+        if (!m_ruleApplied) applyCompletionRule(CompletionRule::TwoGoodSeries, false);
     }
 }
 
-void Series::useHelp(int fromMode, int toMode) {
-    if (inRunModes(fromMode, toMode)) ++m_helpUsed;
+void Series::useHelp(HelpButton button) {
+    const RunMode mode = m_state.runMode;
+    const bool counts =
+        button == HelpButton::First ? showsDiagnosisBox() : isDiagnosisPractice(mode);
+    if (counts) ++m_helpUsed;
 }
 
 void Series::setLamp(bool on) {
-    if (on && !m_lampOn) useHelp(kRunDiagnosisPractice, kRunDiagnosisPracticeHelp);
+    if (on && !m_lampOn) useHelp(HelpButton::Second);
     m_lampOn = on;
 }
 
@@ -181,16 +177,17 @@ void Series::report() {
 
 void Series::completePractice() {
     core::completePractice(m_state.diagnosis, m_state.currentTestNumber);
-    m_state.runMode = kRunDiagnosisTest;
+    m_state.runMode = RunMode::DiagnosisTest;
     m_state.series.correctCount = 0;
 }
 
-bool Series::applyCompletionRule(bool endOfSeries) {
+bool Series::applyCompletionRule(CompletionRule rule, bool endOfSeries) {
     m_ruleApplied = true;
     const int correct = m_state.series.correctCount;
-    if (m_rule == CompletionRule::TwelveOfTwenty && endOfSeries) {
+    if (rule == CompletionRule::TwelveOfTwenty && endOfSeries) {
         if (correct <= 11) return false;
-        if (m_state.runMode == kRunDiagnosisPractice) m_state.runMode = kRunDiagnosisPracticeHelp;
+        if (m_state.runMode == RunMode::DiagnosisPractice)
+            m_state.runMode = RunMode::DiagnosisPracticeHelp;
         m_state.practiceCounter = 5; // no diagnosis report follows
         completePractice();
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,23 @@ enum class CompletionRule {
     // One series with at least 12 of 20 right at its end (the
     // choose-the-alternative window); leaving early uses the rule above.
     TwelveOfTwenty,
+};
+
+// What "Fortsätta" does to the counts of a series interrupted by Esc.
+enum class ResumeRule {
+    // They start again from 0, except in a diagnosis test, whose result
+    // must count every right answer the pupil gave.
+    CountsRestart,
+    // The series goes on with its counts (the click-the-category window).
+    CountsKept,
+};
+
+// The help buttons of a window; each counts as help in its own run modes.
+enum class HelpButton {
+    // "Hjälp" or "Regel": counts in a diagnosis test and in practice.
+    First,
+    // "Mer hjälp" and the warning lamp: count in diagnosis practice.
+    Second,
 };
 
 // What judging an answer did.
@@ -48,7 +66,7 @@ struct SeriesEnd {
 // choice read them. The window asks it and shows what it returns.
 class Series {
 public:
-    Series(AppState& state, CompletionRule rule);
+    Series(AppState& state, CompletionRule rule, ResumeRule resume = ResumeRule::CountsRestart);
 
     // A window opens: no correction round, the lamp off, question 1, counts
     // 0, and the series length of the run mode (10, or 20 in diagnosis).
@@ -63,12 +81,15 @@ public:
     bool correctionRound() const { return m_state.files.errorPracticeMode; }
     // The question asked is still part of the series.
     bool running() const { return questionNumber() <= length(); }
-    // Run modes 2 to 4 show the diagnosis box.
-    bool showsDiagnosisBox() const;
+    bool showsDiagnosisBox() const { return core::showsDiagnosisBox(m_state.runMode); }
 
     // The next record of the current file, split into the record fields:
     // the first queued error in a correction round, else the next draw.
     void fetchRecord();
+    // The same, drawing on past records that are not usable, so that a
+    // malformed record never leaves the pupil without a question. A file of
+    // nothing else gives one all the same; a queued record is taken as it is.
+    void fetchRecord(const std::function<bool(const RecordFields&)>& usable);
     // Every new question, whether its record was fetched or built by the
     // window: the tick counter and help used start again.
     void beginQuestion();
@@ -94,29 +115,29 @@ public:
     // False when there is nothing to correct (the window just goes on).
     bool startCorrectionRound();
     // "Fortsätta": true when a new series starts, false when the series
-    // interrupted by Esc goes on with the question shown. Counts restart
-    // from 0 in both cases.
+    // interrupted by Esc goes on with the question shown. A new series
+    // starts its counts from 0; an interrupted one as the resume rule says.
     bool continueSeries();
     // "Avbryta": the diagnosis report or the practice rule before the window
     // closes.
     void leave();
 
-    // Help given for the current question counts in the run modes from..to.
-    void useHelp(int fromMode, int toMode);
+    // A help button pressed for the current question.
+    void useHelp(HelpButton button);
     int helpUsed() const { return m_helpUsed; }
     bool lampOn() const { return m_lampOn; }
     // Switching the warning lamp on is help in diagnosis practice.
     void setLamp(bool on);
 
 private:
-    bool inRunModes(int from, int to) const;
     void report();
     void completePractice();
     // True when the practice is complete (the window closes).
-    bool applyCompletionRule(bool endOfSeries);
+    bool applyCompletionRule(CompletionRule rule, bool endOfSeries);
 
     AppState& m_state;
     CompletionRule m_rule;
+    ResumeRule m_resume;
     int m_lengthSetting = AppState::kSeriesSize;
     bool m_lastRight = false;
     int m_helpUsed = 0;

@@ -20,21 +20,32 @@ constexpr int kAlphabetSize = 29;
 
 } // namespace
 
-bool isLettersExercise(std::uint16_t programNumber) {
-    return programNumber >= 34201 && programNumber <= 34599;
+WriteAnswerProgram writeAnswerProgram(std::uint16_t p) {
+    WriteAnswerProgram program;
+    program.letters = p >= 34201 && p <= 34599;
+    switch (p) {
+    case 34300:
+        program.lettersToOrder = 4;
+        break;
+    case 34400:
+        program.lettersToOrder = 5;
+        break;
+    case 34500:
+        program.lettersToOrder = 6;
+        break;
+    default:
+        break;
+    }
+    program.lamp = !(p >= 34100 && p <= 34500);
+    program.plural = p == 12 || p == 112 || p == 45000;
+    program.ruleButton = p == 36100 || p == 36200 || (p >= 37100 && p <= 37300);
+    program.cipher = p == 35000;
+    program.questionPoints = p == 37300 ? 14 : 22;
+    return program;
 }
 
-int lettersToOrder(std::uint16_t programNumber) {
-    switch (programNumber) {
-    case 34300:
-        return 4;
-    case 34400:
-        return 5;
-    case 34500:
-        return 6;
-    default:
-        return 0;
-    }
+bool showsHelpButton(const WriteAnswerProgram& program, int helpCount) {
+    return helpCount > 0 || program.cipher || program.ruleButton;
 }
 
 std::string sortLetters(std::string letters) {
@@ -87,19 +98,6 @@ int helpLineCount(const RecordFields& record) {
     for (int f = 3; f <= lastHelp && !record[f].empty(); ++f)
         ++count;
     return count >= 3 ? 0 : count;
-}
-
-bool isPluralExercise(std::uint16_t programNumber) {
-    return programNumber == 12 || programNumber == 112 || programNumber == 45000;
-}
-
-bool isRuleExercise(std::uint16_t programNumber) {
-    return programNumber == 36100 || programNumber == 36200 ||
-           (programNumber >= 37100 && programNumber <= 37300);
-}
-
-int questionPointSize(std::uint16_t programNumber) {
-    return programNumber == 37300 ? 14 : 22;
 }
 
 bool acceptsTypedAnswer(const RecordFields& record, std::string typed) {

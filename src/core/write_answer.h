@@ -11,11 +11,33 @@
 // of a record and the verdict on a typed answer.
 namespace glosbo::core {
 
-// The letters exercises (put letters in alphabetical order) build their
-// records themselves; the file only feeds worksheets.
-bool isLettersExercise(std::uint16_t programNumber);
-// How many letters a letters exercise asks for: 4, 5 or 6 (0 for others).
-int lettersToOrder(std::uint16_t programNumber);
+// The answer input holds at most this many characters.
+constexpr std::size_t kLongestTypedAnswer = 45;
+
+// What the window does differently for each of its programs.
+struct WriteAnswerProgram {
+    // The letters exercises: no help lines and no correction round, for
+    // their questions have no place in the file.
+    bool letters = false;
+    // How many letters a letters exercise asks to put in order (4, 5 or 6);
+    // 0 where the question comes from the file.
+    int lettersToOrder = 0;
+    // The alphabet exercises ask for single letters or letter order, where a
+    // warning while typing would give the answer away.
+    bool lamp = true;
+    // "en" and "flera " around the noun.
+    bool plural = false;
+    // The help button reads "Regel" and opens the rule page.
+    bool ruleButton = false;
+    // The secret messages: the instructions stand below the input.
+    bool cipher = false;
+    int questionPoints = 22;
+    std::size_t longestAnswer = kLongestTypedAnswer;
+};
+WriteAnswerProgram writeAnswerProgram(std::uint16_t programNumber);
+
+// Whether the help button shows with a question of helpCount help lines.
+bool showsHelpButton(const WriteAnswerProgram& program, int helpCount);
 
 // A letters question: distinct letters of A-Z, Å, Ä, Ö in random order
 // (Windows-1252), and the same letters in Swedish alphabetical order. The
@@ -36,14 +58,6 @@ std::string sortLetters(std::string letters);
 // field before the alternatives, counted until the first empty one. Records
 // with three or more such lines get no help (0).
 int helpLineCount(const RecordFields& record);
-
-// The plural exercises show "en" and "flera " around the noun.
-bool isPluralExercise(std::uint16_t programNumber);
-// The exercises whose help button opens the rule page ("Regel").
-bool isRuleExercise(std::uint16_t programNumber);
-constexpr std::uint16_t kCipherExercise = 35000;
-// The question font in points: 14 for the letter words, else 22.
-int questionPointSize(std::uint16_t programNumber);
 
 // True when the typed answer is accepted: field 2 or an alternative,
 // compared without regard to case, spaces and one punctuation mark at

@@ -11,9 +11,9 @@
 namespace glosbo::exercises {
 
 ExerciseWindow::ExerciseWindow(core::AppState& state, app::Services& services,
-                               core::CompletionRule rule, QWidget* parent)
+                               core::CompletionRule rule, QWidget* parent, core::ResumeRule resume)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_state(state), m_services(services),
-      m_series(state, rule), m_screen(app::screenArea().size()) {
+      m_series(state, rule, resume), m_screen(app::screenArea().size()) {
     buildComponents();
 }
 
@@ -34,7 +34,7 @@ void ExerciseWindow::FormCreate() {
     m_firstQuestion = true;
     DiagPanel1->hide();
 
-    const int mode = m_state.runMode;
+    const core::RunMode mode = m_state.runMode;
     if (worksheetMode()) {
         if (QWidget* input = answerInput()) {
             input->setEnabled(false);
@@ -61,15 +61,15 @@ void ExerciseWindow::FormCreate() {
     const core::Headings& h = m_state.files.headings;
     RitaOverskriften(h.lines[0], h.lines[1], h.lines[2]);
 
-    OverskriftInnerShape->setBrushColor(mode == core::kRunPractice    ? kNavy
-                                        : mode == core::kRunWorksheet ? kMaroon
-                                                                      : kGreen);
-    if (mode == core::kRunPractice) {
+    OverskriftInnerShape->setBrushColor(mode == core::RunMode::Practice    ? kNavy
+                                        : mode == core::RunMode::Worksheet ? kMaroon
+                                                                           : kGreen);
+    if (mode == core::RunMode::Practice) {
         NyStartaAster(true);
         lampknapp->setVisible(m_lampAvailable);
     } else if (m_series.showsDiagnosisBox()) {
         NyStartaAster(false);
-        lampknapp->setVisible(m_lampAvailable && mode != core::kRunDiagnosisTest);
+        lampknapp->setVisible(m_lampAvailable && mode != core::RunMode::DiagnosisTest);
         TestOverSkrift();
         UppDateraDiagnosResultatet();
     }
@@ -84,13 +84,14 @@ void ExerciseWindow::NyPost() {
     Button1->setEnabled(false);
     lampknapp->setEnabled(true);
 
-    if (!buildRecord()) m_series.fetchRecord();
+    if (!buildRecord())
+        m_series.fetchRecord([this](const core::RecordFields& f) { return usableRecord(f); });
     m_series.beginQuestion();
 
-    const int mode = m_state.runMode;
-    if (mode != core::kRunWorksheet) {
+    const core::RunMode mode = m_state.runMode;
+    if (mode != core::RunMode::Worksheet) {
         if (m_series.showsDiagnosisBox()) UppDateraDiagnosResultatet();
-        lampknapp->setEnabled(mode == core::kRunPractice || mode >= core::kRunDiagnosisPractice);
+        lampknapp->setEnabled(core::allowsLamp(mode));
     }
     showQuestion();
     if (!worksheetMode()) openInput();
@@ -153,7 +154,7 @@ void ExerciseWindow::Timer3Timer() {
     Avslutning();
 }
 
-bool ExerciseWindow::showsPictureIn(int) const {
+bool ExerciseWindow::showsPictureIn(core::RunMode) const {
     return true;
 }
 
@@ -215,9 +216,7 @@ void ExerciseWindow::showDiagnosisValues(int questionNumber) {
 }
 
 void ExerciseWindow::showLampControls() {
-    const int mode = m_state.runMode;
-    const bool lampModes = mode == core::kRunPractice || mode >= core::kRunDiagnosisPractice;
-    if (!m_lampAvailable || !lampModes) {
+    if (!m_lampAvailable || !core::allowsLamp(m_state.runMode)) {
         lampknapp->hide();
         LampShape->hide();
         return;
@@ -230,7 +229,7 @@ void ExerciseWindow::showLampControls() {
 void ExerciseWindow::Button1Click() {
     BildPanelen->hide();
     if (m_series.startCorrectionRound()) {
-        if (m_state.runMode == core::kRunPractice) LovordPanel->hide();
+        if (m_state.runMode == core::RunMode::Practice) LovordPanel->hide();
         NyStartaAster(true);
     }
     showLampControls();
@@ -243,9 +242,9 @@ void ExerciseWindow::Button2Click() {
     Panel1->hide();
     if (m_series.continueSeries()) {
         BildPanelen->hide();
-        if (m_state.runMode == core::kRunPractice) LovordPanel->hide();
+        if (m_state.runMode == core::RunMode::Practice) LovordPanel->hide();
         if (m_series.showsDiagnosisBox()) UppDateraDiagnosResultatet();
-        if (m_state.runMode == core::kRunPractice) {
+        if (m_state.runMode == core::RunMode::Practice) {
             NyStartaAster(true);
         } else {
             NyStartaAster(false);

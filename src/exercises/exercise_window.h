@@ -92,7 +92,7 @@ public slots:
 
 protected:
     ExerciseWindow(core::AppState& state, app::Services& services, core::CompletionRule rule,
-                   QWidget* parent);
+                   QWidget* parent, core::ResumeRule resume = core::ResumeRule::CountsRestart);
 
     // Creation in its order; the derived window calls it at the end of its
     // constructor, when its own controls exist at their designed places.
@@ -105,6 +105,8 @@ protected:
     // Builds the record in the record fields instead of drawing one; false
     // for the windows that draw from their file.
     virtual bool buildRecord() { return false; }
+    // Whether a drawn record can be asked; the next one is drawn otherwise.
+    virtual bool usableRecord(const core::RecordFields&) const { return true; }
     // Empties and hides the help and extra controls of the last question.
     virtual void clearQuestion() {}
     // Shows the question of the record fields (and its help controls).
@@ -119,7 +121,7 @@ protected:
     // Whether this exercise can ever offer a correction round.
     virtual bool offersCorrection() const { return true; }
     // Whether the finish picture shows in a run mode.
-    virtual bool showsPictureIn(int runMode) const;
+    virtual bool showsPictureIn(core::RunMode runMode) const;
     // The help buttons' enabled state after the button bar.
     virtual void enableHelpButtons() {}
     // How far the finish picture's panel reaches above the tenth of the
@@ -141,7 +143,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
-    bool worksheetMode() const { return m_state.runMode == core::kRunWorksheet; }
+    bool worksheetMode() const { return m_state.runMode == core::RunMode::Worksheet; }
     int letterUnit() const { return m_state.letterUnit; }
     QSize screenSize() const { return m_screen; }
     // Width in pixels of a Windows-1252 text in Arial bold at a point size.

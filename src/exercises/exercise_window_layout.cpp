@@ -319,7 +319,7 @@ void ExerciseWindow::showFinishPicture() {
     BildPanelen->show();
     BildPanelen->raise();
     BildTextPanel->hide();
-    const int mode = m_state.runMode;
+    const core::RunMode mode = m_state.runMode;
     const int pictures = m_state.settings.swedenPicturesMode;
     if ((pictures != 1 && pictures != 3) || !showsPictureIn(mode)) {
         Image1->hide();

@@ -80,21 +80,20 @@ void TFLERBAR::buildOwnComponents() {
     // After "Fortsätta" the word of the question is heard again, whether
     // the series goes on or a new one starts.
     connect(Button2, &QPushButton::clicked, this, [this] {
-        if (m_state.runMode == core::kRunPractice) wordSound->playSoon();
+        if (m_state.runMode == core::RunMode::Practice) wordSound->playSoon();
     });
 }
 
 void TFLERBAR::setUpProgram() {
     const std::uint16_t program = m_state.programNumber;
+    m_program = core::choiceProgram(program);
     m_state.soundDirectory = core::GeLjudDirectory(program);
-    wordSound->setSoundExercise(core::isWordSoundExercise(program));
-    m_recordAlternatives = core::takesAlternativesFromRecord(program);
-    m_questionPoints = core::choiceQuestionPointSize(program);
-    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_questionPoints));
+    wordSound->setSoundExercise(m_program.wordSound);
+    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
     for (QWidget* w : std::initializer_list<QWidget*>{Label4, Label5, Label6, Label8,
                                                       KorrektSvarLabel, EfterdelLabel, TestLabel})
         w->setFont(font);
-    if (!m_recordAlternatives)
+    if (!m_program.recordAlternatives)
         core::Hittapreppar(m_state.roots(), m_state.files.currentExerciseFile, m_words);
     m_left = app::mulDiv(24, m_state.scalePercent, 100);
     m_rowLeft = app::mulDiv(30, m_state.scalePercent, 100);
@@ -123,9 +122,8 @@ void TFLERBAR::placeQuestionControls() {
                          std::max(BitBtn2->width(), buttonText.horizontalAdvance("Regel") + 3 * m),
                          buttonHeight);
     // Beside the rule button, or in its place in the exercises without one.
-    const int repeatLeft = core::hasChoiceRulePage(m_state.programNumber)
-                               ? BitBtn2->geometry().right() + 1 + 2 * m
-                               : BitBtn2->x();
+    const int repeatLeft =
+        m_program.ruleButton ? BitBtn2->geometry().right() + 1 + 2 * m : BitBtn2->x();
     UpprepaButton->setGeometry(repeatLeft, buttonTop,
                                buttonText.horizontalAdvance(UpprepaButton->text()) + 3 * m,
                                buttonHeight);
@@ -160,7 +158,7 @@ void TFLERBAR::showQuestion() {
 
     // The sentence is wrapped in the font it is shown in, so that a long
     // one takes a second line rather than running under the strip.
-    const int points = m_questionPoints;
+    const int points = m_program.questionPoints;
     const auto measure = m_services.measure.widthFunction();
     core::WrapContext wrap{[&](std::string_view text, int) { return measure(text, points); },
                            screenSize().width(), program};
@@ -186,21 +184,22 @@ void TFLERBAR::showQuestion() {
     }
     Label8->setVisible(!lines[2].empty());
 
-    m_caseOffset = program == 31010 ? 0 : core::caseOffset(m_rightWord, m_recordAlternatives);
-    if (m_recordAlternatives) core::takeRecordAlternatives(m_state.fields, m_rightWord, m_words);
+    m_caseOffset = core::caseOffset(m_rightWord, m_program.recordAlternatives);
+    if (m_program.recordAlternatives)
+        core::takeRecordAlternatives(m_state.fields, m_rightWord, m_words);
     layOutBoxes(boxTop);
     layOutSentence(rowTop, gapLine);
     TestLabel->setText(app::fromCp1252(m_rightWord));
 
     for (ChoiceBox* box : boxes)
         box->setEnabled(!worksheetMode());
-    const bool rule = core::hasChoiceRulePage(program) && !worksheetMode();
+    const bool rule = m_program.ruleButton && !worksheetMode();
     BitBtn2->setVisible(rule);
     BitBtn2->setEnabled(rule);
     const int sound = m_state.settings.soundMode;
     UpprepaButton->setEnabled(sound == 1 || sound == 3);
     showTranslation();
-    if (m_state.runMode == core::kRunPractice) wordSound->playSoon();
+    if (m_state.runMode == core::RunMode::Practice) wordSound->playSoon();
 }
 
 void TFLERBAR::layOutSentence(int rowTop, const std::string& line) {
@@ -239,7 +238,7 @@ void TFLERBAR::layOutBoxes(int top) {
     // Eight long words would run under the strip: the boxes' font then
     // shrinks until the row fits.
     const int room = Aster1->x() - letterUnit() - m_rowLeft;
-    QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_questionPoints));
+    QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
     const auto rowWidth = [&](const QFontMetrics& text) {
         int width = 0;
         for (const QString& word : words)
@@ -274,7 +273,7 @@ void TFLERBAR::layOutBoxes(int top) {
 
 void TFLERBAR::showTranslation() {
     EngLabel->hide();
-    if (!core::showsWordTranslation(m_state.programNumber)) return;
+    if (!m_program.translated) return;
     // The list may hold the record's first field as it stands; it normally
     // holds the word that is spoken, the one the gap lies in.
     const std::string& sentence = m_state.fields[1];
@@ -324,7 +323,7 @@ void TFLERBAR::showCorrectAnswer() {
 }
 
 void TFLERBAR::pause(bool freezeBoxes) {
-    if (m_state.runMode == core::kRunDiagnosisTest) {
+    if (m_state.runMode == core::RunMode::DiagnosisTest) {
         Button3Click();
         return;
     }
@@ -341,8 +340,7 @@ void TFLERBAR::UpprepaButtonClick() {
 }
 
 void TFLERBAR::BitBtn2Click() {
-    if (core::hasChoiceRulePage(m_state.programNumber))
-        info::openRulePage(m_state, m_services, m_state.programNumber, this);
+    if (m_program.ruleButton) info::openRulePage(m_state, m_services, m_state.programNumber, this);
     if (series().running()) BoxRow->show();
 }
 

@@ -74,12 +74,11 @@ private:
     void showTranslation();
     int lineHeight() const;
 
-    bool m_recordAlternatives = false;
+    core::ChoiceProgram m_program;
     core::AlternativeWords m_words;
     int m_caseOffset = 0;
     std::string m_rightWord;
     bool m_showingAnswer = false;
-    int m_questionPoints = 22;
     int m_left = 24;    // the sentence's left edge
     int m_rowLeft = 30; // the box row's
 };

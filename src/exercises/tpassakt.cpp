@@ -18,10 +18,6 @@ namespace {
 constexpr int kItemLeft = 20;
 constexpr int kItemRight = 500;
 
-// The program whose boxes are numbers: the digit keys choose them.
-constexpr std::uint16_t kHowManyVowels = 21200;
-constexpr int kDigitBoxes = 6;
-
 // Texts never shrink below this size to fit the screen.
 constexpr int kSmallestPoints = 10;
 
@@ -36,7 +32,8 @@ int advance(const QLabel* label, const QString& text) {
 } // namespace
 
 TPassAkt::TPassAkt(core::AppState& state, app::Services& services, QWidget* parent)
-    : ExerciseWindow(state, services, core::CompletionRule::TwoGoodSeries, parent) {
+    : ExerciseWindow(state, services, core::CompletionRule::TwoGoodSeries, parent,
+                     core::ResumeRule::CountsKept) {
     setObjectName(QStringLiteral("TPassAkt"));
     setWindowTitle(QStringLiteral("Klicka på rätt ruta"));
     // This window's button bar and last-answer timer go by these names.
@@ -126,8 +123,7 @@ int TPassAkt::boxHeight() const {
 void TPassAkt::placeQuestionControls() {
     const int m = letterUnit();
     const QRect outer = OverskriftYtterShape->geometry();
-    const int mode = m_state.runMode;
-    const int instructionTop = mode <= core::kRunWorksheet
+    const int instructionTop = core::hasShortSeries(m_state.runMode)
                                    ? outer.top() + outer.height() + InstruktionsLabel->height() / 2
                                    : outer.top() + outer.height() + 4;
     InstruktionsLabel->move(outer.left() - m / 2, instructionTop);
@@ -171,17 +167,11 @@ void TPassAkt::clearQuestion() {
     }
 }
 
-bool TPassAkt::buildRecord() {
+bool TPassAkt::usableRecord(const core::RecordFields& fields) const {
     // A record without categories would leave the pupil nothing to click and
     // no way on; the next record is asked instead. The file check reports
-    // such records; a file of nothing else shows its last one.
-    const auto& files = m_state.files;
-    const int records = std::max(1, files.file(files.currentFileIndex).recordCount);
-    for (int tries = 0; tries < records; ++tries) {
-        series().fetchRecord();
-        if (!core::categoryTable(m_state.fields).empty() || series().correctionRound()) break;
-    }
-    return true;
+    // such records.
+    return !core::categoryTable(fields).empty();
 }
 
 void TPassAkt::showQuestion() {
@@ -196,7 +186,7 @@ void TPassAkt::showQuestion() {
     UpprepaButton->setEnabled(wordSound->active());
     BitBtn2->setEnabled(true);
     showTranslation();
-    if (m_state.runMode == core::kRunPractice) wordSound->playSoon();
+    if (m_state.runMode == core::RunMode::Practice) wordSound->playSoon();
 }
 
 void TPassAkt::showItem() {
@@ -329,8 +319,8 @@ void TPassAkt::showCorrectAnswer() {
     BoxRow->setEnabled(false);
 }
 
-bool TPassAkt::showsPictureIn(int runMode) const {
-    return runMode == core::kRunPractice || runMode == core::kRunDiagnosisPracticeErrors;
+bool TPassAkt::showsPictureIn(core::RunMode runMode) const {
+    return runMode == core::RunMode::Practice || runMode == core::RunMode::DiagnosisPracticeErrors;
 }
 
 void TPassAkt::enableHelpButtons() {
@@ -389,8 +379,7 @@ bool TPassAkt::FormKeyUp(QKeyEvent* event) {
     default:
         break;
     }
-    if (m_state.programNumber == kHowManyVowels && key >= Qt::Key_1 &&
-        key < Qt::Key_1 + kDigitBoxes &&
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + m_program.digitKeys &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         // Only while a box could be clicked: never twice for one question.
         RaettTest(key - Qt::Key_1 + 2, Qt::LeftButton);

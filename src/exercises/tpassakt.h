@@ -56,11 +56,11 @@ protected:
     void setUpProgram() override;
     void placeQuestionControls() override;
     void clearQuestion() override;
-    bool buildRecord() override;
+    bool usableRecord(const core::RecordFields& fields) const override;
     void showQuestion() override;
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return BoxRow; }
-    bool showsPictureIn(int runMode) const override;
+    bool showsPictureIn(core::RunMode runMode) const override;
     void enableHelpButtons() override;
     int pictureRise() const override { return letterUnit() / 3; }
 

@@ -57,7 +57,6 @@ void TSKRIV::buildOwnComponents() {
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setAccessibleName(QStringLiteral("Svar"));
     Edit1->setFont(arialBold(29));
-    Edit1->setMaxLength(45);
     Edit1->setGeometry(26, 220, 200, 36);
     QPalette pal = Edit1->palette();
     pal.setColor(QPalette::Base, Qt::white);
@@ -118,21 +117,14 @@ void TSKRIV::buildOwnComponents() {
     connect(BitBtn3, &QPushButton::clicked, this, &TSKRIV::BitBtn3Click);
 }
 
-bool TSKRIV::isCipher() const {
-    return m_state.programNumber == core::kCipherExercise;
-}
-
 void TSKRIV::setUpProgram() {
-    const std::uint16_t program = m_state.programNumber;
-    m_letters = core::isLettersExercise(program);
-    m_questionPoints = core::questionPointSize(program);
-    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_questionPoints));
+    m_program = core::writeAnswerProgram(m_state.programNumber);
+    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
     for (QWidget* w : std::initializer_list<QWidget*>{FrageLabel1, FrageLabel2, Label4, Label5,
                                                       Label6, Label7, Edit1})
         w->setFont(font);
-    // The alphabet exercises ask for single letters or letter order, where
-    // a warning while typing would give the answer away.
-    m_lampAvailable = !(program >= 34100 && program <= 34500);
+    Edit1->setMaxLength(int(m_program.longestAnswer));
+    m_lampAvailable = m_program.lamp;
 }
 
 void TSKRIV::placeQuestionControls() {
@@ -170,7 +162,7 @@ void TSKRIV::placeQuestionControls() {
     if (worksheetMode())
         lampknapp->setGeometry(lampLeft, BitBtn2->y(), inputHeight, BitBtn2->height());
 
-    if (isCipher()) {
+    if (m_program.cipher) {
         BitBtn2->show();
         const QFontMetrics memoText(Memo1->font());
         int widest = 0;
@@ -185,7 +177,7 @@ void TSKRIV::placeQuestionControls() {
         Memo1->show();
         Memo1->raise();
     }
-    if (core::isRuleExercise(m_state.programNumber)) {
+    if (m_program.ruleButton) {
         BitBtn2->show();
         BitBtn2->setText(QStringLiteral("&Regel"));
     }
@@ -194,7 +186,7 @@ void TSKRIV::placeQuestionControls() {
 }
 
 bool TSKRIV::buildRecord() {
-    const int letters = core::lettersToOrder(m_state.programNumber);
+    const int letters = m_program.lettersToOrder;
     if (letters == 0) return false;
     m_state.fields = core::lettersRecord(core::makeLettersQuestion(letters, m_state.random()));
     return true;
@@ -216,15 +208,14 @@ void TSKRIV::clearQuestion() {
 
 void TSKRIV::showQuestion() {
     const core::RecordFields& fields = m_state.fields;
-    Memo1->setVisible(isCipher() && !m_memoDismissed);
+    Memo1->setVisible(m_program.cipher && !m_memoDismissed);
     Testlabel->hide();
 
     // Help lines wait for the help buttons.
-    m_helpCount = m_letters ? 0 : core::helpLineCount(fields);
+    m_helpCount = m_program.letters ? 0 : core::helpLineCount(fields);
     if (m_helpCount >= 1) Label6->setText(app::fromCp1252(fields[3]));
     if (m_helpCount == 2) Label7->setText(app::fromCp1252(fields[4]));
-    BitBtn2->setVisible(m_helpCount > 0 || isCipher() ||
-                        core::isRuleExercise(m_state.programNumber));
+    BitBtn2->setVisible(core::showsHelpButton(m_program, m_helpCount));
 
     Label5->setText(app::fromCp1252(fields[2]));
     core::WrapContext wrap{m_services.measure.widthFunction(), screenSize().width(),
@@ -252,12 +243,12 @@ void TSKRIV::layOutQuestionRow() {
     QRect input = m_input;
     QRect answer = m_answer;
 
-    if (core::isPluralExercise(m_state.programNumber)) {
+    if (m_program.plural) {
         // "en" and the noun on the upper row, "flera " and the input below,
         // the noun straight above the input.
         FrageLabel1->setText(QStringLiteral("en"));
         FrageLabel1->show();
-        const int fleraWidth = textWidth("flera ", m_questionPoints);
+        const int fleraWidth = textWidth("flera ", m_program.questionPoints);
         input.moveLeft(m / 3 + question1.left() + fleraWidth);
         question1.moveTop(question2.top());
         question2.moveLeft(input.left());
@@ -273,7 +264,7 @@ void TSKRIV::layOutQuestionRow() {
     placeRow(FrageLabel2, question2);
 
     const int longest = lampknapp->x() - m - input.left();
-    const int width = textWidth(m_state.fields[2], m_questionPoints) + 6 * m;
+    const int width = textWidth(m_state.fields[2], m_program.questionPoints) + 6 * m;
     input.setWidth(std::clamp(width, 6 * m, std::max(6 * m, longest)));
     Edit1->setGeometry(input);
     // The lit lamp stands right beside the input it watches.
@@ -299,8 +290,8 @@ std::string TSKRIV::expectedAnswer() const {
     return m_state.fields[2];
 }
 
-bool TSKRIV::showsPictureIn(int runMode) const {
-    return runMode == core::kRunPractice || runMode >= core::kRunDiagnosisPractice;
+bool TSKRIV::showsPictureIn(core::RunMode runMode) const {
+    return runMode == core::RunMode::Practice || runMode >= core::RunMode::DiagnosisPractice;
 }
 
 void TSKRIV::enableHelpButtons() {
@@ -319,19 +310,19 @@ void TSKRIV::Edit1KeyPress(int key) {
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return;
     if (!Edit1->isEnabled()) return;
-    if (isCipher()) {
+    if (m_program.cipher) {
         Memo1->hide();
         m_memoDismissed = true;
     }
     closeInput();
     const bool right = core::acceptsTypedAnswer(m_state.fields, app::toCp1252(Edit1->text()));
-    giveVerdict(right, !m_letters);
+    giveVerdict(right, !m_program.letters);
 }
 
 void TSKRIV::BitBtn2Click() {
-    series().useHelp(core::kRunDiagnosisTest, core::kRunDiagnosisPracticeHelp);
+    series().useHelp(core::HelpButton::First);
     // The instructions of the cipher would cover the help lines.
-    if (isCipher()) {
+    if (m_program.cipher) {
         Memo1->hide();
         m_memoDismissed = true;
     }
@@ -339,7 +330,7 @@ void TSKRIV::BitBtn2Click() {
     BitBtn2->hide();
     if (m_helpCount == 2) BitBtn3->show();
     focusInput();
-    if (core::isRuleExercise(m_state.programNumber)) {
+    if (m_program.ruleButton) {
         info::openRulePage(m_state, m_services, m_state.programNumber, this);
         BitBtn2->show();
         BitBtn2->setEnabled(true);
@@ -348,7 +339,7 @@ void TSKRIV::BitBtn2Click() {
 }
 
 void TSKRIV::BitBtn3Click() {
-    series().useHelp(core::kRunDiagnosisPractice, core::kRunDiagnosisPracticeHelp);
+    series().useHelp(core::HelpButton::Second);
     Label7->show();
     BitBtn3->hide();
     focusInput();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include "core/write_answer.h"
 #include "exercises/exercise_window.h"
 
 namespace glosbo::exercises {
@@ -55,8 +56,8 @@ protected:
     QWidget* answerInput() override { return Edit1; }
     std::string expectedAnswer() const override;
     QString typedAnswer() const override { return Edit1->text(); }
-    bool offersCorrection() const override { return !m_letters; }
-    bool showsPictureIn(int runMode) const override;
+    bool offersCorrection() const override { return !m_program.letters; }
+    bool showsPictureIn(core::RunMode runMode) const override;
     void enableHelpButtons() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -65,10 +66,8 @@ private:
     void pasteLetter(const QString& letter);
     void focusInput();
     void layOutQuestionRow();
-    bool isCipher() const;
 
-    bool m_letters = false;
-    int m_questionPoints = 22;
+    core::WriteAnswerProgram m_program;
     int m_helpCount = 0;
     bool m_memoDismissed = false;
     QRect m_question1, m_question2, m_input, m_answer; // places before the plural layout

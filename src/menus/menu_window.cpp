@@ -115,7 +115,7 @@ void MenuWindow::FormCreate() {
     const int unit = m_state.letterUnit;
     Label1->setGeometry(unit / 2, Label1->y(), Panel1->width() - unit, Label1->height());
 
-    const bool worksheets = m_state.runMode == core::kRunWorksheet;
+    const bool worksheets = m_state.runMode == core::RunMode::Worksheet;
     Panel1->setColor(worksheets ? kMaroon : kNavy);
     for (std::size_t i = 0; i < m_buttons.size(); ++i)
         m_buttons[i]->setEnabled(!(worksheets && m_menu.entries[i].worksheetDisabled));

@@ -139,3 +139,31 @@ TEST(Alternatives, MarkedPhraseKeepsItsSpacesThroughWrapping) {
                     "dag> vid skolan.");
     EXPECT_EQ(restoreGapSpaces(kept), sentence);
 }
+
+// What each program of the window changes.
+TEST(ChoiceProgram, EachProgramItsOwnRules) {
+    struct Case {
+        std::uint16_t program;
+        bool recordAlternatives, wordSound, rule, translated;
+        int points;
+    };
+    const Case cases[] = {
+        {1, false, false, false, false, 22},    {10, true, false, false, false, 22},
+        {110, true, false, false, false, 22},   {22200, true, true, true, true, 22},
+        {23100, false, true, true, true, 22},   {23101, true, true, false, true, 22},
+        {23900, false, true, false, true, 22},  {25500, false, true, false, true, 14},
+        {31010, true, false, false, false, 22}, {39200, false, false, true, false, 22},
+        {46400, true, false, true, false, 22},  {47000, false, false, false, false, 14},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const ChoiceProgram p = choiceProgram(c.program);
+        EXPECT_EQ(p.recordAlternatives, c.recordAlternatives);
+        EXPECT_EQ(p.wordSound, c.wordSound);
+        EXPECT_EQ(p.ruleButton, c.rule);
+        EXPECT_EQ(p.translated, c.translated);
+        EXPECT_EQ(p.questionPoints, c.points);
+    }
+    // The record words of "31010" are shown as written, never capitalised.
+    EXPECT_EQ(caseOffset("Sverige", choiceProgram(31010).recordAlternatives), 0);
+}

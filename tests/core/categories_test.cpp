@@ -92,3 +92,34 @@ TEST(CategoryTable, MarkedPartAndUnmarkedItem) {
     EXPECT_EQ(markedPart("hund"), "");
     EXPECT_EQ(unmarkedItem("<sj>\xF6"), "sj\xF6");
 }
+
+// What each program of the window changes.
+TEST(CategoryProgram, EachProgramItsOwnRules) {
+    struct Case {
+        std::uint16_t program;
+        bool sound, rule, translated;
+        int itemPoints, boxPoints, digitKeys;
+        bool explainsMarkedPart;
+    };
+    const Case cases[] = {
+        {21100, true, false, false, 22, 20, 0, false},
+        {21200, true, false, true, 22, 20, 6, false},
+        {22100, true, true, true, 22, 20, 0, false},
+        {25500, true, false, true, 22, 20, 0, true},
+        {46300, false, true, false, 22, 20, 0, false},
+        {47400, false, false, false, 22, 16, 0, true},
+        {17, false, false, false, 22, 20, 0, false},
+        {30000, false, false, false, 14, 20, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        const CategoryProgram p = categoryProgram(c.program);
+        EXPECT_EQ(p.soundExercise, c.sound);
+        EXPECT_EQ(p.ruleButton, c.rule);
+        EXPECT_EQ(p.translated, c.translated);
+        EXPECT_EQ(p.itemPoints, c.itemPoints);
+        EXPECT_EQ(p.boxPoints, c.boxPoints);
+        EXPECT_EQ(p.digitKeys, c.digitKeys);
+        EXPECT_EQ(p.explainsMarkedPart, c.explainsMarkedPart);
+    }
+}

@@ -96,7 +96,7 @@ TEST_F(DataFilesTest, UnlistedFilesShareTheLastSlotWithoutMixingCounts) {
     ASSERT_TRUE(check("SVE77777.DAT"));
     EXPECT_EQ(files.currentFileIndex, 140);
     files.currentRecordNumber = 3;
-    files.haemtafel("SVE77777.DAT", 3);
+    files.haemtafel("SVE77777.DAT", QueueOp::Add);
     EXPECT_EQ(files.file(140).errorCount, 1);
 
     ASSERT_TRUE(check("SVE88888.DAT"));
@@ -115,7 +115,7 @@ TEST_F(DataFilesTest, ErrorQueueMoves) {
     const auto add = [&](int slot, std::uint16_t record) {
         files.currentFileIndex = slot;
         files.currentRecordNumber = record;
-        files.haemtafel(files.file(slot).name, 3);
+        files.haemtafel(files.file(slot).name, QueueOp::Add);
     };
     add(1, 1); // P
     add(2, 3); // Q
@@ -127,14 +127,14 @@ TEST_F(DataFilesTest, ErrorQueueMoves) {
         return q;
     };
     files.currentFileIndex = 1;
-    files.haemtafel("SVE11111.DAT", 2);
+    files.haemtafel("SVE11111.DAT", QueueOp::MoveBack);
     EXPECT_EQ(queue(), (std::vector<std::pair<int, int>>{{3, 2}, {2, 1}, {1, 1}}));
 
-    files.haemtafel("SVE11111.DAT", 0);
+    files.haemtafel("SVE11111.DAT", QueueOp::Fetch);
     EXPECT_EQ(files.errorRecordNumber, 2);
     EXPECT_EQ(files.currentRecordLine, kryptrad("katt#cat"));
 
-    files.haemtafel("SVE11111.DAT", 1);
+    files.haemtafel("SVE11111.DAT", QueueOp::Remove);
     EXPECT_EQ(queue(), (std::vector<std::pair<int, int>>{{3, 2}, {1, 1}}));
     EXPECT_EQ(files.file(1).errorCount, 1);
     EXPECT_EQ(files.file(2).errorCount, 1);
@@ -143,11 +143,11 @@ TEST_F(DataFilesTest, ErrorQueueMoves) {
 TEST_F(DataFilesTest, FullQueueDropsTheOldestEntry) {
     ASSERT_TRUE(check("SVE22222.DAT"));
     files.currentRecordNumber = 1;
-    files.haemtafel("SVE22222.DAT", 3);
+    files.haemtafel("SVE22222.DAT", QueueOp::Add);
     ASSERT_TRUE(check("SVE11111.DAT"));
     for (int i = 0; i < 400; ++i) {
         files.currentRecordNumber = 2;
-        files.haemtafel("SVE11111.DAT", 3);
+        files.haemtafel("SVE11111.DAT", QueueOp::Add);
     }
     EXPECT_EQ(files.queueLength(), 400);
     EXPECT_EQ(files.file(2).errorCount, 0);

@@ -63,10 +63,10 @@ TEST(DiagnosisRecord, ResultsAndStatuses) {
 }
 
 TEST(DiagnosisRecord, HeadingAndBox) {
-    EXPECT_EQ(TestOverSkrift(2, 0).value(), "Diagnos: Testning");
-    EXPECT_EQ(TestOverSkrift(3, 0).value(), "Övning 1");
-    EXPECT_EQ(TestOverSkrift(4, 1).value(), "Övning 2");
-    EXPECT_FALSE(TestOverSkrift(0, 0).has_value());
-    EXPECT_FALSE(TestOverSkrift(5, 0).has_value());
+    EXPECT_EQ(TestOverSkrift(RunMode::DiagnosisTest, 0).value(), "Diagnos: Testning");
+    EXPECT_EQ(TestOverSkrift(RunMode::DiagnosisPractice, 0).value(), "Övning 1");
+    EXPECT_EQ(TestOverSkrift(RunMode::DiagnosisPracticeHelp, 1).value(), "Övning 2");
+    EXPECT_FALSE(TestOverSkrift(RunMode::Practice, 0).has_value());
+    EXPECT_FALSE(TestOverSkrift(RunMode::DiagnosisPracticeErrors, 0).has_value());
     EXPECT_EQ(diagnosisQuestionText(7), "7/20");
 }

@@ -320,10 +320,10 @@ TEST(MenuWindow, WorksheetModeTurnsThePanelMaroonAndDisablesMarkedEntries) {
     Harness h;
     const Menu& tf3 = menuNamed("TF3");
     const int duSjaelv = entryIndex(tf3, "Du själv");
-    for (const auto mode : {core::kRunWorksheet, core::kRunPractice}) {
+    for (const auto mode : {core::RunMode::Worksheet, core::RunMode::Practice}) {
         h.state->runMode = mode;
         MenuWindow w(tf3, *h.state, h.services);
-        const bool worksheets = mode == core::kRunWorksheet;
+        const bool worksheets = mode == core::RunMode::Worksheet;
         EXPECT_EQ(w.Panel1->color(), worksheets ? QColor(0x80, 0, 0) : QColor(0, 0, 0x80));
         for (std::size_t i = 0; i < w.buttons().size(); ++i)
             EXPECT_EQ(w.buttons()[i]->isEnabled(), !(worksheets && int(i) == duSjaelv)) << i;

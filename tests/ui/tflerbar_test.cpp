@@ -61,10 +61,11 @@ protected:
         h.state->settings.answerDisplaySeconds = 0;
     }
 
-    std::unique_ptr<TFLERBAR> open(const std::string& file, int runMode = core::kRunPractice) {
+    std::unique_ptr<TFLERBAR> open(const std::string& file,
+                                   core::RunMode runMode = core::RunMode::Practice) {
         h.state->files.currentExerciseFile = file;
         EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = static_cast<std::uint8_t>(runMode);
+        h.state->runMode = runMode;
         auto w = std::make_unique<TFLERBAR>(*h.state, h.services);
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -314,7 +315,7 @@ TEST_F(TflerbarTest, TranslationFollowsTheLanguageChosen) {
 // In a diagnosis test a right click reports the count so far and closes.
 TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
     h.state->currentTestNumber = 1;
-    auto w = open("SVDI01.DAT", core::kRunDiagnosisTest);
+    auto w = open("SVDI01.DAT", core::RunMode::DiagnosisTest);
     EXPECT_EQ(w->series().length(), 20);
     EXPECT_EQ(w->DiagLabel2->text(), "1/20");
     EXPECT_FALSE(w->UpprepaButton->isVisible());

@@ -103,7 +103,7 @@ TEST(MainWindow, WorksheetButtonTogglesTwice) {
     auto* label = static_cast<QLabel*>(widget(form, "Label2"));
 
     button(form, 7)->click();
-    EXPECT_EQ(h.state->runMode, core::kRunWorksheet);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Worksheet);
     EXPECT_EQ(button(form, 7)->text(), "Avaktivera arbetsblad");
     for (int i : {1, 5, 6})
         EXPECT_FALSE(button(form, i)->isEnabled()) << i;
@@ -118,7 +118,7 @@ TEST(MainWindow, WorksheetButtonTogglesTwice) {
     EXPECT_LE(std::abs(label->geometry().center().y() - shape->geometry().center().y()), 1);
 
     button(form, 7)->click();
-    EXPECT_EQ(h.state->runMode, core::kRunPractice);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Practice);
     EXPECT_EQ(button(form, 7)->text(), QString::fromUtf8("Göra arbetsblad"));
     for (int i = 1; i <= 10; ++i)
         EXPECT_TRUE(button(form, i)->isEnabled()) << i;
@@ -131,9 +131,9 @@ TEST(MainWindow, WorksheetButtonTogglesTwice) {
     EXPECT_EQ(toggled.at(1).at(0).toBool(), false);
 
     // From a diagnosis mode the button switches worksheets on.
-    h.state->runMode = core::kRunDiagnosisPractice;
+    h.state->runMode = core::RunMode::DiagnosisPractice;
     button(form, 7)->click();
-    EXPECT_EQ(h.state->runMode, core::kRunWorksheet);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Worksheet);
 }
 
 TEST(MainWindow, KeyboardFocusEnterAndEscape) {
@@ -149,7 +149,7 @@ TEST(MainWindow, KeyboardFocusEnterAndEscape) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     ASSERT_EQ(QApplication::focusWidget(), button(form, 7));
     QTest::keyClick(button(form, 7), Qt::Key_Return);
-    EXPECT_EQ(h.state->runMode, core::kRunWorksheet);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Worksheet);
 
     QTest::keyClick(button(form, 7), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
@@ -193,9 +193,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Which window a main button opens and the run mode it opens it in.
 struct ButtonCase {
     int button;
-    std::uint8_t modeBefore;
+    core::RunMode modeBefore;
     const char* window;
-    std::uint8_t modeInWindow;
+    core::RunMode modeInWindow;
 };
 
 class MainButtons : public ::testing::TestWithParam<ButtonCase> {};
@@ -203,7 +203,7 @@ class MainButtons : public ::testing::TestWithParam<ButtonCase> {};
 TEST_P(MainButtons, OpenTheirWindowInTheRightRunMode) {
     const ButtonCase c = GetParam();
     Harness h;
-    std::vector<std::pair<std::string, int>> seen;
+    std::vector<std::pair<std::string, core::RunMode>> seen;
     for (const char* name : {"TF1", "TF2", "TF3", "TF4", "TF5", "TDiag", "TManual", "TOmTolm"}) {
         h.windows.add(name, [name, &seen](const glosbo::app::WindowContext& context) {
             seen.emplace_back(name, context.state.runMode);
@@ -223,31 +223,31 @@ TEST_P(MainButtons, OpenTheirWindowInTheRightRunMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     RunModes, MainButtons,
-    ::testing::Values(ButtonCase{1, core::kRunPractice, "TF1", core::kRunPractice},
-                      ButtonCase{1, core::kRunDiagnosisTest, "TF1", core::kRunPractice},
-                      ButtonCase{2, core::kRunWorksheet, "TF2", core::kRunWorksheet},
-                      ButtonCase{2, core::kRunDiagnosisPractice, "TF2",
-                                 core::kRunDiagnosisPractice},
-                      ButtonCase{3, core::kRunWorksheet, "TF3", core::kRunWorksheet},
-                      ButtonCase{3, core::kRunDiagnosisTest, "TF3", core::kRunPractice},
-                      ButtonCase{4, core::kRunWorksheet, "TF4", core::kRunWorksheet},
-                      ButtonCase{4, core::kRunDiagnosisPracticeErrors, "TF4", core::kRunPractice},
-                      ButtonCase{5, core::kRunDiagnosisTest, "TF5", core::kRunDiagnosisTest},
-                      ButtonCase{6, core::kRunPractice, "TDiag", core::kRunDiagnosisTest},
-                      ButtonCase{8, core::kRunPractice, "TManual", core::kRunPractice},
-                      ButtonCase{9, core::kRunPractice, "TOmTolm", core::kRunPractice}));
+    ::testing::Values(
+        ButtonCase{1, core::RunMode::Practice, "TF1", core::RunMode::Practice},
+        ButtonCase{1, core::RunMode::DiagnosisTest, "TF1", core::RunMode::Practice},
+        ButtonCase{2, core::RunMode::Worksheet, "TF2", core::RunMode::Worksheet},
+        ButtonCase{2, core::RunMode::DiagnosisPractice, "TF2", core::RunMode::DiagnosisPractice},
+        ButtonCase{3, core::RunMode::Worksheet, "TF3", core::RunMode::Worksheet},
+        ButtonCase{3, core::RunMode::DiagnosisTest, "TF3", core::RunMode::Practice},
+        ButtonCase{4, core::RunMode::Worksheet, "TF4", core::RunMode::Worksheet},
+        ButtonCase{4, core::RunMode::DiagnosisPracticeErrors, "TF4", core::RunMode::Practice},
+        ButtonCase{5, core::RunMode::DiagnosisTest, "TF5", core::RunMode::DiagnosisTest},
+        ButtonCase{6, core::RunMode::Practice, "TDiag", core::RunMode::DiagnosisTest},
+        ButtonCase{8, core::RunMode::Practice, "TManual", core::RunMode::Practice},
+        ButtonCase{9, core::RunMode::Practice, "TOmTolm", core::RunMode::Practice}));
 
 TEST(MainWindow, DiagnosisModeEndsWhenTheDiagnosisWindowCloses) {
     Harness h;
     // The window closes with the run mode still at a diagnosis value, as
     // after three wrong passwords.
     h.windows.add("TDiag", [](const glosbo::app::WindowContext& context) {
-        context.state.runMode = core::kRunDiagnosisPractice;
+        context.state.runMode = core::RunMode::DiagnosisPractice;
         return std::make_unique<QDialog>(context.parent);
     });
     TForm1 form(*h.state, h.services);
     button(form, 6)->click();
-    EXPECT_EQ(h.state->runMode, core::kRunPractice);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Practice);
 }
 
 // "Diagnos", "Manual" and "Om Glosbo" before their windows are built: the
@@ -260,7 +260,7 @@ TEST(MainWindow, ButtonsWhoseWindowIsNotBuiltSaySo) {
         EXPECT_EQ(h.messages.texts, std::vector<std::string>{glosbo::app::kNotReadyMessage})
             << "Button" << n;
         EXPECT_TRUE(h.modal.opened.empty());
-        EXPECT_EQ(h.state->runMode, core::kRunPractice);
+        EXPECT_EQ(h.state->runMode, core::RunMode::Practice);
     }
 }
 
@@ -277,7 +277,7 @@ TEST(MainWindow, DisabledButtonsOpenNothingInWorksheetMode) {
     button(form, 7)->click();
     QTest::mouseClick(button(form, 1), Qt::LeftButton);
     EXPECT_EQ(opened, 0);
-    EXPECT_EQ(h.state->runMode, core::kRunWorksheet);
+    EXPECT_EQ(h.state->runMode, core::RunMode::Worksheet);
 }
 
 TEST(MainWindow, SecondTimerAdvancesTheTickCounterOnce) {

@@ -32,6 +32,9 @@ protected:
             {"DATA/DAT/SVE25500.DAT", "$SJ - TJ\r\nma<sk>in#SJ-ljud#TJ-ljud\r\n"},
             {"DATA/DAT/SVE34200.DAT", "$Alfabetisk ordning\r\nmamma#Nej#Ja\r\n"},
             {"DATA/DAT/GLOSENG.DAT", "maskin#machine\r\n"},
+            {"DATA/LOV/SVOM9001.LOV", "Alla r\xE4tt!\r\n"},
+            {"DATA/LOV/SVOM9002.LOV", "Ett fel!\r\n"},
+            {"DATA/LOV/SVOM9013.LOV", "Tv\xE5 fel!\r\n"},
         };
         for (int record = 1; record <= 3; ++record) {
             char name[32];
@@ -45,7 +48,7 @@ protected:
     std::unique_ptr<TPassAkt> open(const std::string& file) {
         h.state->files.currentExerciseFile = file;
         EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = core::kRunPractice;
+        h.state->runMode = core::RunMode::Practice;
         auto w = std::make_unique<TPassAkt>(*h.state, h.services);
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -212,6 +215,26 @@ TEST_F(TPassAktTest, EscPausesThenLeaves) {
     QSignalSpy finished(w.get(), &QDialog::finished);
     QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
     EXPECT_EQ(finished.count(), 1);
+}
+
+// A pause in the middle of a series keeps its count: nine of ten right, with
+// "Fortsätta" after the fifth question, still earns the praise.
+TEST_F(TPassAktTest, PauseInTheMiddleKeepsTheCorrectCount) {
+    auto w = open("SVE21200.DAT");
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(w.get(), Qt::Key_2);
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    ASSERT_TRUE(w->EscapePanel->isVisible());
+    QTest::keyClick(w->focusWidget(), Qt::Key_Space); // "Fortsätta"
+    ASSERT_FALSE(w->EscapePanel->isVisible());
+    EXPECT_EQ(w->series().correctCount(), 5);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(w.get(), Qt::Key_2);
+    QTest::keyClick(w.get(), Qt::Key_3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->EscapePanel->isVisible(); }, 2000));
+    EXPECT_EQ(w->series().correctCount(), 9);
+    EXPECT_TRUE(w->LovordPanel->isVisible());
+    EXPECT_EQ(w->LovordLabel1->text().trimmed(), QStringLiteral("Ett fel!"));
 }
 
 // The word of each question is asked for by its record number, a moment

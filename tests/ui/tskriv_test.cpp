@@ -53,10 +53,11 @@ protected:
         h.state->settings.answerDisplaySeconds = 0;
     }
 
-    std::unique_ptr<TSKRIV> open(const std::string& file, int runMode = core::kRunPractice) {
+    std::unique_ptr<TSKRIV> open(const std::string& file,
+                                 core::RunMode runMode = core::RunMode::Practice) {
         h.state->files.currentExerciseFile = file;
         EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = static_cast<std::uint8_t>(runMode);
+        h.state->runMode = runMode;
         auto w = std::make_unique<TSKRIV>(*h.state, h.services);
         w->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -438,7 +439,7 @@ TEST_F(TskrivTest, WarningLampFollowsTheTyping) {
 TEST_F(TskrivTest, DiagnosisPracticeHelpAndBox) {
     h.state->currentTestNumber = 12;
     h.state->practiceCounter = 0;
-    auto w = open("SVOVN112.DAT", core::kRunDiagnosisPractice);
+    auto w = open("SVOVN112.DAT", core::RunMode::DiagnosisPractice);
     EXPECT_TRUE(w->DiagPanel1->isVisible());
     EXPECT_EQ(w->DiagLabel1->text(), QString::fromUtf8("Övning 1"));
     EXPECT_EQ(w->DiagLabel2->text(), "1/20");
@@ -459,7 +460,7 @@ TEST_F(TskrivTest, DiagnosisPracticeHelpAndBox) {
 
 TEST_F(TskrivTest, DiagnosisTestReportsAndCloses) {
     h.state->currentTestNumber = 12;
-    auto w = open("SVE45000.DAT", core::kRunDiagnosisTest);
+    auto w = open("SVE45000.DAT", core::RunMode::DiagnosisTest);
     EXPECT_FALSE(w->lampknapp->isVisible());
     EXPECT_EQ(w->DiagLabel1->text(), "Diagnos: Testning");
     QSignalSpy finished(w.get(), &QDialog::finished);
@@ -471,7 +472,7 @@ TEST_F(TskrivTest, DiagnosisTestReportsAndCloses) {
 }
 
 TEST_F(TskrivTest, WorksheetModeAsksNothing) {
-    auto w = open("SVE31110.DAT", core::kRunWorksheet);
+    auto w = open("SVE31110.DAT", core::RunMode::Worksheet);
     EXPECT_FALSE(w->Edit1->isVisible());
     EXPECT_FALSE(w->Edit1->isEnabled());
     EXPECT_FALSE(w->Panel1->isVisible());

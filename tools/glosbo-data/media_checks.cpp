@@ -78,7 +78,7 @@ std::optional<core::TranslationLists> translationList(const std::string& root,
 
 // The exercises that show the translation of the word they say.
 bool showsTranslation(std::uint16_t p) {
-    return core::showsWordTranslation(p) || core::categoryProgram(p).translated;
+    return core::choiceProgram(p).translated || core::categoryProgram(p).translated;
 }
 
 std::string threeDigits(int n) {

@@ -6,12 +6,26 @@
 
 #include "core/alternatives.h"
 #include "core/categories.h"
+#include "core/write_answer.h"
 
 namespace glosbo::tool {
 namespace {
 
-// The answer input of the write-the-answer window holds 45 characters.
-constexpr std::size_t kLongestTypedAnswer = 45;
+// A field of spaces keeps one of them: it shows nothing all the same.
+bool blank(const std::string& s) {
+    return s.find_first_not_of(' ') == std::string::npos;
+}
+
+// A text (field 1) that the window picks one part out of must mark exactly
+// one, between '<' and '>'. Returns false when it does not.
+bool checkOneMarked(const std::string& text, const char* what, const char* parts,
+                    std::vector<std::string>& problems) {
+    const auto marks = std::count(text.begin(), text.end(), '<');
+    if (marks == 1) return true;
+    problems.push_back(std::string(what) + " (field 1) has " + std::to_string(marks) + " " + parts +
+                       "; it needs exactly one between '<' and '>'");
+    return false;
+}
 
 // '<' and '>' mark the parts of a text that the windows pick out; they must
 // come in pairs, each '<' closed before the next one opens.
@@ -35,18 +49,15 @@ constexpr std::uint16_t kAny = std::numeric_limits<std::uint16_t>::max();
 // The write-the-answer window: question # answer # help lines # &alternatives.
 void checkWriteAnswer(const RecordView& record, std::vector<std::string>& problems) {
     const core::RecordFields& f = record.fields;
-    // A field of spaces keeps one of them: it shows nothing all the same.
-    const auto blank = [](const std::string& s) {
-        return s.find_first_not_of(' ') == std::string::npos;
-    };
+    const std::size_t longest = core::writeAnswerProgram(record.programNumber).longestAnswer;
     if (blank(f[1])) problems.push_back("no question (field 1)");
     if (f.fieldCount < 2 || blank(f[2]))
         problems.push_back("no answer (field 2)");
     else if (f.alternativeCount >= f.fieldCount - 1)
         problems.push_back("the answer (field 2) is marked '&': put the alternatives after it");
-    if (f[2].size() > kLongestTypedAnswer)
+    if (f[2].size() > longest)
         problems.push_back("answer of " + std::to_string(f[2].size()) +
-                           " characters; the input takes " + std::to_string(kLongestTypedAnswer));
+                           " characters; the input takes " + std::to_string(longest));
     const int lastHelp = f.fieldCount - f.alternativeCount;
     int help = 0;
     for (int i = 3; i <= lastHelp; ++i) {
@@ -69,10 +80,9 @@ void checkWriteAnswer(const RecordView& record, std::vector<std::string>& proble
 // field. Some programs explain a marked part of the item.
 void checkCategories(const RecordView& record, std::vector<std::string>& problems) {
     const core::RecordFields& f = record.fields;
-    const auto blank = [](const std::string& s) {
-        return s.find_first_not_of(' ') == std::string::npos;
-    };
     if (blank(f[1])) problems.push_back("no item (field 1)");
+    if (core::categoryProgram(record.programNumber).explainsMarkedPart)
+        checkOneMarked(f[1], "item", "marked parts", problems);
     int count = 0;
     while (count < 9 && !f[count + 2].empty())
         ++count;
@@ -101,30 +111,19 @@ void checkCategories(const RecordView& record, std::vector<std::string>& problem
     }
 }
 
-// "SJ - TJ" and the objects exercise explain the marked part of the item.
-void checkOneMarkedPart(const RecordView& record, std::vector<std::string>& problems) {
-    const std::string& item = record.fields[1];
-    const auto marks = std::count(item.begin(), item.end(), '<');
-    if (marks != 1)
-        problems.push_back("item (field 1) has " + std::to_string(marks) +
-                           " marked parts; it needs exactly one between '<' and '>'");
-}
-
 // The choose-the-alternative window: a sentence (field 1) with exactly one
 // marked word, the gap the boxes fill.
 void checkChoiceSentence(const RecordView& record, std::vector<std::string>& problems) {
     const std::string& sentence = record.fields[1];
-    const auto marks = std::count(sentence.begin(), sentence.end(), '<');
-    if (marks != 1)
-        problems.push_back("sentence (field 1) has " + std::to_string(marks) +
-                           " marked words; it needs exactly one between '<' and '>'");
-    else if (core::LetaPrep(sentence)[2].empty())
+    if (!checkOneMarked(sentence, "sentence", "marked words", problems)) return;
+    if (core::LetaPrep(sentence)[2].empty())
         problems.push_back("the marked word of the sentence (field 1) is empty");
 }
 
 // Where the record holds the alternatives: at least one wrong word after
 // the sentence, and none that the window would take for the right one.
 void checkChoiceRecordWords(const RecordView& record, std::vector<std::string>& problems) {
+    if (!core::choiceProgram(record.programNumber).recordAlternatives) return;
     const core::RecordFields& f = record.fields;
     if (f[2].empty()) {
         problems.push_back("no wrong word (field 2): the window would offer only the right one");
@@ -135,6 +134,13 @@ void checkChoiceRecordWords(const RecordView& record, std::vector<std::string>& 
         if (core::isRightChoice(f[i], right))
             problems.push_back("field " + std::to_string(i) + " is the right word \"" + right +
                                "\" again");
+}
+
+// The choose-the-alternative window reads the sentence, and the words of
+// the record where its program takes them from there.
+void checkChoice(const RecordView& record, std::vector<std::string>& problems) {
+    checkChoiceSentence(record, problems);
+    checkChoiceRecordWords(record, problems);
 }
 
 constexpr std::array kChecks = {
@@ -160,29 +166,21 @@ constexpr std::array kChecks = {
     RecordCheckRange{21100, 21300, checkCategories},
     RecordCheckRange{22100, 22100, checkCategories},
     RecordCheckRange{25500, 25500, checkCategories},
-    RecordCheckRange{25500, 25500, checkOneMarkedPart},
     RecordCheckRange{34200, 34200, checkCategories},
     RecordCheckRange{46300, 46300, checkCategories},
     RecordCheckRange{47400, 47400, checkCategories},
-    RecordCheckRange{47400, 47400, checkOneMarkedPart},
     // The choose-the-alternative exercises, diagnosis tests 1-10 and their
     // practices.
-    RecordCheckRange{1, 10, checkChoiceSentence},
-    RecordCheckRange{101, 110, checkChoiceSentence},
-    RecordCheckRange{22200, 22300, checkChoiceSentence},
-    RecordCheckRange{23100, 23900, checkChoiceSentence},
-    RecordCheckRange{25100, 25400, checkChoiceSentence},
-    RecordCheckRange{25600, 25700, checkChoiceSentence},
-    RecordCheckRange{31010, 31010, checkChoiceSentence},
-    RecordCheckRange{39100, 39200, checkChoiceSentence},
-    RecordCheckRange{44000, 44000, checkChoiceSentence},
-    RecordCheckRange{46400, 46400, checkChoiceSentence},
-    RecordCheckRange{10, 10, checkChoiceRecordWords},
-    RecordCheckRange{110, 110, checkChoiceRecordWords},
-    RecordCheckRange{22200, 22300, checkChoiceRecordWords},
-    RecordCheckRange{23101, 23101, checkChoiceRecordWords},
-    RecordCheckRange{31010, 31010, checkChoiceRecordWords},
-    RecordCheckRange{46400, 46400, checkChoiceRecordWords},
+    RecordCheckRange{1, 10, checkChoice},
+    RecordCheckRange{101, 110, checkChoice},
+    RecordCheckRange{22200, 22300, checkChoice},
+    RecordCheckRange{23100, 23900, checkChoice},
+    RecordCheckRange{25100, 25400, checkChoice},
+    RecordCheckRange{25600, 25700, checkChoice},
+    RecordCheckRange{31010, 31010, checkChoice},
+    RecordCheckRange{39100, 39200, checkChoice},
+    RecordCheckRange{44000, 44000, checkChoice},
+    RecordCheckRange{46400, 46400, checkChoice},
 };
 
 } // namespace
