@@ -96,7 +96,8 @@ int main(int argc, char* argv[]) {
         }
     }
     app::QtSoundService sounds(messages);
-    app::Services services{messages, modal, measure, windows, sounds};
+    app::QtPrintService printer;
+    app::Services services{messages, modal, measure, windows, sounds, printer};
 
     app::TForm1 form(state, services);
     if (probe.finished()) return probe.exitCode();

@@ -2,6 +2,7 @@
 
 #include "app/message_boxes.h"
 #include "app/modal_windows.h"
+#include "app/print_service.h"
 #include "app/sound_service.h"
 #include "app/text_measure.h"
 #include "app/window_registry.h"
@@ -16,6 +17,7 @@ struct Services {
     TextMeasure& measure;
     WindowRegistry& windows;
     SoundService& sounds;
+    PrintService& printer;
 };
 
 } // namespace glosbo::app

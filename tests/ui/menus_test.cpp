@@ -271,7 +271,7 @@ TEST(MenuTable, ExerciseFoundByDataFileWhateverItsCase) {
 TEST(MenuWindowLayout, EveryMenuStacksItsEntriesAndFitsItsTexts) {
     Harness h;
     app::FontTextMeasure measure;
-    app::Services services{h.messages, h.modal, measure, h.windows, h.sounds};
+    app::Services services{h.messages, h.modal, measure, h.windows, h.sounds, h.printer};
     for (const Menu& menu : menus::menuTable()) {
         SCOPED_TRACE(menu.name);
         MenuWindow w(menu, *h.state, services);
@@ -356,7 +356,7 @@ TEST(MenuWindow, SubmenuAndWindowEntriesOpenTheirWindowsAndBackCloses) {
 TEST(MenuWindow, EscClosesOnlyTheFrontMenu) {
     Harness h;
     app::QtModalWindows modal;
-    app::Services services{h.messages, modal, h.measure, h.windows, h.sounds};
+    app::Services services{h.messages, modal, h.measure, h.windows, h.sounds, h.printer};
     menus::registerMenus(h.windows);
     bool tf2ShownUnderTf23 = false;
     const auto esc = [](QWidget& front) {

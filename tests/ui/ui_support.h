@@ -82,7 +82,8 @@ struct Harness {
     FixedWidthMeasure measure;
     app::WindowRegistry windows;
     RecordingSoundService sounds;
-    app::Services services{messages, modal, measure, windows, sounds};
+    app::PdfPrintService printer{dir.filePath(QStringLiteral("printed.pdf"))};
+    app::Services services{messages, modal, measure, windows, sounds, printer};
     std::unique_ptr<core::AppState> state;
 };
 

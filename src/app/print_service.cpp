@@ -1,0 +1,94 @@
+#include "app/print_service.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPen>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cmath>
+
+#include "app/text_codec.h"
+
+namespace glosbo::app {
+
+namespace {
+
+constexpr double kMmPerInch = 25.4;
+// Fonts are measured at this resolution; sizes in millimetres do not
+// depend on it.
+constexpr int kMeasureDpi = 1200;
+
+QFont qtFont(const core::PageFont& font) {
+    QFont f(QString::fromStdString(font.family));
+    f.setPointSize(font.points);
+    f.setBold(font.bold);
+    return f;
+}
+
+void setUpA4(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+// The font at the pixel size it has on a printer of kMeasureDpi.
+QFontMetricsF measuring(const core::PageFont& font) {
+    QFont f = qtFont(font);
+    f.setPixelSize(int(std::lround(font.points * kMeasureDpi / 72.0)));
+    return QFontMetricsF(f);
+}
+
+} // namespace
+
+double PrinterMetrics::widthMm(std::string_view cp1252, const core::PageFont& font) const {
+    return measuring(font).horizontalAdvance(fromCp1252(cp1252)) * kMmPerInch / kMeasureDpi;
+}
+
+double PrinterMetrics::heightMm(std::string_view, const core::PageFont& font) const {
+    return measuring(font).height() * kMmPerInch / kMeasureDpi;
+}
+
+bool drawPages(QPrinter& printer, const std::vector<core::Page>& pages) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // Whole printer pixels, as the page is addressed in millimetres of A4.
+    const double sx = page.width() / core::Page::kWidth;
+    const double sy = page.height() / core::Page::kHeight;
+    const auto px = [&](double mm) { return std::lround(sx * mm); };
+    const auto py = [&](double mm) { return std::lround(sy * mm); };
+    QPen pen(Qt::black);
+    pen.setWidth(std::max(1, int(std::lround(0.2 * sx))));
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !printer.newPage()) return false;
+        painter.setPen(pen);
+        for (const core::PageLine& l : pages[i].lines)
+            painter.drawLine(int(px(l.x1)), int(py(l.y1)), int(px(l.x2)), int(py(l.y2)));
+        for (const core::PageText& t : pages[i].texts) {
+            painter.setFont(qtFont(t.font));
+            // y is the top of the text; Qt draws on the baseline.
+            const double ascent = painter.fontMetrics().ascent();
+            painter.drawText(QPointF(px(t.x), py(t.y) + ascent), fromCp1252(t.text));
+        }
+    }
+    return painter.end();
+}
+
+bool QtPrintService::print(const std::vector<core::Page>& pages, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    setUpA4(printer);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted || printer.copyCount() < 1) return false;
+    return drawPages(printer, pages);
+}
+
+bool PdfPrintService::print(const std::vector<core::Page>& pages, QWidget*) {
+    printed.push_back(pages);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_file);
+    setUpA4(printer);
+    return drawPages(printer, pages);
+}
+
+} // namespace glosbo::app

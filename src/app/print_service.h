@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/page.h"
+
+class QPrinter;
+class QWidget;
+
+namespace glosbo::app {
+
+// Prints pages that the core laid out in millimetres. Windows lay out their
+// pages with metrics() and hand them to print(); tests put in a service that
+// writes a PDF file instead of asking for a printer.
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // Text sizes for laying out pages for this service.
+    virtual const core::PageMetrics& metrics() const = 0;
+    // Asks for the printer and the number of copies, then prints every copy
+    // of the pages. False when the dialog was cancelled or the printer could
+    // not be started.
+    virtual bool print(const std::vector<core::Page>& pages, QWidget* parent) = 0;
+};
+
+// Draws pages on a printer that has been set up, one sheet a page, mapping
+// the A4 millimetres of a page onto the printer's page rectangle. False when
+// painting cannot start.
+bool drawPages(QPrinter& printer, const std::vector<core::Page>& pages);
+
+// Sizes of text in the printer fonts, in millimetres.
+class PrinterMetrics final : public core::PageMetrics {
+public:
+    double widthMm(std::string_view cp1252, const core::PageFont& font) const override;
+    double heightMm(std::string_view cp1252, const core::PageFont& font) const override;
+};
+
+// The printer through the print dialog.
+class QtPrintService final : public PrintService {
+public:
+    const core::PageMetrics& metrics() const override { return m_metrics; }
+    bool print(const std::vector<core::Page>& pages, QWidget* parent) override;
+
+private:
+    PrinterMetrics m_metrics;
+};
+
+// Writes every print to one PDF file (the last print wins) and keeps the
+// pages printed, without a dialog.
+class PdfPrintService final : public PrintService {
+public:
+    explicit PdfPrintService(QString pdfFile) : m_file(std::move(pdfFile)) {}
+    const core::PageMetrics& metrics() const override { return m_metrics; }
+    bool print(const std::vector<core::Page>& pages, QWidget* parent) override;
+
+    const QString& file() const { return m_file; }
+    // The pages of each print, in order.
+    std::vector<std::vector<core::Page>> printed;
+
+private:
+    QString m_file;
+    PrinterMetrics m_metrics;
+};
+
+} // namespace glosbo::app
