@@ -3,20 +3,24 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/cp1252.h"
+
 namespace glosbo::core {
 namespace fs = std::filesystem;
 
 namespace {
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+// A name as Windows-1252 capitals. Names come as Windows-1252 bytes (from
+// data files) or as UTF-8 (names on disk, and names a caller converted); a
+// name that reads as UTF-8 the code page can hold is taken as UTF-8.
+std::string nameKey(std::string_view name) {
+    if (isValidUtf8(name))
+        if (const auto cp1252 = utf8ToCp1252(name)) return upperCp1252(*cp1252);
+    return upperCp1252(name);
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
+    return nameKey(a) == nameKey(b);
 }
 
 std::vector<std::string_view> components(std::string_view relative) {
@@ -47,7 +51,11 @@ std::optional<std::string> findInRoot(std::string_view root, std::string_view re
     if (root.empty()) return std::nullopt;
     fs::path current{std::string(root)};
     std::error_code ec;
-    for (const auto part : components(relative)) {
+    const auto parts = components(relative);
+    // Names from data files never climb out of the data root.
+    for (const auto part : parts)
+        if (part == "." || part == "..") return std::nullopt;
+    for (const auto part : parts) {
         fs::path exact = current / std::string(part);
         if (fs::exists(exact, ec)) {
             current = std::move(exact);

@@ -10,9 +10,12 @@ namespace glosbo::core {
 
 // Finds root + relative on disk, matching each path component without regard
 // to case when the exact name is not there (data files are named in capitals,
-// but a teacher may copy them in lower case). relative may use '/' or '\'.
-// Returns the real path of an existing file or directory, or nothing. An empty
-// root is no root.
+// but a teacher may copy them in lower case); letters compare by their
+// Windows-1252 capitals, so å, ä, ö and é match too, and relative may be
+// Windows-1252 or UTF-8. relative may use '/' or '\'. A "." or ".." part finds
+// nothing, so that a name from a data file stays inside the root. Returns the
+// real path of an existing file or directory, or nothing. An empty root is no
+// root.
 std::optional<std::string> findInRoot(std::string_view root, std::string_view relative);
 
 // True when the path names an existing regular file / directory.

@@ -109,23 +109,3 @@ TEST(DataRoots, CreatesOnlyItsOwnResultsDirectories) {
         EXPECT_FALSE(std::filesystem::exists(foreign)) << foreign;
     }
 }
-
-TEST(DataFs, FindsNamesWithoutRegardToCase) {
-    glosbo::test::TempRoot root;
-    root.write("data/dat/sve23100.dat", "x");
-    const auto found = findInRoot(root.path(), "/DATA/DAT/SVE23100.DAT");
-    ASSERT_TRUE(found.has_value());
-    EXPECT_EQ(*found, root.path() + "/data/dat/sve23100.dat");
-    EXPECT_FALSE(findInRoot(root.path(), "DATA\\DAT\\SVE99999.DAT").has_value());
-    EXPECT_FALSE(findInRoot("", "DATA").has_value());
-
-    glosbo::test::TempRoot cd;
-    cd.write("DATA/DAT/SVE23100.DAT", "cd");
-    cd.write("DATA/DAT/ONLYCD.DAT", "cd");
-    DataRoots roots{root.path(), cd.path(), "", "", ""};
-    EXPECT_EQ(*findDataFile(roots, "DATA/DAT/SVE23100.DAT"),
-              root.path() + "/data/dat/sve23100.dat");
-    EXPECT_EQ(*findDataFile(roots, "DATA/DAT/ONLYCD.DAT"), cd.path() + "/DATA/DAT/ONLYCD.DAT");
-    EXPECT_EQ(*findDataFileCdFirst(roots, "DATA/DAT/SVE23100.DAT"),
-              cd.path() + "/DATA/DAT/SVE23100.DAT");
-}
