@@ -52,7 +52,10 @@ public:
     void setPen(const QPen& p);
 
     int cellHeight() const { return m_cellHeight; }
-    bool isRight(int cell) const { return m_right[cell]; }
+    // A cell outside the strip was never answered right.
+    bool isRight(int cell) const {
+        return cell >= 0 && cell < kCells && m_right[std::size_t(cell)];
+    }
     // How often a change asked for a repaint (for tests).
     int updateRequests() const { return m_updateRequests; }
 

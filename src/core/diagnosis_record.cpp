@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/app_state.h"
+
 namespace glosbo::core {
 
 namespace {
@@ -88,6 +90,7 @@ DiagnosisRecord DiagnosisRecord::fromBytes(std::string_view b) {
 }
 
 std::uint8_t GeStatusTal(const DiagnosisRecord& record, int test) {
+    if (test < 1 || test > DiagnosisRecord::kTests) return kStatusStart;
     const int r = record.result[test];
     if (r == 0) return kStatusStart;
     return r < DiagnosisRecord::kPassMark ? kStatusPractise : kStatusTest;
@@ -122,7 +125,7 @@ std::optional<std::string> TestOverSkrift(RunMode runMode, int practiceCounter) 
 }
 
 std::string diagnosisQuestionText(int questionNumber) {
-    return std::to_string(questionNumber) + "/20";
+    return std::to_string(questionNumber) + "/" + std::to_string(AppState::kDiagnosisSeriesSize);
 }
 
 } // namespace glosbo::core

@@ -43,6 +43,7 @@ struct DiagnosisRecord {
 };
 
 // The status that a result gives: 0 Börja, below the pass mark Öva, else Testa.
+// A test number outside 1..20 has no result: Börja.
 std::uint8_t GeStatusTal(const DiagnosisRecord& record, int test);
 
 // Records the result of test t: a retaken test with 0 right becomes "Öva"

@@ -1,6 +1,7 @@
 #include "core/draw.h"
 
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 namespace glosbo::core {
@@ -11,6 +12,8 @@ DrawPermutation::DrawPermutation() {
 }
 
 void DrawPermutation::shuffle(int lo, int hi, RandomSource& random) {
+    // Record numbers start at 1; the draw hands them on as unsigned numbers.
+    assert(lo >= 1);
     const int n = std::min(hi - lo + 1, kSize);
     std::vector<int> left;
     left.reserve(std::max(n, 0));

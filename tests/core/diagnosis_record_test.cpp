@@ -55,6 +55,8 @@ TEST(DiagnosisRecord, ResultsAndStatuses) {
     }
     EXPECT_EQ(r.year[3], 2025);
     r.result[5] = 9;
+    EXPECT_EQ(GeStatusTal(r, 0), kStatusStart) << "no test 0";
+    EXPECT_EQ(GeStatusTal(r, 21), kStatusStart) << "no test 21";
     completePractice(r, 5);
     EXPECT_EQ(r.status[5], kStatusTest);
     EXPECT_EQ(r.result[5], 9);

@@ -143,6 +143,8 @@ TEST(ProgressStrip, FullStripKeepsItsSummaryUntilTheNextSeries) {
     // A new series starts with every cell right again.
     s.aster.setStarta(true);
     EXPECT_TRUE(s.aster.isRight(1));
+    EXPECT_FALSE(s.aster.isRight(-1));
+    EXPECT_FALSE(s.aster.isRight(TAster::kCells));
     const QImage again = s.paint();
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(cellHasStar(again, s, i)) << "cell " << i;
