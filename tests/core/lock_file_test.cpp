@@ -27,7 +27,10 @@ public:
     explicit FakeSystem(FixedClock& clock) : m_clock(clock) {}
     std::string hostName() const override { return "pc1"; }
     long processId() const override { return 100; }
-    bool isRunning(long pid) const override { return running.count(pid) > 0; }
+    bool isRunning(long pid) const override {
+        if (onLookAtProcess) onLookAtProcess(pid);
+        return running.count(pid) > 0;
+    }
     void sleep(std::chrono::milliseconds d) override {
         slept += d;
         m_clock.set(kNow + std::chrono::duration_cast<std::chrono::seconds>(slept).count());
@@ -37,6 +40,7 @@ public:
     std::set<long> running{100};
     std::chrono::milliseconds slept{0};
     std::function<void()> onSleep;
+    std::function<void(long)> onLookAtProcess;
 
 private:
     FixedClock& m_clock;
@@ -148,6 +152,24 @@ TEST(LockFile, StaleLocksAreTakenOverAndLiveOnesAreNot) {
         }
         EXPECT_EQ(f.files().size(), 1u) << "nothing left beside the lock";
     }
+}
+
+// Another program takes the stale lock over and makes its own between our
+// judging the old lock stale and our taking it: we must not remove theirs.
+TEST(LockFile, ATakerThatCameSecondLeavesTheWinnersLockAlone) {
+    Fixture f;
+    f.system.running.insert(200);
+    f.plant(holderText("pc1", 300, kNow));
+    const std::string winner = holderText("pc1", 200, kNow);
+    f.system.onLookAtProcess = [&](long pid) {
+        if (pid == 300) f.plant(winner);
+    };
+    LockFile lock(
+        f.path, f.clock, f.system,
+        {std::chrono::seconds(120), std::chrono::milliseconds(0), std::chrono::milliseconds(100)});
+    EXPECT_EQ(lock.lock().status, Status::Busy);
+    EXPECT_EQ(readBytes(f.path), winner);
+    EXPECT_EQ(f.files().size(), 1u);
 }
 
 TEST(LockFile, ALockTakenOverFromUsIsNotRemovedByUs) {
