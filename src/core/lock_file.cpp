@@ -89,22 +89,37 @@ LockFile::~LockFile() {
 }
 
 LockFile::Create LockFile::tryCreate(int& code) {
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        code = errno;
-        return code == EEXIST ? Create::Exists : Create::Failed;
-    }
+    // The lock is written whole under a name of our own first and then
+    // linked to its name, which fails when the name exists, as O_EXCL does.
+    // So a lock never exists without its holder in it, even when its maker
+    // is killed while making it.
     const LockHolder me{m_system.hostName(), m_system.processId(), m_clock.now(), randomToken()};
     const std::string text = me.toText();
+    const std::string mine = m_path + ".new-" + me.token;
+    const int fd = ::open(mine.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        code = errno;
+        return Create::Failed;
+    }
     const bool written = writeAll(systemFileOps(), fd, text);
     code = errno;
     if (::close(fd) != 0 || !written) {
         if (written) code = errno;
-        ::unlink(m_path.c_str());
+        ::unlink(mine.c_str());
         return Create::Failed;
     }
-    m_mine = text;
-    return Create::Created;
+    Create result = Create::Created;
+    if (::link(mine.c_str(), m_path.c_str()) != 0) {
+        code = errno;
+        // Over NFS the reply to a link that was made can be lost; the link
+        // count tells.
+        struct stat st {};
+        if (code == EEXIST || ::stat(mine.c_str(), &st) != 0 || st.st_nlink != 2)
+            result = code == EEXIST ? Create::Exists : Create::Failed;
+    }
+    ::unlink(mine.c_str());
+    if (result == Create::Created) m_mine = text;
+    return result;
 }
 
 bool LockFile::isStale(const std::optional<LockHolder>& holder, const std::string& file) const {

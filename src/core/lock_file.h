@@ -58,7 +58,8 @@ struct LockResult {
     int code = 0;
 };
 
-// A lock on path (for example "SDIAG.DIA.lock"), created exclusively. A lock
+// A lock on path (for example "SDIAG.DIA.lock"), created exclusively and
+// whole (written under a name of its own, then linked to path). A lock
 // left by a process of this computer that is gone, or older than the limit,
 // is taken over: it is renamed to a name of this taker's own and checked
 // again before it is removed, so that of several takers only one removes it,
