@@ -1,8 +1,11 @@
 #include "core/diagnosis_file.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/cp1252.h"
 
@@ -55,6 +58,27 @@ DiagnosisLoad DiagnosisFile::load() const {
     return loadDiagnosisFile(m_path);
 }
 
+void DiagnosisFile::removeLeftovers() const {
+    // Temporary files, half-made and set-aside locks of a save that was
+    // killed ("SDIAG.DIA.tmp…", "SDIAG.DIA.lock.…"). Saves
+    // write only under the lock, which we hold; the age spares the files of
+    // a save that hung past the lock's limit and still runs.
+    namespace fs = std::filesystem;
+    const fs::path file(m_path);
+    const std::string tmp = file.filename().string() + ".tmp";
+    const std::string lock = file.filename().string() + ".lock.";
+    std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(tmp, 0) != 0 && name.rfind(lock, 0) != 0) continue;
+        struct stat st {};
+        if (::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            m_clock.now() - st.st_mtime > m_lockOptions.staleAfter.count())
+            ::unlink(it->path().c_str());
+    }
+}
+
 DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
     using Status = DiagnosisSave::Status;
     DiagnosisSave result;
@@ -100,6 +124,7 @@ DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
         return result;
     }
     result.status = Status::Saved;
+    removeLeftovers();
     return result;
 }
 

@@ -65,10 +65,13 @@ public:
 
     // Saves one pupil's record under the lock: every record whose name is
     // the same in capitals is replaced, else the record is appended; the
-    // first save creates the file. Other records keep their bytes.
+    // first save creates the file. Other records keep their bytes. Files
+    // left by a save that was killed are removed once they are old.
     DiagnosisSave save(const DiagnosisRecord& record);
 
 private:
+    void removeLeftovers() const;
+
     std::string m_path;
     const Clock& m_clock;
     LockSystem& m_lockSystem;

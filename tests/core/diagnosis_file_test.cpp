@@ -138,6 +138,30 @@ TEST(DiagnosisFile, TheFirstSaveCreatesTheFile) {
     EXPECT_EQ(readBytes(d.file()), anna.toBytes());
 }
 
+TEST(DiagnosisFile, OldLeftoversOfKilledSavesAreRemoved) {
+    Directory d("good.DIA");
+    const std::time_t now = std::time(nullptr);
+    const auto plant = [&](const std::string& name, std::time_t modified) {
+        d.dir.write(name, "x");
+        const std::filesystem::path path = d.dir.path() + "/" + name;
+        std::filesystem::last_write_time(path,
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::seconds(std::time(nullptr) - modified));
+    };
+    plant("SDIAG.DIA.tmp4242-17", now - 3600);
+    plant("SDIAG.DIA.lock.stale-9a8b", now - 3600);
+    plant("SDIAG.DIA.lock.new-77", now - 3600);
+    plant("SDIAG.DIA.tmp4243-18", now - 5); // a save that may still run
+    plant("OTHER.DIA.tmp1-1", now - 3600);
+    FixedClock clock(now);
+    DiagnosisFile file(d.dir.path(), clock, systemLockSystem(), kQuickLock);
+    ASSERT_EQ(file.save(pupil("Anna", 15)).status, Save::Saved);
+    auto names = d.names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"OTHER.DIA.tmp1-1", "SDIAG.DIA", "SDIAG.DIA.tmp4243-18"}));
+}
+
 TEST(DiagnosisFile, ADamagedFileIsNeverOverwritten) {
     Directory d("truncated.DIA");
     const std::string before = readBytes(d.file());
