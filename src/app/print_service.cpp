@@ -48,28 +48,35 @@ double PrinterMetrics::heightMm(std::string_view, const core::PageFont& font) co
     return measuring(font).height() * kMmPerInch / kMeasureDpi;
 }
 
+void drawPage(QPainter& painter, const QRect& area, const core::Page& page) {
+    // Whole device pixels, as the page is addressed in millimetres of A4.
+    const double sx = area.width() / core::Page::kWidth;
+    const double sy = area.height() / core::Page::kHeight;
+    const auto px = [&](double mm) { return int(area.x() + std::lround(sx * mm)); };
+    const auto py = [&](double mm) { return int(area.y() + std::lround(sy * mm)); };
+    QPen pen(Qt::black);
+    pen.setWidth(std::max(1, int(std::lround(0.2 * sx))));
+    painter.save();
+    painter.setPen(pen);
+    for (const core::PageLine& l : page.lines)
+        painter.drawLine(px(l.x1), py(l.y1), px(l.x2), py(l.y2));
+    for (const core::PageText& t : page.texts) {
+        painter.setFont(qtFont(t.font));
+        // y is the top of the text; Qt draws on the baseline.
+        const double ascent = painter.fontMetrics().ascent();
+        painter.drawText(QPointF(px(t.x), py(t.y) + ascent), fromCp1252(t.text));
+    }
+    painter.restore();
+}
+
 bool drawPages(QPrinter& printer, const std::vector<core::Page>& pages) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    // Whole printer pixels, as the page is addressed in millimetres of A4.
-    const double sx = page.width() / core::Page::kWidth;
-    const double sy = page.height() / core::Page::kHeight;
-    const auto px = [&](double mm) { return std::lround(sx * mm); };
-    const auto py = [&](double mm) { return std::lround(sy * mm); };
-    QPen pen(Qt::black);
-    pen.setWidth(std::max(1, int(std::lround(0.2 * sx))));
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !printer.newPage()) return false;
-        painter.setPen(pen);
-        for (const core::PageLine& l : pages[i].lines)
-            painter.drawLine(int(px(l.x1)), int(py(l.y1)), int(px(l.x2)), int(py(l.y2)));
-        for (const core::PageText& t : pages[i].texts) {
-            painter.setFont(qtFont(t.font));
-            // y is the top of the text; Qt draws on the baseline.
-            const double ascent = painter.fontMetrics().ascent();
-            painter.drawText(QPointF(px(t.x), py(t.y) + ascent), fromCp1252(t.text));
-        }
+        // The painter's origin is the paint rectangle's corner already.
+        drawPage(painter, QRect(QPoint(0, 0), area.size()), pages[i]);
     }
     return painter.end();
 }

@@ -7,7 +7,9 @@
 
 #include "core/page.h"
 
+class QPainter;
 class QPrinter;
+class QRect;
 class QWidget;
 
 namespace glosbo::app {
@@ -25,6 +27,10 @@ public:
     // not be started.
     virtual bool print(const std::vector<core::Page>& pages, QWidget* parent) = 0;
 };
+
+// Draws one page into area, its 210 × 297 millimetres stretched to the
+// area's size.
+void drawPage(QPainter& painter, const QRect& area, const core::Page& page);
 
 // Draws pages on a printer that has been set up, one sheet a page, mapping
 // the A4 millimetres of a page onto the printer's page rectangle. False when

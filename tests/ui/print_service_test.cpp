@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
+#include <cmath>
 
 #include "app/print_service.h"
 #include "core/worksheets.h"
@@ -49,4 +52,46 @@ TEST(PrintService, LaidOutPagesGoToAPdfFilePageForPage) {
     EXPECT_EQ(h.printer.printed[0].size(), pages.size());
     ASSERT_TRUE(QFile::exists(h.printer.file()));
     EXPECT_EQ(pdfPageCount(h.printer.file()), int(pages.size()));
+}
+
+// The framed title is measured with the printer metrics and drawn by the
+// service: it starts at 20 mm and stays inside its frame.
+TEST(PrintService, APageIsDrawnInMillimetres) {
+    core::Worksheets sheets;
+    sheets.startExercise();
+    sheets.addHeading("Plural", "");
+    sheets.addTask(core::writeAnswerTask(sheets.nextItemPrefix(), "en bil", "bilar"));
+    const core::Page page = sheets.layout(true, app::PrinterMetrics())[0];
+    ASSERT_EQ(page.lines.size(), 8u);
+    const double innerRight = page.lines[5].x1, outerRight = page.lines[1].x1;
+    const double titleTop = page.texts[1].y, titleBottom = page.texts[2].y;
+    ASSERT_EQ(page.texts[1].text, "Arbetsblad fr\xE5n Glosbo. Facit.");
+
+    constexpr int kPxPerMm = 4;
+    QImage image(210 * kPxPerMm, 297 * kPxPerMm, QImage::Format_RGB32);
+    image.setDotsPerMeterX(1000 * kPxPerMm);
+    image.setDotsPerMeterY(1000 * kPxPerMm);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        app::drawPage(painter, image.rect(), page);
+    }
+    const auto px = [](double mm) { return int(std::lround(mm * kPxPerMm)); };
+    const auto isFrame = [&](int x) {
+        for (const double line : {18.0, 19.0, innerRight, outerRight})
+            if (std::abs(x - px(line)) <= 1) return true;
+        return false;
+    };
+    int left = image.width(), right = -1;
+    for (int y = px(titleTop); y < px(titleBottom); ++y)
+        for (int x = px(19.5); x < px(outerRight) - 1; ++x)
+            if (!isFrame(x) && qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    EXPECT_GE(left, px(20) - 1);
+    EXPECT_LE(left, px(21));
+    EXPECT_LT(right, px(innerRight) - 1) << "the title stays inside its frame";
+    EXPECT_GT(right, px(innerRight) - px(8)) << "and fills it";
+    EXPECT_LT(qGray(image.pixel(px(18), px(10))), 128) << "the outer frame at 18 mm";
 }
