@@ -1,9 +1,10 @@
-// One maximised window with one button. After the window's first paint it
+// One maximised window with one button, covering the screen. After the window's first paint it
 // prints the milliseconds since the process started on stderr and quits,
 // measured the same way as the main program measures its own start.
 #include <QApplication>
 #include <QEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
     QObject::connect(button, &QPushButton::clicked, &app, &QApplication::quit);
     FirstPaint probe;
     window.installEventFilter(&probe);
+    // Without a window manager (as under Xvfb) nobody maximises the window,
+    // so it is given the screen's area as well, as Glosbo gives its own.
+    window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
     return app.exec();
 }
