@@ -1,20 +1,55 @@
 #include "app/sound_service.h"
 
-#include <algorithm>
-
-#include <QAudioDevice>
-#include <QAudioOutput>
+#include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
-#include <QMediaDevices>
-#include <QMediaPlayer>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
+#include <algorithm>
+#include <iostream>
 
+#include "app/media_player.h"
 #include "app/message_boxes.h"
 #include "app/services.h"
 #include "core/app_state.h"
 
 namespace glosbo::app {
+namespace {
+
+// The media module, loaded at the first need and kept to the end, since the
+// player it made lives as long as the service. Looked for beside the
+// program, then where it is installed, then where the build made it.
+QLibrary* mediaModule() {
+    static QLibrary* const module = []() -> QLibrary* {
+        const QDir exeDir(QCoreApplication::applicationDirPath());
+        const QString candidates[] = {
+            exeDir.filePath(QStringLiteral("libglosbo_media.so")),
+            exeDir.filePath(QStringLiteral("../" GLOSBO_MEDIA_MODULE_INSTALLED)),
+            QStringLiteral(GLOSBO_MEDIA_MODULE_BUILT),
+        };
+        auto library = std::make_unique<QLibrary>();
+        library->setLoadHints(QLibrary::PreventUnloadHint);
+        QString error = QStringLiteral("libglosbo_media.so not found");
+        for (const QString& file : candidates) {
+            if (!QFileInfo::exists(file)) continue;
+            library->setFileName(file);
+            if (library->load()) return library.release();
+            error = library->errorString();
+        }
+        std::cerr << "glosbo: no sound, the sound module cannot be loaded: " << error.toStdString()
+                  << std::endl;
+        return nullptr;
+    }();
+    return module;
+}
+
+template <typename Function> Function moduleFunction(const char* name) {
+    QLibrary* module = mediaModule();
+    return module ? reinterpret_cast<Function>(module->resolve(name)) : nullptr;
+}
+
+} // namespace
 
 QtSoundService::QtSoundService(MessageBoxes& messages, bool requireOutputDevice)
     : QtSoundService(messages, requireOutputDevice, WaitLimits{}) {}
@@ -28,26 +63,28 @@ QtSoundService::~QtSoundService() {
 }
 
 bool QtSoundService::hasOutputDevice() {
-    return !QMediaDevices::audioOutputs().isEmpty();
+    const auto hasOutput = moduleFunction<HasAudioOutputFunction>(kHasAudioOutputName);
+    return hasOutput && hasOutput();
 }
 
 bool QtSoundService::ensurePlayer() {
     if (m_player) return true;
     if (m_requireOutputDevice && !hasOutputDevice()) return false;
-    m_output = std::make_unique<QAudioOutput>();
-    m_player = std::make_unique<QMediaPlayer>();
-    m_player->setAudioOutput(m_output.get());
+    const auto create = moduleFunction<CreateMediaPlayerFunction>(kCreateMediaPlayerName);
+    if (!create) return false;
+    m_player.reset(create());
+    m_player->changed = [this] { onPlayerChanged(); };
+    m_player->durationKnown = [this](long long duration) { followLength(duration); };
     // The player may report one fault several times over; the pupil sees it
     // once. The box waits until the player's signal is done with, so that
     // nothing the box lets happen meanwhile can pull the player away.
-    QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_context.get(),
-                     [this](QMediaPlayer::Error error, const QString& text) {
-                         if (error == QMediaPlayer::NoError || m_playerFailed) return;
-                         m_playerFailed = true;
-                         m_pendingError = text.toStdString();
-                         QTimer::singleShot(0, m_context.get(), [this] { showPendingError(); });
-                         if (m_waitLoop) m_waitLoop->quit();
-                     });
+    m_player->failed = [this](const std::string& text) {
+        if (m_playerFailed) return;
+        m_playerFailed = true;
+        m_pendingError = text;
+        QTimer::singleShot(0, m_context.get(), [this] { showPendingError(); });
+        if (m_waitLoop) m_waitLoop->quit();
+    };
     return true;
 }
 
@@ -64,26 +101,29 @@ void QtSoundService::play(const core::SoundRequest& request) {
     if (m_waitLoop) m_waitLoop->quit();
     if (m_playerFailed) {
         m_player.reset();
-        m_output.reset();
         m_playerFailed = false;
     }
     if (!ensurePlayer()) return;
     const int generation = ++m_generation;
-    m_player->stop();
-    m_player->setSource(QUrl::fromLocalFile(QString::fromStdString(*request.path)));
-    m_player->play();
+    m_player->play(*request.path);
     if (request.wait) waitForEnd(generation);
 }
 
+void QtSoundService::onPlayerChanged() {
+    if (m_waitLoop && (m_playerFailed || m_player->finished())) m_waitLoop->quit();
+}
+
+// Once the length is known the limit follows it, so that a long sound is
+// heard to its end and a stuck player lets go soon after.
+void QtSoundService::followLength(long long durationMs) {
+    if (!m_waitLimit || durationMs <= 0) return;
+    m_waitLimit->start(
+        int(std::clamp<long long>(durationMs - m_player->positionMs(), 0, 10 * 60 * 1000)) +
+        m_limits.slackMs);
+}
+
 void QtSoundService::waitForEnd(int generation) {
-    QMediaPlayer& player = *m_player;
-    const auto finished = [&] {
-        const auto status = player.mediaStatus();
-        return m_playerFailed || player.playbackState() == QMediaPlayer::StoppedState ||
-               status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia ||
-               status == QMediaPlayer::NoMedia;
-    };
-    if (!finished()) {
+    if (!m_playerFailed && !m_player->finished()) {
         QEventLoop loop;
         QTimer limit;
         limit.setSingleShot(true);
@@ -92,29 +132,17 @@ void QtSoundService::waitForEnd(int generation) {
             timedOut = true;
             loop.quit();
         });
-        const auto check = [&] {
-            if (finished()) loop.quit();
-        };
-        QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, &loop, check);
-        QObject::connect(&player, &QMediaPlayer::playbackStateChanged, &loop, check);
-        // Once the length is known the limit follows it, so that a long sound
-        // is heard to its end and a stuck player lets go soon after.
-        const auto followLength = [&](qint64 duration) {
-            if (duration > 0)
-                limit.start(
-                    int(std::clamp<qint64>(duration - player.position(), 0, 10 * 60 * 1000)) +
-                    m_limits.slackMs);
-        };
-        QObject::connect(&player, &QMediaPlayer::durationChanged, &loop, followLength);
-        limit.start(m_limits.loadMs);
-        followLength(player.duration());
-
-        QEventLoop* outer = m_waitLoop;
+        QEventLoop* outerLoop = m_waitLoop;
+        QTimer* outerLimit = m_waitLimit;
         m_waitLoop = &loop;
+        m_waitLimit = &limit;
+        limit.start(m_limits.loadMs);
+        followLength(m_player->durationMs());
         // The program stands still as it waits: typing and clicks keep until
         // the sound has ended, while the screen is still painted.
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-        m_waitLoop = outer;
+        m_waitLoop = outerLoop;
+        m_waitLimit = outerLimit;
         // A newer sound may have replaced the player meanwhile.
         if (timedOut && generation == m_generation && !m_playerFailed) m_player->stop();
     }

@@ -6,10 +6,9 @@
 
 #include "core/sounds.h"
 
-class QAudioOutput;
 class QEventLoop;
-class QMediaPlayer;
 class QObject;
+class QTimer;
 
 namespace glosbo::core {
 class AppState;
@@ -30,11 +29,14 @@ public:
     virtual void play(const core::SoundRequest& request) = 0;
 };
 
-// The media player: Qt Multimedia on the default audio output. The player is
-// made on the first sound, not at start-up, because making it costs more
-// than the whole rest of the start. Without an audio output nothing is
-// played and nothing waits. A file the player cannot play is reported with
-// the player's own text in an error box.
+class MediaPlayer;
+
+// The media player: Qt Multimedia on the default audio output. The player,
+// and the module it comes from with Qt Multimedia and the sound system
+// behind it, are loaded at the first sound, so that the start of the
+// program does not pay for them. Without an audio output (or without the
+// module) nothing is played and nothing waits. A file the player cannot
+// play is reported with the player's own text in an error box.
 class QtSoundService final : public SoundService {
 public:
     // How long a waited-for sound may hold the program up: loadMs until the
@@ -57,6 +59,8 @@ public:
 private:
     bool ensurePlayer();
     void waitForEnd(int generation);
+    void onPlayerChanged();
+    void followLength(long long durationMs);
     void showPendingError();
 
     MessageBoxes& m_messages;
@@ -66,13 +70,13 @@ private:
     // newer one has taken its place.
     int m_generation = 0;
     QEventLoop* m_waitLoop = nullptr;
+    QTimer* m_waitLimit = nullptr; // of the sound waited for
     // A player that failed is replaced before the next sound: stopping it
     // would hold the program up for a second.
     bool m_playerFailed = false;
     std::optional<std::string> m_pendingError;
     std::unique_ptr<QObject> m_context; // lives as long as the service
-    std::unique_ptr<QAudioOutput> m_output;
-    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<MediaPlayer> m_player;
 };
 
 // Plays a sound of the exercise at hand: the file is looked for in the
