@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 
+#include "app/bmp_image.h"
 #include "app/scaling.h"
 #include "app/text_codec.h"
 #include "core/data_fs.h"
@@ -259,12 +260,9 @@ void TForm1::startbilder() {
 QPixmap TForm1::loadStartPicture(const std::string& fileName, QSize room) const {
     const auto path = core::findDataFile(m_state.roots(), fileName);
     if (!path || !core::fileExists(*path)) return {};
-    QPixmap picture(QString::fromStdString(*path));
     // A picture made for a larger screen is shrunk to its room rather than
     // spilling over the menu panel, the next picture or the screen's edge.
-    if (!picture.isNull() && (picture.width() > room.width() || picture.height() > room.height()))
-        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return picture;
+    return QPixmap::fromImage(shrinkToFit(readBmp(QString::fromStdString(*path)), room));
 }
 
 void TForm1::BildImageMouseMove(int slot) {
