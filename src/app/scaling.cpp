@@ -40,12 +40,24 @@ int mulDiv(int number, int numerator, int denominator) {
 
 int lettersToFill(const std::function<int(const std::string&)>& width, int screenWidth) {
     // Every letter adds at least a pixel with a working font, so the count
-    // can never legitimately pass the screen width.
-    std::string caption;
-    for (int n = 1; n <= screenWidth + 1; ++n) {
-        caption += 'A';
-        if (width(caption) >= screenWidth) return n;
+    // can never legitimately pass the screen width. The width only grows
+    // with the letters, so the first count that fills the screen is found
+    // from the width of one letter and a step or two around that estimate,
+    // rather than by measuring every caption from one letter up.
+    const int limit = screenWidth + 1;
+    if (limit < 1) return 0;
+    const auto fills = [&](int n) {
+        return width(std::string(std::size_t(n), 'A')) >= screenWidth;
+    };
+    const int one = width("A");
+    int n = one > 0 ? std::clamp(screenWidth / one, 1, limit) : 1;
+    if (fills(n)) {
+        while (n > 1 && fills(n - 1))
+            --n;
+        return n;
     }
+    while (n < limit)
+        if (fills(++n)) return n;
     return 0;
 }
 

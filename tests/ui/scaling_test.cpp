@@ -2,6 +2,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "app/scaling.h"
 
 using namespace glosbo::app;
@@ -36,6 +39,23 @@ TEST(Scaling, LetterCountStopsAtTheScreenWidth) {
     EXPECT_EQ(lettersToFill(tenEach, 800), 80);
     EXPECT_EQ(lettersToFill(tenEach, 805), 81);
     EXPECT_EQ(lettersToFill([](const std::string&) { return 0; }, 800), 0);
+
+    // Widths that one letter predicts badly (a wide first letter, letters
+    // that narrow or widen as they add up) still give the first count that
+    // fills the screen, as measuring every caption from one letter up does.
+    const std::vector<std::function<int(const std::string&)>> widths = {
+        [](const std::string& s) { return 30 + int(s.size()) * 7; },
+        [](const std::string& s) { return int(s.size()) * 13 - int(s.size()) / 3; },
+        [](const std::string& s) { return int(s.size()) * 9 + int(s.size() * s.size()) / 40; },
+    };
+    for (std::size_t w = 0; w < widths.size(); ++w) {
+        for (int screen : {1, 29, 640, 1024, 1920}) {
+            int expected = 0;
+            for (int n = 1; n <= screen + 1 && !expected; ++n)
+                if (widths[w](std::string(std::size_t(n), 'A')) >= screen) expected = n;
+            EXPECT_EQ(lettersToFill(widths[w], screen), expected) << w << " at " << screen;
+        }
+    }
 }
 
 TEST(Scaling, MulDivRoundsHalfAwayFromZero) {
