@@ -14,13 +14,13 @@ void registerWindows(WindowRegistry& registry) {
     // Each window unit adds its entry here as it is built.
     menus::registerMenus(registry);
     registry.add("TPassAkt", [](const WindowContext& c) {
-        return std::make_unique<exercises::TPassAkt>(c.state, c.services, c.parent);
+        return exercises::makeExerciseWindow<exercises::TPassAkt>(c);
     });
     registry.add("TSKRIV", [](const WindowContext& c) {
-        return std::make_unique<exercises::TSKRIV>(c.state, c.services, c.parent);
+        return exercises::makeExerciseWindow<exercises::TSKRIV>(c);
     });
     registry.add("TFLERBAR", [](const WindowContext& c) {
-        return std::make_unique<exercises::TFLERBAR>(c.state, c.services, c.parent);
+        return exercises::makeExerciseWindow<exercises::TFLERBAR>(c);
     });
     registry.add(
         "TStallin",

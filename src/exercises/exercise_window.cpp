@@ -4,30 +4,23 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "app/scaling.h"
 #include "app/text_codec.h"
 #include "exercises/style.h"
 
 namespace glosbo::exercises {
 
-ExerciseWindow::ExerciseWindow(core::AppState& state, app::Services& services,
-                               core::CompletionRule rule, QWidget* parent, core::ResumeRule resume)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_state(state), m_services(services),
-      m_series(state, rule, resume), m_screen(app::screenArea().size()) {
+ExerciseWindow::ExerciseWindow(const app::WindowContext& context, const Skeleton& skeleton)
+    : ExerciseFrame(context, skeleton.name, skeleton.title),
+      m_series(context.state, skeleton.completion, skeleton.resume), m_skeleton(skeleton) {
     buildComponents();
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
 
-int ExerciseWindow::textWidth(const std::string& text, int pointSize) const {
-    return m_services.measure.width(text, pointSize);
-}
-
 void ExerciseWindow::FormCreate() {
-    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
-    resize(m_screen);
-    m_state.updateProgramNumber();
-    Inled();
+    prepareFrame();
+    DiagPanel1->layOutValues();
+    if (m_skeleton.layout) Inled();
     setUpProgram();
 
     m_series.begin();
@@ -36,51 +29,52 @@ void ExerciseWindow::FormCreate() {
 
     const core::RunMode mode = m_state.runMode;
     if (worksheetMode()) {
-        if (QWidget* input = answerInput()) {
-            input->setEnabled(false);
-            input->hide();
-        }
-        const QRect outer = SkrivutOverskriftShape1->geometry();
-        const int m = letterUnit();
-        SkrivutOverskriftShape2->setGeometry(outer.adjusted(m / 2, m / 2, -m / 2, -m / 2));
-        SkrivutOverskriftLabel->setGeometry(SkrivutOverskriftShape2->geometry());
-        SkrivutOverskriftShape1->show();
-        SkrivutOverskriftShape2->show();
-        SkrivutOverskriftLabel->show();
-        SkrivutOverskriftLabel->raise();
-        Panel1->hide();
-        lampknapp->hide();
-        Aster1->hide();
-        InstruktionsLabel->hide();
+        enterWorksheetMode();
     } else {
         InstruktionsLabel->show();
     }
-    placeInstruction();
+    drawHeadline();
     placeQuestionControls();
 
-    const core::Headings& h = m_state.files.headings;
-    RitaOverskriften(h.lines[0], h.lines[1], h.lines[2]);
-
-    OverskriftInnerShape->setBrushColor(mode == core::RunMode::Practice    ? kNavy
-                                        : mode == core::RunMode::Worksheet ? kMaroon
-                                                                           : kGreen);
     if (mode == core::RunMode::Practice) {
         NyStartaAster(true);
-        lampknapp->setVisible(m_lampAvailable);
+        lampknapp->setVisible(lampAvailable());
     } else if (m_series.showsDiagnosisBox()) {
         NyStartaAster(false);
-        lampknapp->setVisible(m_lampAvailable && mode != core::RunMode::DiagnosisTest);
+        lampknapp->setVisible(lampAvailable() && mode != core::RunMode::DiagnosisTest);
         TestOverSkrift();
         UppDateraDiagnosResultatet();
     }
-    NyPost();
+    if (!lampAvailable()) lampknapp->hide();
+    if (m_skeleton.previewsKeys) previewKeys();
+    if (m_skeleton.firstQuestion == FirstQuestion::AtCreation)
+        NyPost();
+    else
+        introduce();
+}
+
+void ExerciseWindow::enterWorksheetMode() {
+    if (QWidget* input = answerInput()) {
+        input->setEnabled(false);
+        input->hide();
+    }
+    if (m_skeleton.worksheetBar) worksheetBadge->showBadge(letterUnit());
+    buttonBar->hide();
+    lampknapp->hide();
+    Aster1->hide();
+    InstruktionsLabel->hide();
+}
+
+void ExerciseWindow::previewKeys() {
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->focusPolicy() != Qt::NoFocus) child->installEventFilter(this);
 }
 
 void ExerciseWindow::NyPost() {
     Timer1->stop();
-    Timer3->stop();
+    lastAnswerTimer->stop();
     clearQuestion();
-    Panel1->hide();
+    buttonBar->hide();
     Button1->setEnabled(false);
     lampknapp->setEnabled(true);
 
@@ -117,7 +111,7 @@ void ExerciseWindow::closeInput() {
 
 void ExerciseWindow::giveVerdict(bool right, bool queueable) {
     const core::Verdict verdict = m_series.judge(right, queueable);
-    if (verdict.marksStrip) {
+    if (verdict.marksStrip && m_skeleton.strip) {
         const int square = verdict.answered > Aster1->maxAntalRutor() ? 0 : verdict.answered;
         Aster1->setRutNummer(square);
         if (!right) Aster1->setRatt(false);
@@ -140,17 +134,17 @@ void ExerciseWindow::giveVerdict(bool right, bool queueable) {
     if (right)
         Avslutning();
     else
-        Timer3->start();
+        lastAnswerTimer->start();
 }
 
 void ExerciseWindow::Timer1Timer() {
     if (m_series.tick() && m_series.running()) NyPost();
 }
 
-void ExerciseWindow::Timer3Timer() {
+void ExerciseWindow::lastAnswerTimerTimer() {
     if (!m_series.tick()) return;
-    Timer3->stop();
-    Panel1->show();
+    lastAnswerTimer->stop();
+    buttonBar->show();
     Avslutning();
 }
 
@@ -159,7 +153,7 @@ bool ExerciseWindow::showsPictureIn(core::RunMode) const {
 }
 
 void ExerciseWindow::Avslutning() {
-    showFinishPicture();
+    if (m_skeleton.endOfSeries) showFinishPicture();
     const core::SeriesEnd end = m_series.finish();
     if (end.closeWindow) {
         m_leaving = true;
@@ -167,13 +161,14 @@ void ExerciseWindow::Avslutning() {
         return;
     }
     if (end.diagnosisBoxToFront) DiagPanel1->raise();
-    if (end.praise) RitaLovord((*end.praise)[0], (*end.praise)[1], (*end.praise)[2]);
-    showButtonBar(end.correctionOffered && offersCorrection());
+    if (end.praise && m_skeleton.endOfSeries)
+        RitaLovord((*end.praise)[0], (*end.praise)[1], (*end.praise)[2]);
+    showButtonBar(end.correctionOffered && offersCorrection() && m_skeleton.endOfSeries);
 }
 
 void ExerciseWindow::showButtonBar(bool offerCorrection) {
-    Panel1->show();
-    Panel1->raise();
+    buttonBar->show();
+    buttonBar->raise();
     Button1->setEnabled(offerCorrection);
     if (offerCorrection)
         Button1->setFocus();
@@ -182,7 +177,7 @@ void ExerciseWindow::showButtonBar(bool offerCorrection) {
 }
 
 void ExerciseWindow::NyStartaAster(bool on) {
-    if (!on) {
+    if (!on || !m_skeleton.strip) {
         Aster1->hide();
         return;
     }
@@ -196,13 +191,7 @@ void ExerciseWindow::NyStartaAster(bool on) {
 }
 
 void ExerciseWindow::TestOverSkrift() {
-    const auto heading = core::TestOverSkrift(m_state.runMode, m_state.practiceCounter);
-    if (!heading) {
-        DiagPanel2->hide();
-        return;
-    }
-    DiagLabel1->setText(QString::fromStdString(*heading)); // UTF-8
-    DiagPanel2->show();
+    DiagPanel1->setHeading(core::TestOverSkrift(m_state.runMode, m_state.practiceCounter));
 }
 
 void ExerciseWindow::UppDateraDiagnosResultatet() {
@@ -210,13 +199,19 @@ void ExerciseWindow::UppDateraDiagnosResultatet() {
 }
 
 void ExerciseWindow::showDiagnosisValues(int questionNumber) {
-    DiagPanel1->show();
-    DiagLabel2->setText(QString::fromStdString(core::diagnosisQuestionText(questionNumber)));
-    DiagLabel4->setText(QString::number(m_series.correctCount()));
+    if (m_skeleton.diagnosisBox) DiagPanel1->showValues(questionNumber, m_series.correctCount());
+}
+
+void ExerciseWindow::RitaLovord(const std::string& w1, const std::string& w2,
+                                const std::string& w3) {
+    LovordPanel->RitaLovord(
+        w1 + " " + w2 + " " + w3, letterUnit(),
+        [this](const std::string& text, int points) { return textWidth(text, points); });
+    buttonBar->raise();
 }
 
 void ExerciseWindow::showLampControls() {
-    if (!m_lampAvailable || !core::allowsLamp(m_state.runMode)) {
+    if (!lampAvailable() || !core::allowsLamp(m_state.runMode)) {
         lampknapp->hide();
         LampShape->hide();
         return;
@@ -233,13 +228,13 @@ void ExerciseWindow::Button1Click() {
         NyStartaAster(true);
     }
     showLampControls();
-    Panel1->hide();
+    buttonBar->hide();
     BitBtn1->setEnabled(true);
     NyPost();
 }
 
 void ExerciseWindow::Button2Click() {
-    Panel1->hide();
+    buttonBar->hide();
     if (m_series.continueSeries()) {
         BildPanelen->hide();
         if (m_state.runMode == core::RunMode::Practice) LovordPanel->hide();
@@ -267,7 +262,7 @@ void ExerciseWindow::reject() {
     if (!m_leaving) {
         m_leaving = true;
         Timer1->stop();
-        Timer3->stop();
+        lastAnswerTimer->stop();
         m_series.leave();
     }
     QDialog::reject();
@@ -284,7 +279,7 @@ void ExerciseWindow::BitBtn1Click() {
     // Only a running series takes the pupil back to the input; after its end
     // the button bar stays.
     if (m_series.running()) {
-        Panel1->hide();
+        buttonBar->hide();
         openInput();
         if (QWidget* input = answerInput(); input && input->isEnabled()) input->setFocus();
     }
@@ -316,26 +311,39 @@ void ExerciseWindow::updateLamp() {
     LampShape->setColor(green ? kLime : kRed);
 }
 
+bool ExerciseWindow::FormKeyUp(QKeyEvent*) {
+    return false;
+}
+
 void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    if (m_skeleton.previewsKeys && FormKeyUp(event)) return;
     switch (event->key()) {
     case Qt::Key_Space:
-        if (Timer1->isActive() || Timer3->isActive()) {
+        if (Timer1->isActive() || lastAnswerTimer->isActive()) {
             m_series.skipDisplay();
             return;
         }
         break;
     case Qt::Key_Escape:
         // Esc is "Avbryta" only while the button bar is there.
-        if (Panel1->isVisible() && Button3->isEnabled()) Button3Click();
+        if (buttonBar->isVisible() && Button3->isEnabled()) Button3Click();
         return;
     default:
         break;
     }
-    QDialog::keyPressEvent(event);
+    ExerciseFrame::keyPressEvent(event);
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_skeleton.previewsKeys && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (FormKeyUp(key)) return true;
+    }
+    return ExerciseFrame::eventFilter(watched, event);
 }
 
 void ExerciseWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    ExerciseFrame::showEvent(event);
     if (QWidget* input = answerInput(); input && input->isEnabled() && input->isVisible())
         input->setFocus();
 }

@@ -1,83 +1,65 @@
 #pragma once
 
-#include <QDialog>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <string>
 
 #include "app/panel.h"
-#include "app/services.h"
-#include "app/shape.h"
 #include "app/taster.h"
-#include "core/app_state.h"
 #include "core/series.h"
+#include "exercises/diagnosis_box.h"
+#include "exercises/exercise_frame.h"
+#include "exercises/finish_picture.h"
 #include "exercises/lamp.h"
+#include "exercises/praise_panel.h"
+#include "exercises/skeleton.h"
+#include "exercises/word_sound.h"
+#include "exercises/worksheet_badge.h"
 
 namespace glosbo::exercises {
 
-// The skeleton every exercise window shares: the headline box, the
-// instruction line, the progress strip, the warning lamp, the button bar,
-// the answer display after a wrong answer, the end of a series with its
-// picture and praise, the correction round and the diagnosis box. The flow
+// The skeleton of the exercise windows that ask a series of questions: the
+// progress strip, the warning lamp, the button bar, the answer display after
+// a wrong answer, the end of a series with its picture and praise, the
+// correction round and the diagnosis box, on the frame's headline. The flow
 // itself is core::Series; this class holds the widgets and wires them.
 //
-// A window derives from it, builds its own controls in its constructor and
-// then calls FormCreate(), which lays the window out and asks the first
-// question through the virtual hooks below.
-class ExerciseWindow : public QDialog {
+// A window derives from it (as a final class), gives its Skeleton row to
+// the constructor, builds its own controls in its constructor and answers
+// the hooks below; makeExerciseWindow then runs FormCreate, which lays the
+// window out and asks the first question.
+class ExerciseWindow : public ExerciseFrame {
     Q_OBJECT
 public:
     ~ExerciseWindow() override;
 
     core::Series& series() { return m_series; }
+    const Skeleton& skeleton() const { return m_skeleton; }
 
-    // Components shared by the exercise windows, named as everywhere.
-    app::Shape* OverskriftYtterShape = nullptr;
-    app::Shape* OverskriftInnerShape = nullptr;
-    QLabel* Overs1Label = nullptr;
-    QLabel* Overs2Label = nullptr;
-    QLabel* Overs3Label = nullptr;
-    QLabel* InstruktionsLabel = nullptr;
+    // Components shared by the exercise windows, named as everywhere; the
+    // button bar and the last-answer timer by the window's Skeleton.
     app::TAster* Aster1 = nullptr;
     QToolButton* lampknapp = nullptr;
     Lamp* LampShape = nullptr;
-    app::Panel* Panel1 = nullptr; // the button bar
+    app::Panel* buttonBar = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* BitBtn1 = nullptr;
-    QWidget* BildPanelen = nullptr;
-    QLabel* Image1 = nullptr;
-    app::Panel* BildTextPanel = nullptr;
-    QLabel* BildLabel = nullptr;
-    QWidget* LovordPanel = nullptr;
-    app::Shape* LovordYttershape = nullptr;
-    app::Shape* lovordinnershape = nullptr;
-    QLabel* LovordLabel1 = nullptr;
-    app::Panel* DiagPanel1 = nullptr;
-    app::Panel* DiagPanel2 = nullptr;
-    QLabel* DiagLabel1 = nullptr;
-    QLabel* DiagLabel3 = nullptr;
-    QLabel* DiagLabel5 = nullptr;
-    app::Shape* DiagShape1 = nullptr; // holds the question number
-    QLabel* DiagLabel2 = nullptr;
-    app::Shape* DiagShape2 = nullptr; // holds the correct count
-    QLabel* DiagLabel4 = nullptr;
-    app::Shape* SkrivutOverskriftShape1 = nullptr;
-    app::Shape* SkrivutOverskriftShape2 = nullptr;
-    QLabel* SkrivutOverskriftLabel = nullptr;
+    FinishPicture* BildPanelen = nullptr;
+    PraisePanel* LovordPanel = nullptr;
+    DiagnosisBox* DiagPanel1 = nullptr;
+    WorksheetBadge* worksheetBadge = nullptr;
     QPushButton* UpprepaButton = nullptr;
-    QTimer* Timer1 = nullptr; // answer display during the series
-    QTimer* Timer3 = nullptr; // answer display after the last question
+    QTimer* Timer1 = nullptr;          // answer display during the series
+    QTimer* lastAnswerTimer = nullptr; // answer display after the last question
+    WordSound* wordSound = nullptr;    // holds Timer5; windows with word sounds
 
 public slots:
     void NyPost();
     void Avslutning();
     void NyStartaAster(bool on);
-    void RitaOverskriften(const std::string& line1, const std::string& line2,
-                          const std::string& line3);
     void RitaLovord(const std::string& w1, const std::string& w2, const std::string& w3);
     void TestOverSkrift();
     void UppDateraDiagnosResultatet();
@@ -86,17 +68,12 @@ public slots:
     void Button3Click();
     void BitBtn1Click();
     void Timer1Timer();
-    void Timer3Timer();
+    void lastAnswerTimerTimer();
     void LampknappClick();
     void LampShapeMouseDown();
 
 protected:
-    ExerciseWindow(core::AppState& state, app::Services& services, core::CompletionRule rule,
-                   QWidget* parent, core::ResumeRule resume = core::ResumeRule::CountsRestart);
-
-    // Creation in its order; the derived window calls it at the end of its
-    // constructor, when its own controls exist at their designed places.
-    void FormCreate();
+    ExerciseWindow(const app::WindowContext& context, const Skeleton& skeleton);
 
     // Hooks of the window. Per-program flags and fonts, after the scaling.
     virtual void setUpProgram() {}
@@ -113,7 +90,7 @@ protected:
     virtual void showQuestion() = 0;
     // Shows the right answer after a wrong one.
     virtual void showCorrectAnswer() = 0;
-    // The answer input of a text window, nullptr where there is none.
+    // The answer input of a text window, the box row of a clicking one.
     virtual QWidget* answerInput() { return nullptr; }
     // The text the warning lamp checks the typing against.
     virtual std::string expectedAnswer() const { return {}; }
@@ -122,16 +99,24 @@ protected:
     virtual bool offersCorrection() const { return true; }
     // Whether the finish picture shows in a run mode.
     virtual bool showsPictureIn(core::RunMode runMode) const;
+    // Whether the program of the window uses the warning lamp at all.
+    virtual bool usesLamp() const { return true; }
     // The help buttons' enabled state after the button bar.
     virtual void enableHelpButtons() {}
+    // For windows with an introduction: shown after the headline, instead
+    // of the first question; the window asks that itself with NyPost.
+    virtual void introduce() {}
     // How far the finish picture's panel reaches above the tenth of the
     // screen's 48 rows; the picture itself ends that much above the panel's
     // bottom.
     virtual int pictureRise() const { return letterUnit() / 2; }
+    // A key the window takes before its focused control (windows that
+    // preview keys). True when the key was used.
+    virtual bool FormKeyUp(QKeyEvent* event);
 
     // The verdict on an answer the window has judged.
     void giveVerdict(bool right, bool queueable = true);
-    // Esc in the input: the button bar while the series runs.
+    // Esc in the input, or a pause: the button bar while the series runs.
     void escapeFromInput();
     // The lamp follows the typing.
     void updateLamp();
@@ -140,36 +125,31 @@ protected:
     void closeInput();
 
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
     bool worksheetMode() const { return m_state.runMode == core::RunMode::Worksheet; }
-    int letterUnit() const { return m_state.letterUnit; }
-    QSize screenSize() const { return m_screen; }
-    // Width in pixels of a Windows-1252 text in Arial bold at a point size.
-    int textWidth(const std::string& text, int pointSize) const;
+    bool lampAvailable() const { return m_skeleton.lamp && usesLamp(); }
 
-    core::AppState& m_state;
-    app::Services& m_services;
     core::Series m_series;
     bool m_firstQuestion = true;
-    // Hidden for exercises that never use the lamp.
-    bool m_lampAvailable = true;
 
 private:
+    void FormCreate() override;
     void buildComponents();
     void Inled();
-    void placeInstruction();
+    void enterWorksheetMode();
     void layOutButtonBar();
-    void layOutDiagnosisBox();
     void showFinishPicture();
     void showButtonBar(bool offerCorrection);
     // Lamp button and lamp after a round or a new series.
     void showLampControls();
     void showDiagnosisValues(int questionNumber);
-    void fitHeadline(int lines);
+    // Every focusable control passes its keys to FormKeyUp first.
+    void previewKeys();
 
-    QSize m_screen;
+    Skeleton m_skeleton;
     bool m_leaving = false;
 };
 

@@ -9,7 +9,6 @@
 #include "app/text_codec.h"
 #include "core/sounds.h"
 #include "exercises/style.h"
-#include "info/tregelform.h"
 
 namespace glosbo::exercises {
 
@@ -23,21 +22,29 @@ constexpr int kSentenceRight = 580;
 constexpr std::array<const char*, core::AlternativeWords::kShown> kBoxNames = {
     "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel8", "Panel9", "Panel10"};
 
+Skeleton tflerbarSkeleton() {
+    Skeleton s;
+    s.name = "TFLERBAR";
+    s.title = "Välj rätt ord";
+    s.buttonBarName = "Escapepanel";
+    s.lamp = false;
+    s.previewsKeys = true;
+    s.wordSound = true;
+    s.completion = core::CompletionRule::TwelveOfTwenty;
+    return s;
+}
+
 } // namespace
 
-TFLERBAR::TFLERBAR(core::AppState& state, app::Services& services, QWidget* parent)
-    : ExerciseWindow(state, services, core::CompletionRule::TwelveOfTwenty, parent) {
-    setObjectName(QStringLiteral("TFLERBAR"));
-    setWindowTitle(QStringLiteral("Välj rätt ord"));
+TFLERBAR::TFLERBAR(CreationToken, const app::WindowContext& context)
+    : ClickBoxWindow(context, tflerbarSkeleton(),
+                     {.escFreezesBoxes = false,
+                      .rightClickFreezesBoxes = true,
+                      .rightClickLeavesTest = true}) {
     buildOwnComponents();
-    FormCreate();
 }
 
 void TFLERBAR::buildOwnComponents() {
-    Escapepanel = ExerciseWindow::Panel1;
-    Escapepanel->setObjectName(QStringLiteral("Escapepanel"));
-    m_lampAvailable = false;
-
     Label4 = textLabel(this, "Label4", kNavy);
     Label5 = textLabel(this, "Label5", kBlue);
     Label6 = textLabel(this, "Label6", kNavy);
@@ -49,13 +56,13 @@ void TFLERBAR::buildOwnComponents() {
     EngLabel->setFont(arialBold(19));
     Label5->setAccessibleName(QStringLiteral("Lucka"));
 
-    BoxRow = new QWidget(this);
-    BoxRow->setObjectName(QStringLiteral("Panel1"));
-    BoxRow->setAccessibleName(QStringLiteral("Ord att välja bland"));
-    BoxRow->setFocusPolicy(Qt::StrongFocus);
-    BoxRow->setGeometry(30, 240, 500, 40);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(QStringLiteral("Ord att välja bland"));
+    Panel1->setFocusPolicy(Qt::StrongFocus);
+    Panel1->setGeometry(30, 240, 500, 40);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        auto* box = new ChoiceBox(int(i) + 2, BoxRow);
+        auto* box = new ChoiceBox(int(i) + 2, Panel1);
         box->setObjectName(QString::fromLatin1(kBoxNames[i]));
         box->setFont(arialBold(14));
         box->hide();
@@ -63,20 +70,8 @@ void TFLERBAR::buildOwnComponents() {
         connect(box, &ChoiceBox::pressed, this, &TFLERBAR::RaettTest);
         boxes[i] = box;
     }
-    BoxRow->hide();
+    Panel1->hide();
 
-    BitBtn2 = new QPushButton(QStringLiteral("&Regel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setFont(arialBold(14));
-    BitBtn2->setGeometry(26, 380, 110, 32);
-    BitBtn2->setAutoDefault(false);
-    BitBtn2->hide();
-    UpprepaButton->setAutoDefault(false);
-
-    wordSound = new WordSound(m_state, m_services, this);
-
-    connect(BitBtn2, &QPushButton::clicked, this, &TFLERBAR::BitBtn2Click);
-    connect(UpprepaButton, &QPushButton::clicked, this, &TFLERBAR::UpprepaButtonClick);
     // After "Fortsätta" the word of the question is heard again, whether
     // the series goes on or a new one starts.
     connect(Button2, &QPushButton::clicked, this, [this] {
@@ -112,7 +107,7 @@ void TFLERBAR::placeQuestionControls() {
     // buttons above it.
     const QRect instruction = InstruktionsLabel->geometry();
     const int engHeight = QFontMetrics(EngLabel->font()).height();
-    const int engTop = Escapepanel->y() - 5 - engHeight;
+    const int engTop = buttonBar->y() - 5 - engHeight;
     EngLabel->setGeometry(instruction.left(), engTop, Aster1->x() - m - instruction.left(),
                           engHeight);
     const int buttonHeight = std::max(BitBtn2->height(), BitBtn2->sizeHint().height());
@@ -268,7 +263,7 @@ void TFLERBAR::layOutBoxes(int top) {
         box->show();
         left += width;
     }
-    BoxRow->setGeometry(m_rowLeft, top, std::max(left, 1), height);
+    Panel1->setGeometry(m_rowLeft, top, std::max(left, 1), height);
 }
 
 void TFLERBAR::showTranslation() {
@@ -297,15 +292,15 @@ void TFLERBAR::PanelMouseMove(int box) {
 void TFLERBAR::RaettTest(int box, Qt::MouseButton button) {
     BitBtn2->setEnabled(false);
     if (button == Qt::RightButton) {
-        pause(false);
+        rightClickOnBox();
         return;
     }
-    if (button != Qt::LeftButton || !BoxRow->isEnabled() || !series().running()) return;
+    if (button != Qt::LeftButton || !Panel1->isEnabled() || !series().running()) return;
     const bool right = core::isRightChoice(m_words.shown(box - 1, m_caseOffset), m_rightWord);
     if (right) m_showingAnswer = false;
     giveVerdict(right);
     if (right && !series().running()) {
-        BoxRow->hide();
+        Panel1->hide();
         BitBtn2->hide();
     }
 }
@@ -317,58 +312,17 @@ void TFLERBAR::showCorrectAnswer() {
     Label5->hide();
     Label6->hide();
     closeInput();
-    BoxRow->hide();
+    Panel1->hide();
     KorrektSvarLabel->show();
     EfterdelLabel->show();
-}
-
-void TFLERBAR::pause(bool freezeBoxes) {
-    if (m_state.runMode == core::RunMode::DiagnosisTest) {
-        Button3Click();
-        return;
-    }
-    escapeFromInput();
-    if (freezeBoxes && series().running()) BoxRow->setEnabled(false);
 }
 
 void TFLERBAR::enableHelpButtons() {
     BitBtn2->setEnabled(true);
 }
 
-void TFLERBAR::UpprepaButtonClick() {
-    wordSound->Ljudet();
-}
-
-void TFLERBAR::BitBtn2Click() {
-    if (m_program.ruleButton) info::openRulePage(m_state, m_services, m_state.programNumber, this);
-    if (series().running()) BoxRow->show();
-}
-
-void TFLERBAR::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_F2:
-        if (wordSound->soundExercise()) wordSound->Ljudet();
-        return;
-    case Qt::Key_Escape:
-        // The first Esc opens the button bar, the second leaves.
-        if (Escapepanel->isVisible())
-            Button3Click();
-        else
-            escapeFromInput();
-        return;
-    default:
-        ExerciseWindow::keyPressEvent(event);
-    }
-}
-
-void TFLERBAR::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        BitBtn2->setEnabled(false);
-        pause(true);
-        event->accept();
-        return;
-    }
-    ExerciseWindow::mousePressEvent(event);
+void TFLERBAR::afterRulePage() {
+    if (series().running()) Panel1->show();
 }
 
 } // namespace glosbo::exercises

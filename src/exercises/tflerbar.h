@@ -7,8 +7,7 @@
 
 #include "core/alternatives.h"
 #include "exercises/choice_box.h"
-#include "exercises/exercise_window.h"
-#include "exercises/word_sound.h"
+#include "exercises/click_box_window.h"
 
 namespace glosbo::exercises {
 
@@ -18,10 +17,10 @@ namespace glosbo::exercises {
 // record or from the marked words of the whole file. There is no text
 // input: the window takes Esc, Space and F2 wherever the focus is, and a
 // right click opens the button bar.
-class TFLERBAR : public ExerciseWindow {
+class TFLERBAR final : public ClickBoxWindow {
     Q_OBJECT
 public:
-    TFLERBAR(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+    TFLERBAR(CreationToken, const app::WindowContext& context);
 
     QLabel* Label4 = nullptr;           // the text before the gap
     QLabel* Label5 = nullptr;           // the gap: "?" or the pointed word
@@ -31,13 +30,8 @@ public:
     QLabel* EfterdelLabel = nullptr;    // the text after the gap beside it
     QLabel* TestLabel = nullptr;        // hidden copy of the right word
     QLabel* EngLabel = nullptr;         // the spoken word translated
-    // The row of answer boxes, objectName "Panel1"; the button bar that the
-    // other windows call Panel1 is "Escapepanel" here.
-    QWidget* BoxRow = nullptr;
+    QWidget* Panel1 = nullptr;          // the row of answer boxes
     std::array<ChoiceBox*, core::AlternativeWords::kShown> boxes{}; // Panel2 .. Panel10
-    QWidget* Escapepanel = nullptr;
-    QPushButton* BitBtn2 = nullptr; // "Regel"
-    WordSound* wordSound = nullptr; // holds Timer5
 
     const core::AlternativeWords& words() const { return m_words; }
     int caseOffset() const { return m_caseOffset; }
@@ -49,8 +43,6 @@ public slots:
     void RaettTest(int box, Qt::MouseButton button);
     // The pointer over a box: it lights up and its word fills the gap.
     void PanelMouseMove(int box);
-    void UpprepaButtonClick();
-    void BitBtn2Click();
 
 protected:
     void setUpProgram() override;
@@ -58,16 +50,14 @@ protected:
     void clearQuestion() override;
     void showQuestion() override;
     void showCorrectAnswer() override;
-    QWidget* answerInput() override { return BoxRow; }
+    QWidget* answerInput() override { return Panel1; }
+    bool usesLamp() const override { return false; }
     void enableHelpButtons() override;
-
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
+    bool hasRulePage() const override { return m_program.ruleButton; }
+    void afterRulePage() override;
 
 private:
     void buildOwnComponents();
-    // Right click or Esc during the series: the button bar over the question.
-    void pause(bool freezeBoxes);
     void layOutSentence(int rowTop, const std::string& line);
     void layOutBoxes(int top);
     void placeAfterGap(QLabel* gap, QLabel* after);

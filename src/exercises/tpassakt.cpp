@@ -8,7 +8,6 @@
 #include "app/text_codec.h"
 #include "core/wrap.h"
 #include "exercises/style.h"
-#include "info/tregelform.h"
 
 namespace glosbo::exercises {
 
@@ -29,26 +28,27 @@ int advance(const QLabel* label, const QString& text) {
     return QFontMetrics(label->font()).horizontalAdvance(text);
 }
 
+Skeleton tpassaktSkeleton() {
+    Skeleton s;
+    s.name = "TPassAkt";
+    s.title = "Klicka på rätt ruta";
+    s.buttonBarName = "EscapePanel";
+    s.lastAnswerTimerName = "Timer2";
+    s.lamp = false;
+    s.previewsKeys = true;
+    s.wordSound = true;
+    s.resume = core::ResumeRule::CountsKept;
+    return s;
+}
+
 } // namespace
 
-TPassAkt::TPassAkt(core::AppState& state, app::Services& services, QWidget* parent)
-    : ExerciseWindow(state, services, core::CompletionRule::TwoGoodSeries, parent,
-                     core::ResumeRule::CountsKept) {
-    setObjectName(QStringLiteral("TPassAkt"));
-    setWindowTitle(QStringLiteral("Klicka på rätt ruta"));
-    // This window's button bar and last-answer timer go by these names.
-    EscapePanel = Panel1;
-    EscapePanel->setObjectName(QStringLiteral("EscapePanel"));
-    Timer2 = Timer3;
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    m_lampAvailable = false;
+TPassAkt::TPassAkt(CreationToken, const app::WindowContext& context)
+    : ClickBoxWindow(context, tpassaktSkeleton(),
+                     {.escFreezesBoxes = true,
+                      .rightClickFreezesBoxes = false,
+                      .rightClickLeavesTest = false}) {
     buildOwnComponents();
-    FormCreate();
-
-    // The window sees every key before the focused button does, so that
-    // Esc, Space, F2 and the digits work wherever the focus is.
-    for (QWidget* child : findChildren<QWidget*>())
-        if (child->focusPolicy() != Qt::NoFocus) child->installEventFilter(this);
 }
 
 void TPassAkt::buildOwnComponents() {
@@ -61,13 +61,13 @@ void TPassAkt::buildOwnComponents() {
     Label7 = textLabel(this, "Label7", kMaroon, itemPixels);
     Label4->setText(QStringLiteral("Hj"));
 
-    BoxRow = new app::Panel(this);
-    BoxRow->setObjectName(QStringLiteral("Panel1"));
-    BoxRow->setAccessibleName(QStringLiteral("Rutor att klicka på"));
-    BoxRow->setColor(kSilver);
-    BoxRow->setGeometry(26, 200, 400, 50);
+    Panel1 = new app::Panel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(QStringLiteral("Rutor att klicka på"));
+    Panel1->setColor(kSilver);
+    Panel1->setGeometry(26, 200, 400, 50);
     for (int i = 0; i < core::kMostCategories; ++i) {
-        auto* box = new ChoiceBox(i + 2, BoxRow);
+        auto* box = new ChoiceBox(i + 2, Panel1);
         box->setObjectName(QStringLiteral("Panel%1").arg(i + 2));
         box->setCaptionColor(kMaroon);
         box->hide();
@@ -75,18 +75,11 @@ void TPassAkt::buildOwnComponents() {
         connect(box, &ChoiceBox::pressed, this, &TPassAkt::RaettTest);
         boxes[i] = box;
     }
-    BoxRow->hide();
+    Panel1->hide();
 
     templabel = new QLabel(this);
     templabel->setObjectName(QStringLiteral("templabel"));
     templabel->hide();
-
-    BitBtn2 = new QPushButton(QStringLiteral("&Regel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setFont(arialBold(14));
-    BitBtn2->setAutoDefault(false);
-    BitBtn2->hide();
-    UpprepaButton->setAutoDefault(false);
 
     EngLabel = new QLabel(this);
     EngLabel->setObjectName(QStringLiteral("EngLabel"));
@@ -94,11 +87,6 @@ void TPassAkt::buildOwnComponents() {
     EngLabel->setTextFormat(Qt::PlainText);
     setTextColor(EngLabel, kBlue);
     EngLabel->hide();
-
-    wordSound = new WordSound(m_state, m_services, this);
-
-    connect(UpprepaButton, &QPushButton::clicked, this, &TPassAkt::UpprepaButtonClick);
-    connect(BitBtn2, &QPushButton::clicked, this, &TPassAkt::BitBtn2Click);
 }
 
 void TPassAkt::setUpProgram() {
@@ -112,8 +100,6 @@ void TPassAkt::setUpProgram() {
     templabel->setFont(pointFont(m_program.measurePoints));
     for (ChoiceBox* box : boxes)
         box->setFont(pointFont(m_program.boxPoints));
-    lampknapp->hide();
-    LampShape->hide();
 }
 
 int TPassAkt::boxHeight() const {
@@ -134,10 +120,10 @@ void TPassAkt::placeQuestionControls() {
     m_lineHeight = QFontMetrics(Label4->font()).height();
     m_itemTop = instruction.top() + 2 * instruction.height();
     const int rowTop = m_itemTop + 11 * m_lineHeight / 4;
-    BoxRow->setGeometry(left, rowTop, BoxRow->width(), boxHeight() + m);
+    Panel1->setGeometry(left, rowTop, Panel1->width(), boxHeight() + m);
 
     const int explanationHeight = QFontMetrics(Label7->font()).height();
-    const int explanationTop = rowTop + BoxRow->height() + 2 * explanationHeight / 3;
+    const int explanationTop = rowTop + Panel1->height() + 2 * explanationHeight / 3;
     Label7->setGeometry(left, explanationTop, contentRight - left, explanationHeight);
 
     // "Regel" and "Upprepa ordet" side by side below the explanation.
@@ -156,7 +142,7 @@ void TPassAkt::placeQuestionControls() {
         repeatText.horizontalAdvance(QStringLiteral("Upprepa ordet  -- F2")) + 4 * m, buttonHeight);
     UpprepaButton->setVisible(wordSound->active() && !worksheetMode());
 
-    EngLabel->move(left, Panel1->y() - 5 - QFontMetrics(EngLabel->font()).height());
+    EngLabel->move(left, buttonBar->y() - 5 - QFontMetrics(EngLabel->font()).height());
 }
 
 void TPassAkt::clearQuestion() {
@@ -180,8 +166,8 @@ void TPassAkt::showQuestion() {
 
     m_categories = core::categoryTable(m_state.fields);
     layOutBoxes();
-    BoxRow->show();
-    if (worksheetMode()) BoxRow->setEnabled(false);
+    Panel1->show();
+    if (worksheetMode()) Panel1->setEnabled(false);
 
     UpprepaButton->setEnabled(wordSound->active());
     BitBtn2->setEnabled(true);
@@ -250,7 +236,7 @@ void TPassAkt::showItem() {
 
 void TPassAkt::layOutBoxes() {
     const int m = letterUnit();
-    const int room = Aster1->x() - m - BoxRow->x();
+    const int room = Aster1->x() - m - Panel1->x();
     const int count = int(m_categories.size());
     // Measured in the measuring font; a row too long for the screen is
     // measured and drawn smaller until it fits.
@@ -281,7 +267,7 @@ void TPassAkt::layOutBoxes() {
         box->show();
         left += widths[i] + m;
     }
-    BoxRow->resize(m / 2 + m + total, boxHeight() + m);
+    Panel1->resize(m / 2 + m + total, boxHeight() + m);
 }
 
 void TPassAkt::highlightBox(int index) {
@@ -316,7 +302,7 @@ void TPassAkt::showCorrectAnswer() {
     Label7->setFont(pointFont(points));
     Label7->setText(app::fromCp1252(explanation));
     Label7->show();
-    BoxRow->setEnabled(false);
+    Panel1->setEnabled(false);
 }
 
 bool TPassAkt::showsPictureIn(core::RunMode runMode) const {
@@ -329,78 +315,30 @@ void TPassAkt::enableHelpButtons() {
 
 void TPassAkt::PanelMouseMove(int box) {
     // A frozen row keeps its light: the right box after a wrong click.
-    if (!BoxRow->isEnabled()) return;
+    if (!Panel1->isEnabled()) return;
     highlightBox(box - 2);
 }
 
 void TPassAkt::RaettTest(int box, Qt::MouseButton button) {
     if (button == Qt::RightButton) {
-        pause(false);
+        rightClickOnBox();
         return;
     }
     const int index = box - 2;
     if (button != Qt::LeftButton || index < 0 || index >= int(m_categories.size())) return;
-    if (!BoxRow->isEnabled() || !BoxRow->isVisible() || worksheetMode()) return;
+    if (!Panel1->isEnabled() || !Panel1->isVisible() || worksheetMode()) return;
     wordSound->stop();
     giveVerdict(core::isRightCategory(m_state.fields, m_categories[index]));
 }
 
-void TPassAkt::pause(bool freezeBoxes) {
-    if (!series().running()) return;
-    if (freezeBoxes) BoxRow->setEnabled(false);
-    escapeFromInput();
-}
-
-void TPassAkt::UpprepaButtonClick() {
-    wordSound->Ljudet();
-}
-
-void TPassAkt::BitBtn2Click() {
-    if (!m_program.ruleButton) return;
-    info::openRulePage(m_state, m_services, m_state.programNumber, this);
-}
-
-bool TPassAkt::FormKeyUp(QKeyEvent* event) {
+bool TPassAkt::chooseByKey(const QKeyEvent* event) {
     const int key = event->key();
-    switch (key) {
-    case Qt::Key_Space:
-        if (!Timer1->isActive() && !Timer2->isActive()) return false;
-        series().skipDisplay();
-        return true;
-    case Qt::Key_Escape:
-        if (EscapePanel->isVisible())
-            Button3Click();
-        else
-            pause(true);
-        return true;
-    case Qt::Key_F2:
-        if (m_program.soundExercise) wordSound->Ljudet();
-        return true;
-    default:
-        break;
-    }
-    if (key >= Qt::Key_1 && key < Qt::Key_1 + m_program.digitKeys &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // Only while a box could be clicked: never twice for one question.
-        RaettTest(key - Qt::Key_1 + 2, Qt::LeftButton);
-        return true;
-    }
-    return false;
-}
-
-void TPassAkt::keyPressEvent(QKeyEvent* event) {
-    if (FormKeyUp(event)) return;
-    ExerciseWindow::keyPressEvent(event);
-}
-
-bool TPassAkt::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && FormKeyUp(static_cast<QKeyEvent*>(event))) return true;
-    return ExerciseWindow::eventFilter(watched, event);
-}
-
-void TPassAkt::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) pause(false);
-    ExerciseWindow::mousePressEvent(event);
+    if (key < Qt::Key_1 || key >= Qt::Key_1 + m_program.digitKeys ||
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    // Only while a box could be clicked: never twice for one question.
+    RaettTest(key - Qt::Key_1 + 2, Qt::LeftButton);
+    return true;
 }
 
 } // namespace glosbo::exercises

@@ -9,8 +9,7 @@
 #include "app/panel.h"
 #include "core/categories.h"
 #include "exercises/choice_box.h"
-#include "exercises/exercise_window.h"
-#include "exercises/word_sound.h"
+#include "exercises/click_box_window.h"
 
 namespace glosbo::exercises {
 
@@ -21,26 +20,20 @@ namespace glosbo::exercises {
 // takes its keys itself (Esc, Space, F2, and the digits in "Hur många
 // vokaler?") wherever the focus is, and a right click anywhere opens the
 // button bar.
-class TPassAkt : public ExerciseWindow {
+class TPassAkt final : public ClickBoxWindow {
     Q_OBJECT
 public:
-    TPassAkt(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+    TPassAkt(CreationToken, const app::WindowContext& context);
 
-    QLabel* Label3 = nullptr; // the item, or its line without the marked part
-    QLabel* Label4 = nullptr; // the text before the marked part
-    QLabel* Label5 = nullptr; // the marked part, green
-    QLabel* Label6 = nullptr; // the text after it
-    QLabel* Label7 = nullptr; // the explanation after a wrong click
-    // The row of boxes, objectName "Panel1"; the button bar that the other
-    // windows call Panel1 is "EscapePanel" here.
-    app::Panel* BoxRow = nullptr;
+    QLabel* Label3 = nullptr;     // the item, or its line without the marked part
+    QLabel* Label4 = nullptr;     // the text before the marked part
+    QLabel* Label5 = nullptr;     // the marked part, green
+    QLabel* Label6 = nullptr;     // the text after it
+    QLabel* Label7 = nullptr;     // the explanation after a wrong click
+    app::Panel* Panel1 = nullptr; // the row of boxes
     std::array<ChoiceBox*, core::kMostCategories> boxes{}; // Panel2 .. Panel8
     QLabel* templabel = nullptr;
-    QPushButton* BitBtn2 = nullptr; // "Regel"
     QLabel* EngLabel = nullptr;
-    QWidget* EscapePanel = nullptr; // the button bar
-    QTimer* Timer2 = nullptr;       // answer display after the last question
-    WordSound* wordSound = nullptr; // holds Timer5
 
     const std::vector<std::string>& categories() const { return m_categories; }
 
@@ -49,8 +42,6 @@ public slots:
     // opens the button bar); box is 2..8 for Panel2..Panel8.
     void RaettTest(int box, Qt::MouseButton button);
     void PanelMouseMove(int box);
-    void UpprepaButtonClick();
-    void BitBtn2Click();
 
 protected:
     void setUpProgram() override;
@@ -59,21 +50,16 @@ protected:
     bool usableRecord(const core::RecordFields& fields) const override;
     void showQuestion() override;
     void showCorrectAnswer() override;
-    QWidget* answerInput() override { return BoxRow; }
+    QWidget* answerInput() override { return Panel1; }
+    bool usesLamp() const override { return false; }
+    bool hasRulePage() const override { return m_program.ruleButton; }
+    bool chooseByKey(const QKeyEvent* event) override;
     bool showsPictureIn(core::RunMode runMode) const override;
     void enableHelpButtons() override;
     int pictureRise() const override { return letterUnit() / 3; }
 
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildOwnComponents();
-    // Handles a key of the window; false for keys left to the focused control.
-    bool FormKeyUp(QKeyEvent* event);
-    // Esc or a right click during the series: the button bar over the question.
-    void pause(bool freezeBoxes);
     void highlightBox(int index);
     void showItem();
     void layOutBoxes();

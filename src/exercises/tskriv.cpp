@@ -30,14 +30,18 @@ const char* const kCipherInstructions[] = {
 constexpr int kQuestionLeft = 35;
 constexpr int kQuestionRight = 580;
 
+Skeleton tskrivSkeleton() {
+    Skeleton s;
+    s.name = "TSKRIV";
+    s.title = "Skriv svaret";
+    return s;
+}
+
 } // namespace
 
-TSKRIV::TSKRIV(core::AppState& state, app::Services& services, QWidget* parent)
-    : ExerciseWindow(state, services, core::CompletionRule::TwoGoodSeries, parent) {
-    setObjectName(QStringLiteral("TSKRIV"));
-    setWindowTitle(QStringLiteral("Skriv svaret"));
+TSKRIV::TSKRIV(CreationToken, const app::WindowContext& context)
+    : ExerciseWindow(context, tskrivSkeleton()) {
     buildOwnComponents();
-    FormCreate();
 }
 
 void TSKRIV::buildOwnComponents() {
@@ -124,7 +128,6 @@ void TSKRIV::setUpProgram() {
                                                       Label6, Label7, Edit1})
         w->setFont(font);
     Edit1->setMaxLength(int(m_program.longestAnswer));
-    m_lampAvailable = m_program.lamp;
 }
 
 void TSKRIV::placeQuestionControls() {
@@ -182,7 +185,7 @@ void TSKRIV::placeQuestionControls() {
         BitBtn2->setText(QStringLiteral("&Regel"));
     }
     UpprepaButton->hide();
-    if (!m_lampAvailable) lampknapp->hide();
+    if (!lampAvailable()) lampknapp->hide();
 }
 
 bool TSKRIV::buildRecord() {

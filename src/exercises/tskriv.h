@@ -15,10 +15,10 @@ namespace glosbo::exercises {
 // it has help lines, the rule page, the letters exercises that build their
 // own questions, the plural layout, the cipher instructions and the paste
 // entries for letters a Swedish keyboard lacks.
-class TSKRIV : public ExerciseWindow {
+class TSKRIV final : public ExerciseWindow {
     Q_OBJECT
 public:
-    TSKRIV(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+    TSKRIV(CreationToken, const app::WindowContext& context);
 
     QLabel* FrageLabel1 = nullptr;
     QLabel* FrageLabel2 = nullptr;
@@ -58,6 +58,7 @@ protected:
     QString typedAnswer() const override { return Edit1->text(); }
     bool offersCorrection() const override { return !m_program.letters; }
     bool showsPictureIn(core::RunMode runMode) const override;
+    bool usesLamp() const override { return m_program.lamp; }
     void enableHelpButtons() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -21,26 +21,43 @@ namespace {
 // a record holds, a line far longer than the screen.
 const std::string kLongLine = std::string(300, 'x') + " <y>" + std::string(200, 'z');
 
+using Opener = std::unique_ptr<ExerciseWindow> (*)(Harness&, const std::string&);
+
+// The window the menus open a file in.
+template <class W> std::unique_ptr<ExerciseWindow> openIn(Harness& h, const std::string& file) {
+    return h.openExercise<W>(file);
+}
+constexpr Opener kWrite = openIn<glosbo::exercises::TSKRIV>;
+constexpr Opener kChoose = openIn<glosbo::exercises::TFLERBAR>;
+constexpr Opener kClick = openIn<glosbo::exercises::TPassAkt>;
+
 struct BadFile {
     const char* name;
     std::string records;
+    Opener open;
 };
 
 const BadFile kBadFiles[] = {
     // Written answer.
-    {"SVE31110.DAT", "fr\xE5ga utan svar\r\n#\r\na#&\r\n&&&\r\n" + std::string(400, 'q') +
-                         "#svar\r\n#&#&#&#&#&#&#&#&#&#&#&\r\n"},
+    {"SVE31110.DAT",
+     "fr\xE5ga utan svar\r\n#\r\na#&\r\n&&&\r\n" + std::string(400, 'q') +
+         "#svar\r\n#&#&#&#&#&#&#&#&#&#&#&\r\n",
+     kWrite},
     // Choosing among the marked words of the file.
     {"SVE23100.DAT",
-     "utan markering\r\n<>\r\n<a\r\nb>\r\n<\xE4>\r\n<<a>>\r\n>a<\r\n" + kLongLine + "\r\n"},
+     "utan markering\r\n<>\r\n<a\r\nb>\r\n<\xE4>\r\n<<a>>\r\n>a<\r\n" + kLongLine + "\r\n",
+     kChoose},
     // Choosing among the words of the record.
-    {"SVE31010.DAT", "x<y>z\r\n<>#\r\n<a>#a#a#a\r\n<b>#1#2#3#4#5#6#7#8#9#10#11#12\r\n#<c>\r\n" +
-                         kLongLine + "#w\r\n"},
+    {"SVE31010.DAT",
+     "x<y>z\r\n<>#\r\n<a>#a#a#a\r\n<b>#1#2#3#4#5#6#7#8#9#10#11#12\r\n#<c>\r\n" + kLongLine +
+         "#w\r\n",
+     kChoose},
     // Clicking a category.
     {"SVE21200.DAT",
      "fisk\r\n#\r\n&&&#&\r\n<>#a#b\r\n<<a>>#x#y#z#q#w#e#r#t#y#u#i\r\na#\r\n<a#b>#c\r\n" +
-         kLongLine + "#" + std::string(60, 'k') + "#kort\r\n"},
-    {"SVE25500.DAT", "<sj>\xF6#SJ-ljud#TJ-ljud\r\n<>#\r\n<x\r\nx>#a#b\r\n"},
+         kLongLine + "#" + std::string(60, 'k') + "#kort\r\n",
+     kClick},
+    {"SVE25500.DAT", "<sj>\xF6#SJ-ljud#TJ-ljud\r\n<>#\r\n<x\r\nx>#a#b\r\n", kClick},
 };
 
 class BadRecordsTest : public ::testing::Test {
@@ -54,22 +71,11 @@ protected:
         h.state->settings.soundMode = 0;
     }
 
-    std::unique_ptr<ExerciseWindow> open(const std::string& file) {
-        h.state->files.currentExerciseFile = file;
-        EXPECT_TRUE(h.state->files.Kolla(file)) << file;
-        std::unique_ptr<ExerciseWindow> w;
-        if (file == "SVE31110.DAT")
-            w = std::make_unique<glosbo::exercises::TSKRIV>(*h.state, h.services);
-        else if (file == "SVE21200.DAT" || file == "SVE25500.DAT")
-            w = std::make_unique<glosbo::exercises::TPassAkt>(*h.state, h.services);
-        else
-            w = std::make_unique<glosbo::exercises::TFLERBAR>(*h.state, h.services);
+    std::unique_ptr<ExerciseWindow> open(const BadFile& file) {
+        std::unique_ptr<ExerciseWindow> w = file.open(h, file.name);
         // The answer display ticks fast: these tests wait for many of them.
         w->Timer1->setInterval(1);
-        w->Timer3->setInterval(1);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
+        w->lastAnswerTimer->setInterval(1);
         return w;
     }
 
@@ -77,7 +83,7 @@ protected:
     // input or clicks the first box, and goes on when the button bar shows.
     // True when the step gave an answer.
     static bool step(ExerciseWindow& w, int n) {
-        if (w.Panel1->isVisible()) {
+        if (w.buttonBar->isVisible()) {
             (n % 2 && w.Button1->isEnabled() ? w.Button1 : w.Button2)->click();
             return false;
         }
@@ -94,10 +100,10 @@ protected:
         }
         // Nothing to answer with: the answer is showing, or the record gave
         // no boxes. The display ends at its next tick; Esc opens the button bar.
-        if (w.Timer1->isActive() || w.Timer3->isActive()) {
+        if (w.Timer1->isActive() || w.lastAnswerTimer->isActive()) {
             QTest::keyClick(&w, Qt::Key_Space);
             EXPECT_TRUE(QTest::qWaitFor(
-                [&] { return !w.Timer1->isActive() && !w.Timer3->isActive(); }, 2000));
+                [&] { return !w.Timer1->isActive() && !w.lastAnswerTimer->isActive(); }, 2000));
         } else {
             QTest::keyClick(&w, Qt::Key_Escape);
         }
@@ -114,7 +120,7 @@ protected:
 TEST_F(BadRecordsTest, WindowsGetThroughRecordsOutsideTheFormat) {
     for (const BadFile& file : kBadFiles) {
         SCOPED_TRACE(file.name);
-        auto w = open(file.name);
+        auto w = open(file);
         int answers = 0;
         for (int n = 0; n < 60 && w->isVisible(); ++n)
             answers += step(*w, n) ? 1 : 0;

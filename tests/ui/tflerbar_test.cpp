@@ -63,14 +63,7 @@ protected:
 
     std::unique_ptr<TFLERBAR> open(const std::string& file,
                                    core::RunMode runMode = core::RunMode::Practice) {
-        h.state->files.currentExerciseFile = file;
-        EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = runMode;
-        auto w = std::make_unique<TFLERBAR>(*h.state, h.services);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
-        return w;
+        return h.openExercise<TFLERBAR>(file, runMode);
     }
 
     static QString rightWord(const TFLERBAR& w) { return w.TestLabel->text(); }
@@ -113,8 +106,8 @@ protected:
 
 TEST_F(TflerbarTest, PointingPreviewsTheWordOfThatBoxOnly) {
     auto w = open("SVE31010.DAT");
-    EXPECT_EQ(w->findChild<QWidget*>("Panel1"), w->BoxRow);
-    EXPECT_EQ(w->findChild<QWidget*>("Escapepanel"), w->Escapepanel);
+    EXPECT_EQ(w->findChild<QWidget*>("Panel1"), w->Panel1);
+    EXPECT_EQ(w->findChild<QWidget*>("Escapepanel"), w->buttonBar);
     EXPECT_FALSE(w->lampknapp->isVisible());
     ASSERT_EQ(shownBoxes(*w).size(), 3u);
     EXPECT_EQ(w->Label4->text(), "Vi bor i ");
@@ -152,7 +145,7 @@ TEST_F(TflerbarTest, WrongChoiceShowsTheRightWordThenTheNextQuestion) {
     const QString right = rightWord(*w);
     const int record = h.state->files.currentRecordNumber;
     choose(*w, false);
-    EXPECT_FALSE(w->BoxRow->isVisible());
+    EXPECT_FALSE(w->Panel1->isVisible());
     EXPECT_FALSE(w->Label5->isVisible());
     EXPECT_TRUE(w->KorrektSvarLabel->isVisible());
     EXPECT_EQ(w->KorrektSvarLabel->text(), right);
@@ -165,7 +158,7 @@ TEST_F(TflerbarTest, WrongChoiceShowsTheRightWordThenTheNextQuestion) {
     EXPECT_TRUE(w->Timer1->isActive());
 
     QTest::keyClick(w.get(), Qt::Key_Space);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->BoxRow->isVisible(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Panel1->isVisible(); }, 1000));
     EXPECT_NE(h.state->files.currentRecordNumber, record);
     EXPECT_FALSE(w->KorrektSvarLabel->isVisible());
     EXPECT_EQ(w->Label5->text(), "?");
@@ -189,8 +182,8 @@ TEST_F(TflerbarTest, CapitalisedRightWordShowsCapitalisedWords) {
     }
     EXPECT_TRUE(capitalSeen && smallSeen);
     EXPECT_EQ(w->series().correctCount(), 10);
-    EXPECT_FALSE(w->BoxRow->isVisible());
-    EXPECT_TRUE(w->Escapepanel->isVisible());
+    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_EQ(w->focusWidget(), w->Button2);
 }
 
@@ -213,7 +206,7 @@ TEST_F(TflerbarTest, TwoLineSentenceKeepsTheGapOnItsLine) {
             gapSecond = true;
         }
         EXPECT_FALSE(w->Label8->text().contains('<'));
-        EXPECT_GT(w->BoxRow->y(), std::max(row, w->Label8->y()));
+        EXPECT_GT(w->Panel1->y(), std::max(row, w->Label8->y()));
         choose(*w, true);
     }
     EXPECT_TRUE(gapFirst && gapSecond);
@@ -227,31 +220,31 @@ TEST_F(TflerbarTest, RightClickPausesAndContinueKeepsTheQuestion) {
     choose(*w, true);
     const int record = h.state->files.currentRecordNumber;
     QTest::mouseClick(shownBoxes(*w).front(), Qt::RightButton);
-    EXPECT_TRUE(w->Escapepanel->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_EQ(w->series().correctCount(), 2);
     EXPECT_EQ(w->focusWidget(), w->Button2);
     w->Button2->click();
-    EXPECT_FALSE(w->Escapepanel->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_EQ(h.state->files.currentRecordNumber, record);
     EXPECT_EQ(w->series().questionNumber(), 3);
     EXPECT_EQ(w->series().correctCount(), 0);
 
     // On the background it also holds the boxes until "Fortsätta".
     QTest::mouseClick(w.get(), Qt::RightButton, {}, QPoint(w->width() / 2, w->height() / 2));
-    EXPECT_TRUE(w->Escapepanel->isVisible());
-    EXPECT_FALSE(w->BoxRow->isEnabled());
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->Panel1->isEnabled());
     w->Button2->click();
-    EXPECT_TRUE(w->BoxRow->isEnabled());
+    EXPECT_TRUE(w->Panel1->isEnabled());
     EXPECT_EQ(h.state->files.currentRecordNumber, record);
 }
 
 TEST_F(TflerbarTest, EscOncePausesTwiceLeaves) {
     auto w = open("SVE23100.DAT");
     choose(*w, false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->BoxRow->isVisible(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Panel1->isVisible(); }, 1000));
     QSignalSpy finished(w.get(), &QDialog::finished);
     QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_TRUE(w->Escapepanel->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_TRUE(w->Button1->isEnabled()); // one error to correct
     EXPECT_EQ(finished.count(), 0);
     QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
@@ -317,7 +310,7 @@ TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
     h.state->currentTestNumber = 1;
     auto w = open("SVDI01.DAT", core::RunMode::DiagnosisTest);
     EXPECT_EQ(w->series().length(), 20);
-    EXPECT_EQ(w->DiagLabel2->text(), "1/20");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel2->text(), "1/20");
     EXPECT_FALSE(w->UpprepaButton->isVisible());
     choose(*w, true);
     choose(*w, true);
@@ -326,4 +319,39 @@ TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
     QTest::mouseClick(shownBoxes(*w).front(), Qt::RightButton);
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(h.state->diagnosis.result[1], 3);
+}
+
+// Diagnosis practice ends at the end of a series with 12 or more of 20
+// right: the practice is done and the window closes; with 11 it stays,
+// the diagnosis box in front, for another series.
+TEST_F(TflerbarTest, DiagnosisPracticeClosesAtTwelveOfTwenty) {
+    for (const int right : {12, 11}) {
+        SCOPED_TRACE(right);
+        h.state->currentTestNumber = 1;
+        h.state->practiceCounter = 0;
+        h.state->diagnosis.status[1] = core::kStatusPractise;
+        auto w = open("SVDI01.DAT", core::RunMode::DiagnosisPractice);
+        QSignalSpy finished(w.get(), &QDialog::finished);
+        for (int i = 0; i < 20; ++i) {
+            const int asked = w->series().questionNumber();
+            choose(*w, i < right);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return w->series().questionNumber() > asked && !w->Timer1->isActive(); },
+                2000));
+            if (i < 19) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return w->Panel1->isVisible(); }, 2000));
+            }
+        }
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return finished.count() > 0 || w->buttonBar->isVisible(); }, 2000));
+        if (right == 12) {
+            EXPECT_EQ(finished.count(), 1);
+            EXPECT_EQ(h.state->runMode, core::RunMode::DiagnosisTest);
+            EXPECT_EQ(h.state->diagnosis.status[1], core::kStatusTest);
+        } else {
+            EXPECT_EQ(finished.count(), 0);
+            EXPECT_EQ(h.state->runMode, core::RunMode::DiagnosisPractice);
+            EXPECT_EQ(w->DiagPanel1->DiagLabel4->text(), "11");
+        }
+    }
 }

@@ -45,15 +45,9 @@ protected:
         h.state->settings.answerDisplaySeconds = 0;
     }
 
-    std::unique_ptr<TPassAkt> open(const std::string& file) {
-        h.state->files.currentExerciseFile = file;
-        EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = core::RunMode::Practice;
-        auto w = std::make_unique<TPassAkt>(*h.state, h.services);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
-        return w;
+    std::unique_ptr<TPassAkt> open(const std::string& file,
+                                   core::RunMode runMode = core::RunMode::Practice) {
+        return h.openExercise<TPassAkt>(file, runMode);
     }
 
     static QStringList captions(const TPassAkt& w) {
@@ -82,7 +76,6 @@ protected:
 TEST_F(TPassAktTest, HowManyVowelsByKeys) {
     auto w = open("SVE21200.DAT");
     EXPECT_EQ(captions(*w), QStringList({"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(w->findChild<QWidget*>(QStringLiteral("EscapePanel")), w->EscapePanel);
     EXPECT_FALSE(w->lampknapp->isVisible());
 
     QTest::keyClick(w.get(), Qt::Key_2);
@@ -106,7 +99,7 @@ TEST_F(TPassAktTest, HowManyVowelsByKeys) {
 
     // Space ends the display; the next question lights box 1 again.
     QTest::keyClick(w.get(), Qt::Key_Space);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->BoxRow->isEnabled(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Panel1->isEnabled(); }, 1000));
     EXPECT_FALSE(w->Label7->isVisible());
     EXPECT_EQ(litBox(*w), 1);
 }
@@ -132,7 +125,7 @@ TEST_F(TPassAktTest, VowelOrConsonantExplainsAWrongClick) {
     click(w->boxes[0]);
     EXPECT_EQ(w->Label7->text(), QString::fromUtf8("a är vokal."));
     EXPECT_EQ(litBox(*w), 2);
-    EXPECT_FALSE(w->BoxRow->isEnabled());
+    EXPECT_FALSE(w->Panel1->isEnabled());
 }
 
 // A wrong last answer is shown through Timer2 until Space; then the series ends.
@@ -142,11 +135,11 @@ TEST_F(TPassAktTest, WrongLastAnswerEndsTheSeriesAfterTheDisplay) {
         click(w->boxes[1]);
     h.state->settings.answerDisplaySeconds = 9;
     click(w->boxes[0]);
-    EXPECT_TRUE(w->Timer2->isActive());
+    EXPECT_TRUE(w->lastAnswerTimer->isActive());
     EXPECT_TRUE(w->Label7->isVisible());
-    EXPECT_FALSE(w->EscapePanel->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     QTest::keyClick(w.get(), Qt::Key_Space);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->EscapePanel->isVisible(); }, 1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible(); }, 1000));
     EXPECT_TRUE(w->BildPanelen->isVisible());
     EXPECT_TRUE(w->Button1->isEnabled());
     EXPECT_EQ(w->focusWidget(), w->Button1);
@@ -195,21 +188,21 @@ TEST_F(TPassAktTest, EscPausesThenLeaves) {
     click(w->boxes[1]);
     const QString item = w->Label3->text();
     QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_TRUE(w->EscapePanel->isVisible());
-    EXPECT_FALSE(w->BoxRow->isEnabled());
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->Panel1->isEnabled());
     click(w->boxes[1]);
     QTest::keyClick(w.get(), Qt::Key_2);
     EXPECT_EQ(w->series().questionNumber(), 2);
 
     QTest::keyClick(w->focusWidget(), Qt::Key_Space); // "Fortsätta" has the focus
-    EXPECT_FALSE(w->EscapePanel->isVisible());
-    EXPECT_TRUE(w->BoxRow->isEnabled());
+    EXPECT_FALSE(w->buttonBar->isVisible());
+    EXPECT_TRUE(w->Panel1->isEnabled());
     EXPECT_EQ(w->Label3->text(), item);
     EXPECT_EQ(w->series().questionNumber(), 2);
 
     // A right click on a box opens the bar too; the question stays.
     click(w->boxes[0], Qt::RightButton);
-    EXPECT_TRUE(w->EscapePanel->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_EQ(w->series().questionNumber(), 2);
 
     QSignalSpy finished(w.get(), &QDialog::finished);
@@ -224,17 +217,17 @@ TEST_F(TPassAktTest, PauseInTheMiddleKeepsTheCorrectCount) {
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(w.get(), Qt::Key_2);
     QTest::keyClick(w.get(), Qt::Key_Escape);
-    ASSERT_TRUE(w->EscapePanel->isVisible());
+    ASSERT_TRUE(w->buttonBar->isVisible());
     QTest::keyClick(w->focusWidget(), Qt::Key_Space); // "Fortsätta"
-    ASSERT_FALSE(w->EscapePanel->isVisible());
+    ASSERT_FALSE(w->buttonBar->isVisible());
     EXPECT_EQ(w->series().correctCount(), 5);
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(w.get(), Qt::Key_2);
     QTest::keyClick(w.get(), Qt::Key_3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->EscapePanel->isVisible(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible(); }, 2000));
     EXPECT_EQ(w->series().correctCount(), 9);
     EXPECT_TRUE(w->LovordPanel->isVisible());
-    EXPECT_EQ(w->LovordLabel1->text().trimmed(), QStringLiteral("Ett fel!"));
+    EXPECT_EQ(w->LovordPanel->LovordLabel1->text().trimmed(), QStringLiteral("Ett fel!"));
 }
 
 // The word of each question is asked for by its record number, a moment
@@ -257,4 +250,34 @@ TEST_F(TPassAktTest, WordSoundByRecordNumber) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return h.sounds.played.size() == 3; }, 1000));
     EXPECT_EQ(h.sounds.played[2].path.value_or(""), expectedSound());
     EXPECT_TRUE(h.messages.texts.empty());
+}
+
+// Diagnosis test 17: no strip, the diagnosis box counts; a pause and
+// "Fortsätta" keep the count, and the result counts every right answer.
+TEST_F(TPassAktTest, DiagnosisTestCountsEveryRightAnswer) {
+    h.state->currentTestNumber = 17;
+    auto w = open("SVE21200.DAT", core::RunMode::DiagnosisTest);
+    EXPECT_EQ(w->series().length(), 20);
+    EXPECT_FALSE(w->Aster1->isVisible());
+    EXPECT_TRUE(w->DiagPanel1->isVisible());
+    EXPECT_EQ(w->DiagPanel1->DiagLabel1->text(), "Diagnos: Testning");
+    QSignalSpy finished(w.get(), &QDialog::finished);
+    for (int i = 0; i < 20; ++i) {
+        if (i == 7) {
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+            ASSERT_TRUE(w->buttonBar->isVisible());
+            w->Button2->click();
+            EXPECT_EQ(w->DiagPanel1->DiagLabel4->text(), "6");
+        }
+        const int asked = w->series().questionNumber();
+        QTest::keyClick(w.get(), i % 4 == 3 ? Qt::Key_3 : Qt::Key_2);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return finished.count() > 0 ||
+                       (w->series().questionNumber() > asked && w->Panel1->isEnabled());
+            },
+            2000));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 2000));
+    EXPECT_EQ(h.state->diagnosis.result[17], 15);
 }

@@ -55,14 +55,7 @@ protected:
 
     std::unique_ptr<TSKRIV> open(const std::string& file,
                                  core::RunMode runMode = core::RunMode::Practice) {
-        h.state->files.currentExerciseFile = file;
-        EXPECT_TRUE(h.state->files.Kolla(file));
-        h.state->runMode = runMode;
-        auto w = std::make_unique<TSKRIV>(*h.state, h.services);
-        w->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
-        return w;
+        return h.openExercise<TSKRIV>(file, runMode);
     }
 
     QString acceptedAnswer() const { return fromCp1252(h.state->fields[2]); }
@@ -73,7 +66,7 @@ protected:
         w.Edit1->setText(text);
         QTest::keyClick(w.Edit1, Qt::Key_Return);
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return w.Edit1->isEnabled() || w.Panel1->isVisible() || !w.isVisible(); }));
+            [&] { return w.Edit1->isEnabled() || w.buttonBar->isVisible() || !w.isVisible(); }));
     }
     void answerRight(TSKRIV& w) { answer(w, acceptedAnswer()); }
     void answerWrong(TSKRIV& w) { answer(w, QStringLiteral("fel")); }
@@ -107,10 +100,10 @@ TEST_F(TskrivTest, TenRightAnswersEndWithPraiseAndNothingToCorrect) {
         EXPECT_FALSE(w->Label5->isVisible()) << i;
         EXPECT_FALSE(w->Timer1->isActive());
     }
-    EXPECT_TRUE(w->Panel1->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_TRUE(w->BildPanelen->isVisible());
     EXPECT_TRUE(w->LovordPanel->isVisible());
-    EXPECT_EQ(w->LovordLabel1->text().trimmed(), QString::fromUtf8("Alla rätt!"));
+    EXPECT_EQ(w->LovordPanel->LovordLabel1->text().trimmed(), QString::fromUtf8("Alla rätt!"));
     EXPECT_FALSE(w->Button1->isEnabled());
     EXPECT_EQ(w->focusWidget(), w->Button2);
     EXPECT_FALSE(w->Edit1->isEnabled());
@@ -124,7 +117,7 @@ TEST_F(TskrivTest, PraiseFromEightRight) {
         SCOPED_TRACE(answers);
         auto w = open("SVE31110.DAT");
         answerSeries(*w, answers);
-        ASSERT_TRUE(w->Panel1->isVisible());
+        ASSERT_TRUE(w->buttonBar->isVisible());
         EXPECT_EQ(w->LovordPanel->isVisible(), praised);
         EXPECT_TRUE(w->Button1->isEnabled());
         EXPECT_EQ(w->focusWidget(), w->Button1);
@@ -140,13 +133,13 @@ TEST_F(TskrivTest, WrongLastAnswerShowsTheAnswerUntilSpace) {
     QTest::keyClick(w->Edit1, Qt::Key_Return);
     EXPECT_TRUE(w->Label5->isVisible());
     EXPECT_EQ(w->Label5->text(), expected);
-    EXPECT_TRUE(w->Timer3->isActive());
-    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_TRUE(w->lastAnswerTimer->isActive());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_FALSE(w->Edit1->isEnabled());
     // The focus left the input, so Space reaches the window and no button.
     QTest::keyClick(w.get(), Qt::Key_Space);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Panel1->isVisible(); }, 1000));
-    EXPECT_FALSE(w->Timer3->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible(); }, 1000));
+    EXPECT_FALSE(w->lastAnswerTimer->isActive());
     EXPECT_TRUE(w->BildPanelen->isVisible());
     EXPECT_TRUE(w->Button1->isEnabled());
 }
@@ -180,7 +173,7 @@ TEST_F(TskrivTest, CorrectionRoundOfThreeInQueueOrder) {
     ASSERT_EQ(errorCount(), 3);
     ASSERT_TRUE(w->Button1->isEnabled());
     w->Button1->click();
-    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_FALSE(w->BildPanelen->isVisible());
     EXPECT_EQ(w->Aster1->maxAntalRutor(), 3);
     EXPECT_EQ(w->Aster1->rutNummer(), 0);
@@ -191,7 +184,7 @@ TEST_F(TskrivTest, CorrectionRoundOfThreeInQueueOrder) {
     }
     EXPECT_EQ(asked, wrong);
     EXPECT_EQ(errorCount(), 0);
-    EXPECT_TRUE(w->Panel1->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_FALSE(w->LovordPanel->isVisible());
     EXPECT_FALSE(w->Button1->isEnabled());
     EXPECT_EQ(w->focusWidget(), w->Button2);
@@ -213,11 +206,11 @@ TEST_F(TskrivTest, EscThenContinueKeepsTheQuestionAndRestartsTheCounts) {
     answerSeries(*w, "RRRR");
     const QString fifth = w->FrageLabel2->text();
     QTest::keyClick(w->Edit1, Qt::Key_Escape);
-    EXPECT_TRUE(w->Panel1->isVisible());
+    EXPECT_TRUE(w->buttonBar->isVisible());
     EXPECT_FALSE(w->Button1->isEnabled());
     EXPECT_EQ(w->focusWidget(), w->Button2);
     w->Button2->click();
-    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_EQ(w->FrageLabel2->text(), fifth);
     EXPECT_EQ(w->series().questionNumber(), 5);
     EXPECT_EQ(w->series().correctCount(), 0);
@@ -249,7 +242,7 @@ TEST_F(TskrivTest, SettingsDuringTheSeriesReturnToTheInput) {
     QTest::keyClick(w->Edit1, Qt::Key_Escape);
     w->BitBtn1->click();
     EXPECT_EQ(h.modal.opened, std::vector<std::string>{"TStallin"});
-    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_EQ(w->focusWidget(), w->Edit1);
 }
 
@@ -441,28 +434,28 @@ TEST_F(TskrivTest, DiagnosisPracticeHelpAndBox) {
     h.state->practiceCounter = 0;
     auto w = open("SVOVN112.DAT", core::RunMode::DiagnosisPractice);
     EXPECT_TRUE(w->DiagPanel1->isVisible());
-    EXPECT_EQ(w->DiagLabel1->text(), QString::fromUtf8("Övning 1"));
-    EXPECT_EQ(w->DiagLabel2->text(), "1/20");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel1->text(), QString::fromUtf8("Övning 1"));
+    EXPECT_EQ(w->DiagPanel1->DiagLabel2->text(), "1/20");
     EXPECT_FALSE(w->Aster1->isVisible());
     EXPECT_TRUE(w->lampknapp->isVisible());
-    EXPECT_EQ(w->DiagLabel2->width(), w->DiagShape1->width() - 16);
+    EXPECT_EQ(w->DiagPanel1->DiagLabel2->width(), w->DiagPanel1->DiagShape1->width() - 16);
 
     ASSERT_TRUE(w->BitBtn2->isVisible());
     w->BitBtn2->click();
     answerRight(*w);
     EXPECT_EQ(w->series().correctCount(), 0);
-    EXPECT_EQ(w->DiagLabel4->text(), "0");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel4->text(), "0");
     answerRight(*w);
     EXPECT_EQ(w->series().correctCount(), 1);
-    EXPECT_EQ(w->DiagLabel2->text(), "3/20");
-    EXPECT_EQ(w->DiagLabel4->text(), "1");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel2->text(), "3/20");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel4->text(), "1");
 }
 
 TEST_F(TskrivTest, DiagnosisTestReportsAndCloses) {
     h.state->currentTestNumber = 12;
     auto w = open("SVE45000.DAT", core::RunMode::DiagnosisTest);
     EXPECT_FALSE(w->lampknapp->isVisible());
-    EXPECT_EQ(w->DiagLabel1->text(), "Diagnos: Testning");
+    EXPECT_EQ(w->DiagPanel1->DiagLabel1->text(), "Diagnos: Testning");
     QSignalSpy finished(w.get(), &QDialog::finished);
     for (int i = 0; i < 20; ++i)
         answerRight(*w);
@@ -475,11 +468,11 @@ TEST_F(TskrivTest, WorksheetModeAsksNothing) {
     auto w = open("SVE31110.DAT", core::RunMode::Worksheet);
     EXPECT_FALSE(w->Edit1->isVisible());
     EXPECT_FALSE(w->Edit1->isEnabled());
-    EXPECT_FALSE(w->Panel1->isVisible());
+    EXPECT_FALSE(w->buttonBar->isVisible());
     EXPECT_FALSE(w->Aster1->isVisible());
     EXPECT_FALSE(w->lampknapp->isVisible());
     EXPECT_FALSE(w->InstruktionsLabel->isVisible());
-    EXPECT_TRUE(w->SkrivutOverskriftLabel->isVisible());
+    EXPECT_TRUE(w->worksheetBadge->SkrivutOverskriftLabel->isVisible());
     EXPECT_EQ(w->OverskriftInnerShape->brushColor(), QColor(0x80, 0x00, 0x00));
     EXPECT_FALSE(w->FrageLabel2->text().isEmpty());
     w->BitBtn1Click();
@@ -508,17 +501,17 @@ TEST_F(TskrivTest, FinishPictureAndCaption) {
     std::set<QString> seen;
     for (int series = 0; series < 12 && seen.size() < 2; ++series) {
         answerSeries(*w, "RRRRRRRRRR");
-        ASSERT_TRUE(w->Image1->isVisible());
-        ASSERT_TRUE(w->BildTextPanel->isVisible());
-        const QString caption = w->BildLabel->text();
-        const QRect box = w->BildTextPanel->geometry();
-        const QRect picture = w->Image1->geometry();
+        ASSERT_TRUE(w->BildPanelen->Image1->isVisible());
+        ASSERT_TRUE(w->BildPanelen->BildTextPanel->isVisible());
+        const QString caption = w->BildPanelen->BildLabel->text();
+        const QRect box = w->BildPanelen->BildTextPanel->geometry();
+        const QRect picture = w->BildPanelen->Image1->geometry();
         if (caption == QString::fromUtf8("Röd flugsvamp"))
             EXPECT_EQ(box.left(), picture.left());
         else
             EXPECT_EQ(box.right(), picture.right());
         EXPECT_EQ(box.top(), picture.top());
-        EXPECT_GE(box.width(), w->BildLabel->width() + 2 * h.state->letterUnit);
+        EXPECT_GE(box.width(), w->BildPanelen->BildLabel->width() + 2 * h.state->letterUnit);
         seen.insert(caption);
         w->Button2->click();
         EXPECT_FALSE(w->BildPanelen->isVisible());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,6 +16,7 @@
 #include "app/text_measure.h"
 #include "app/window_registry.h"
 #include "core/app_state.h"
+#include "exercises/exercise_frame.h"
 
 namespace glosbo::test {
 
@@ -75,6 +79,21 @@ struct Harness {
     // them (DATA/DAT/SV*, DATA/LOV/SV*) in DATA/datfiler.sve and starts the
     // state up again on them.
     void writeDataRoot(const std::map<std::string, std::string>& files);
+
+    // Makes an exercise file current in a run mode, opens the exercise
+    // window W on it as the catalogue does and shows it, active.
+    template <class W>
+    std::unique_ptr<W> openExercise(const std::string& file,
+                                    core::RunMode runMode = core::RunMode::Practice) {
+        state->files.currentExerciseFile = file;
+        EXPECT_TRUE(state->files.Kolla(file)) << file;
+        state->runMode = runMode;
+        auto window = exercises::makeExerciseWindow<W>({*state, services, nullptr});
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        return window;
+    }
 
     QTemporaryDir dir;
     RecordingMessageBoxes messages;

@@ -1,0 +1,258 @@
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "exercises/exercise_frame.h"
+#include "exercises/exercise_window.h"
+#include "exercises/tflerbar.h"
+#include "exercises/tpassakt.h"
+#include "exercises/tskriv.h"
+#include "ui_support.h"
+
+using glosbo::exercises::CreationToken;
+using glosbo::exercises::ExerciseFrame;
+using glosbo::exercises::ExerciseWindow;
+using glosbo::exercises::makeExerciseWindow;
+using glosbo::exercises::Skeleton;
+using glosbo::exercises::TFLERBAR;
+using glosbo::exercises::TPassAkt;
+using glosbo::exercises::TSKRIV;
+using glosbo::test::Harness;
+namespace core = glosbo::core;
+
+namespace {
+
+// One file for each window, and praise for a good series.
+std::map<std::string, std::string> dataFiles() {
+    std::string words = "$Skriv ordet\r\n$\xA7Skriv ordet som st\xE5r.\r\n";
+    std::string sentences = "$\xC4-ljudet\r\n$\xA7Klicka p\xE5 r\xE4tt ord.\r\n";
+    for (int n = 1; n <= 12; ++n) {
+        words += "ord " + std::to_string(n) + "#svar\r\n";
+        const char* vowels[] = {"\xE4", "e", "a"};
+        sentences += "Jag h<" + std::string(vowels[n % 3]) + ">r " + std::to_string(n) + ".\r\n";
+    }
+    return {
+        {"DATA/DAT/SVE31110.DAT", words},
+        {"DATA/DAT/SVE35000.DAT", "$Krypto\r\n$\xA7Tolka.\r\nAQN#BRO\r\nBSM#CTN\r\n"},
+        {"DATA/DAT/SVE23100.DAT", sentences},
+        {"DATA/DAT/SVE21200.DAT", "$Hur m\xE5nga vokaler?\r\n$\xA7Klicka p\xE5 r\xE4tt siffra.\r\n"
+                                  "banan#2#5#1#4#3\r\nkatten#2#3#1#5#4\r\n"},
+        {"DATA/LOV/SVOM9001.LOV", "Alla r\xE4tt!\r\n"},
+        {"DATA/LOV/SVOM9002.LOV", "Ett fel!\r\n"},
+        {"DATA/LOV/SVOM9013.LOV", "Tv\xE5 fel!\r\n"},
+    };
+}
+
+class SkeletonTest : public ::testing::Test {
+protected:
+    SkeletonTest() {
+        h.writeDataRoot(dataFiles());
+        h.state->settings.answerDisplaySeconds = 0;
+        h.state->settings.soundMode = 0;
+    }
+    Harness h;
+};
+
+using Named = std::vector<std::pair<const char*, QObject*>>;
+
+// The components of the skeleton, by the names of a window's descriptor.
+Named skeletonComponents(ExerciseWindow& w) {
+    return {
+        {"OverskriftYtterShape", w.OverskriftYtterShape},
+        {"OverskriftInnerShape", w.OverskriftInnerShape},
+        {"Overs1Label", w.Overs1Label},
+        {"Overs2Label", w.Overs2Label},
+        {"Overs3Label", w.Overs3Label},
+        {"InstruktionsLabel", w.InstruktionsLabel},
+        {"Aster1", w.Aster1},
+        {"lampknapp", w.lampknapp},
+        {"LampShape", w.LampShape},
+        {w.skeleton().buttonBarName, w.buttonBar},
+        {"Button1", w.Button1},
+        {"Button2", w.Button2},
+        {"Button3", w.Button3},
+        {"BitBtn1", w.BitBtn1},
+        {"BildPanelen", w.BildPanelen},
+        {"Image1", w.BildPanelen->Image1},
+        {"BildTextPanel", w.BildPanelen->BildTextPanel},
+        {"BildLabel", w.BildPanelen->BildLabel},
+        {"LovordPanel", w.LovordPanel},
+        {"LovordYttershape", w.LovordPanel->LovordYttershape},
+        {"lovordinnershape", w.LovordPanel->lovordinnershape},
+        {"LovordLabel1", w.LovordPanel->LovordLabel1},
+        {"DiagPanel1", w.DiagPanel1},
+        {"DiagPanel2", w.DiagPanel1->DiagPanel2},
+        {"DiagLabel1", w.DiagPanel1->DiagLabel1},
+        {"DiagLabel2", w.DiagPanel1->DiagLabel2},
+        {"DiagLabel3", w.DiagPanel1->DiagLabel3},
+        {"DiagLabel4", w.DiagPanel1->DiagLabel4},
+        {"DiagLabel5", w.DiagPanel1->DiagLabel5},
+        {"DiagShape1", w.DiagPanel1->DiagShape1},
+        {"DiagShape2", w.DiagPanel1->DiagShape2},
+        {"SkrivutOverskriftShape1", w.worksheetBadge->SkrivutOverskriftShape1},
+        {"SkrivutOverskriftShape2", w.worksheetBadge->SkrivutOverskriftShape2},
+        {"SkrivutOverskriftLabel", w.worksheetBadge->SkrivutOverskriftLabel},
+        {"UpprepaButton", w.UpprepaButton},
+        {"Timer1", w.Timer1},
+        {w.skeleton().lastAnswerTimerName, w.lastAnswerTimer},
+    };
+}
+
+// Every named component is found by its name and is the member of that
+// name, once in the window.
+void expectNamed(ExerciseWindow& w, const Named& own) {
+    Named all = skeletonComponents(w);
+    all.insert(all.end(), own.begin(), own.end());
+    for (const auto& [name, member] : all) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(member, nullptr);
+        EXPECT_EQ(member->objectName(), QString::fromLatin1(name));
+        const auto found = w.findChildren<QObject*>(QString::fromLatin1(name));
+        ASSERT_EQ(found.size(), 1);
+        EXPECT_EQ(found.front(), member);
+    }
+}
+
+} // namespace
+
+TEST_F(SkeletonTest, TskrivComponentsGoByTheirNames) {
+    auto w = h.openExercise<TSKRIV>("SVE31110.DAT");
+    EXPECT_EQ(w->objectName(), "TSKRIV");
+    EXPECT_STREQ(w->skeleton().buttonBarName, "Panel1");
+    EXPECT_STREQ(w->skeleton().lastAnswerTimerName, "Timer3");
+    expectNamed(*w, {{"FrageLabel1", w->FrageLabel1},
+                     {"FrageLabel2", w->FrageLabel2},
+                     {"Label4", w->Label4},
+                     {"Label5", w->Label5},
+                     {"Label6", w->Label6},
+                     {"Label7", w->Label7},
+                     {"Edit1", w->Edit1},
+                     {"BitBtn2", w->BitBtn2},
+                     {"BitBtn3", w->BitBtn3},
+                     {"Memo1", w->Memo1},
+                     {"Testlabel", w->Testlabel},
+                     {"PopupMenu1", w->PopupMenu1},
+                     {"Klistrain1", w->Klistrain1},
+                     {"Klistrain2", w->Klistrain2},
+                     {"Klistrain3", w->Klistrain3}});
+    EXPECT_EQ(w->wordSound, nullptr);
+}
+
+TEST_F(SkeletonTest, TflerbarComponentsGoByTheirNames) {
+    auto w = h.openExercise<TFLERBAR>("SVE23100.DAT");
+    EXPECT_EQ(w->objectName(), "TFLERBAR");
+    Named own = {{"Label4", w->Label4},
+                 {"Label5", w->Label5},
+                 {"Label6", w->Label6},
+                 {"Label8", w->Label8},
+                 {"KorrektSvarLabel", w->KorrektSvarLabel},
+                 {"EfterdelLabel", w->EfterdelLabel},
+                 {"TestLabel", w->TestLabel},
+                 {"EngLabel", w->EngLabel},
+                 {"Panel1", w->Panel1},
+                 {"BitBtn2", w->BitBtn2},
+                 {"Timer5", w->wordSound->Timer5}};
+    const char* boxes[] = {"Panel2", "Panel3", "Panel4", "Panel5",
+                           "Panel6", "Panel8", "Panel9", "Panel10"};
+    for (std::size_t i = 0; i < w->boxes.size(); ++i)
+        own.emplace_back(boxes[i], w->boxes[i]);
+    expectNamed(*w, own);
+    EXPECT_EQ(w->buttonBar->objectName(), "Escapepanel");
+    EXPECT_NE(w->Panel1, w->buttonBar);
+}
+
+TEST_F(SkeletonTest, TpassaktComponentsGoByTheirNames) {
+    auto w = h.openExercise<TPassAkt>("SVE21200.DAT");
+    EXPECT_EQ(w->objectName(), "TPassAkt");
+    Named own = {{"Label3", w->Label3},     {"Label4", w->Label4},
+                 {"Label5", w->Label5},     {"Label6", w->Label6},
+                 {"Label7", w->Label7},     {"Panel1", w->Panel1},
+                 {"BitBtn2", w->BitBtn2},   {"templabel", w->templabel},
+                 {"EngLabel", w->EngLabel}, {"Timer5", w->wordSound->Timer5}};
+    expectNamed(*w, own);
+    for (int i = 0; i < int(w->boxes.size()); ++i)
+        EXPECT_EQ(w->findChild<QObject*>(QStringLiteral("Panel%1").arg(i + 2)),
+                  w->boxes[std::size_t(i)]);
+    EXPECT_EQ(w->buttonBar->objectName(), "EscapePanel");
+    EXPECT_EQ(w->lastAnswerTimer->objectName(), "Timer2");
+}
+
+namespace {
+
+// A window with the frame only, as the windows without a question series
+// are built: headline and instruction line, scaled.
+class BareFrame final : public ExerciseFrame {
+public:
+    BareFrame(CreationToken, const glosbo::app::WindowContext& context)
+        : ExerciseFrame(context, "TBareFrame", "Prov") {}
+};
+
+} // namespace
+
+TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
+    h.state->files.currentExerciseFile = "SVE31110.DAT";
+    ASSERT_TRUE(h.state->files.Kolla("SVE31110.DAT"));
+    h.state->scalePercent = 150;
+    auto w = makeExerciseWindow<BareFrame>({*h.state, h.services, nullptr});
+    EXPECT_EQ(w->objectName(), "TBareFrame");
+    EXPECT_EQ(w->Overs1Label->text(), "Skriv ordet");
+    EXPECT_TRUE(w->Overs1Label->isVisibleTo(w.get()));
+    EXPECT_FALSE(w->Overs2Label->isVisibleTo(w.get()));
+    EXPECT_EQ(w->InstruktionsLabel->text(), QString::fromUtf8("Skriv ordet som står."));
+    // Scaled from its designed place: 300 x 80 at 150 %.
+    EXPECT_EQ(w->OverskriftYtterShape->width(), 450);
+    EXPECT_EQ(w->OverskriftYtterShape->height(), 120);
+    const QRect outer = w->OverskriftYtterShape->geometry();
+    EXPECT_EQ(w->InstruktionsLabel->y(),
+              outer.top() + outer.height() + w->InstruktionsLabel->height() / 2);
+    EXPECT_EQ(h.state->programNumber, 31110);
+    // Nothing of the series.
+    EXPECT_TRUE(w->findChildren<QTimer*>().isEmpty());
+    EXPECT_EQ(w->findChild<QWidget*>("Aster1"), nullptr);
+}
+
+// The windows that preview keys take Esc, Space and their digits the same
+// way whichever control has the focus.
+TEST_F(SkeletonTest, FocusedButtonDoesNotChangeWhatAKeyDoes) {
+    auto w = h.openExercise<TFLERBAR>("SVE23100.DAT");
+    h.state->settings.answerDisplaySeconds = 9;
+    glosbo::exercises::ChoiceBox* wrong = nullptr;
+    for (auto* box : w->boxes)
+        if (box->isVisible() && box->caption() != w->TestLabel->text()) wrong = box;
+    ASSERT_NE(wrong, nullptr);
+    QTest::mouseClick(wrong, Qt::LeftButton, Qt::NoModifier, wrong->rect().center());
+    ASSERT_TRUE(w->Timer1->isActive());
+    w->UpprepaButton->show();
+    w->UpprepaButton->setEnabled(true);
+    w->UpprepaButton->setFocus();
+    QTest::keyClick(w->UpprepaButton, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->Timer1->isActive(); }, 1000));
+    EXPECT_EQ(w->series().questionNumber(), 2);
+    w->UpprepaButton->setFocus();
+    QTest::keyClick(w->UpprepaButton, Qt::Key_Escape);
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_TRUE(w->isVisible());
+
+    auto p = h.openExercise<TPassAkt>("SVE21200.DAT");
+    p->UpprepaButton->show();
+    p->UpprepaButton->setEnabled(true);
+    p->UpprepaButton->setFocus();
+    QTest::keyClick(p->UpprepaButton, Qt::Key_2); // two vowels: right
+    EXPECT_EQ(p->series().correctCount(), 1);
+    h.state->settings.answerDisplaySeconds = 9;
+    QTest::keyClick(p->UpprepaButton, Qt::Key_5);
+    ASSERT_TRUE(p->Timer1->isActive());
+    // Space on the focused button ends the display rather than pressing it.
+    QTest::keyClick(p->focusWidget() ? p->focusWidget() : p.get(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p->Timer1->isActive(); }, 1000));
+    EXPECT_EQ(p->series().questionNumber(), 3);
+}
