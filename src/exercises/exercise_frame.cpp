@@ -1,7 +1,9 @@
 #include "exercises/exercise_frame.h"
 
 #include <QFontMetrics>
+#include <QTimer>
 #include <algorithm>
+#include <vector>
 
 #include "app/scaling.h"
 #include "app/text_codec.h"
@@ -86,6 +88,19 @@ void ExerciseFrame::drawHeadline() {
     OverskriftInnerShape->setBrushColor(mode == core::RunMode::Practice    ? kNavy
                                         : mode == core::RunMode::Worksheet ? kMaroon
                                                                            : kGreen);
+}
+
+void ExerciseFrame::playAndWait(core::SoundRequest request) {
+    std::vector<QTimer*> held;
+    for (QTimer* timer : findChildren<QTimer*>())
+        if (timer->isActive()) {
+            timer->stop();
+            held.push_back(timer);
+        }
+    request.wait = true;
+    m_services.sounds.play(request);
+    for (QTimer* timer : held)
+        timer->start();
 }
 
 void ExerciseFrame::RitaOverskriften(const std::string& line1, const std::string& line2,

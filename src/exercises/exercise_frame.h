@@ -51,6 +51,9 @@ protected:
     // The instruction line below the headline box, the headline drawn from
     // the heading lines and coloured by the run mode.
     void drawHeadline();
+    // Holds every timer of the window while a sound is played to its end, so
+    // that no timer runs the window's steps inside the wait.
+    void playAndWait(core::SoundRequest request);
 
     int letterUnit() const { return m_state.letterUnit; }
     QSize screenSize() const { return m_screen; }

@@ -196,6 +196,47 @@ public:
         : ExerciseFrame(context, "TBareFrame", "Prov") {}
 };
 
+// A series window of the smallest kind: the question in the instruction's
+// place, answered by the test. It plays a waited sound on request.
+class ProbeWindow final : public ExerciseWindow {
+public:
+    ProbeWindow(CreationToken, const glosbo::app::WindowContext& context)
+        : ExerciseWindow(context, probeSkeleton()) {}
+
+    void playWaited() { playAndWait(m_state.soundRequest("S001.WAV")); }
+    void answer(bool right) { giveVerdict(right); }
+    int questionsShown = 0;
+
+protected:
+    void showQuestion() override { ++questionsShown; }
+    void showCorrectAnswer() override {}
+
+private:
+    static Skeleton probeSkeleton() {
+        Skeleton s;
+        s.name = "TProbe";
+        s.title = "Prov";
+        s.lamp = false;
+        return s;
+    }
+};
+
+// Lets the window's timers run for a while during a waited sound, as the
+// real player's wait does, and notes which timers were running then.
+class WaitingSounds final : public glosbo::app::SoundService {
+public:
+    void play(const core::SoundRequest& request) override {
+        ++played;
+        if (!request.wait) return;
+        for (QTimer* timer : window->findChildren<QTimer*>())
+            if (timer->isActive()) runningDuringWait.push_back(timer->objectName());
+        QTest::qWait(50);
+    }
+    QWidget* window = nullptr;
+    int played = 0;
+    QStringList runningDuringWait;
+};
+
 } // namespace
 
 TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
@@ -218,6 +259,29 @@ TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
     // Nothing of the series.
     EXPECT_TRUE(w->findChildren<QTimer*>().isEmpty());
     EXPECT_EQ(w->findChild<QWidget*>("Aster1"), nullptr);
+}
+
+// While a sound is played to its end, the window's timers are held: the
+// answer display cannot put up the next question inside the wait, and it
+// runs on afterwards.
+TEST_F(SkeletonTest, WaitedSoundHoldsTheWindowsTimers) {
+    WaitingSounds sounds;
+    glosbo::app::Services services{h.messages, h.modal, h.measure, h.windows, sounds, h.printer};
+    h.state->files.currentExerciseFile = "SVE31110.DAT";
+    ASSERT_TRUE(h.state->files.Kolla("SVE31110.DAT"));
+    auto w = makeExerciseWindow<ProbeWindow>({*h.state, services, nullptr});
+    sounds.window = w.get();
+    w->Timer1->setInterval(1);
+    ASSERT_EQ(w->questionsShown, 1);
+    w->answer(false); // the answer display starts; 0 seconds: one tick ends it
+    ASSERT_TRUE(w->Timer1->isActive());
+    w->playWaited();
+    EXPECT_EQ(sounds.played, 1);
+    EXPECT_TRUE(sounds.runningDuringWait.isEmpty())
+        << sounds.runningDuringWait.join(",").toStdString();
+    EXPECT_EQ(w->questionsShown, 1);
+    EXPECT_TRUE(w->Timer1->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->questionsShown == 2; }, 1000));
 }
 
 // The windows that preview keys take Esc, Space and their digits the same
