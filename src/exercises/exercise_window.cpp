@@ -316,6 +316,11 @@ bool ExerciseWindow::FormKeyUp(QKeyEvent*) {
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    // Worksheet mode shows no input and no button bar: Esc is the way out.
+    if (worksheetMode() && event->key() == Qt::Key_Escape) {
+        reject();
+        return;
+    }
     if (m_skeleton.previewsKeys && FormKeyUp(event)) return;
     switch (event->key()) {
     case Qt::Key_Space:
@@ -337,6 +342,10 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
 bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (m_skeleton.previewsKeys && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (worksheetMode() && key->key() == Qt::Key_Escape) {
+            reject();
+            return true;
+        }
         if (FormKeyUp(key)) return true;
     }
     return ExerciseFrame::eventFilter(watched, event);

@@ -48,7 +48,10 @@ void PraisePanel::RitaLovord(const std::string& words, int m, const Measure& wid
     const int h = textHeight(points);
     LovordLabel1->setFont(praiseFont(points));
     LovordLabel1->setText(app::fromCp1252(words));
-    LovordLabel1->setGeometry((innerWidth - w) / 2, (innerHeight - m / 2 - h) / 2, w, h);
+    // Centred in the inner frame, which stands m/2 inside this panel.
+    const QPoint inner = lovordinnershape->pos();
+    LovordLabel1->setGeometry(inner.x() + (innerWidth - w) / 2,
+                              inner.y() + (innerHeight - m / 2 - h) / 2, w, h);
     LovordLabel1->raise();
     show();
     raise();

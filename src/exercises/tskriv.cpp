@@ -100,6 +100,9 @@ void TSKRIV::buildOwnComponents() {
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setFocusPolicy(Qt::NoFocus);
+    // A click closes the instructions; there is nothing to copy.
+    Memo1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Memo1->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     Memo1->viewport()->setCursor(Qt::PointingHandCursor);
     Memo1->viewport()->installEventFilter(this);
     QStringList memoLines;

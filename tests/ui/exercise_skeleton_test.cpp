@@ -284,6 +284,37 @@ TEST_F(SkeletonTest, WaitedSoundHoldsTheWindowsTimers) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->questionsShown == 2; }, 1000));
 }
 
+// In worksheet mode the window shows no input and no button bar; Esc
+// closes it, wherever the focus is.
+TEST_F(SkeletonTest, EscClosesAWorksheetWindow) {
+    const auto check = [&](ExerciseWindow& w) {
+        EXPECT_FALSE(w.buttonBar->isVisible());
+        EXPECT_TRUE(w.worksheetBadge->isVisible());
+        QSignalSpy finished(&w, &QDialog::finished);
+        QWidget* target = w.focusWidget() ? w.focusWidget() : &w;
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_EQ(finished.count(), 1);
+        EXPECT_FALSE(w.isVisible());
+    };
+    {
+        SCOPED_TRACE("Krypto");
+        auto w = h.openExercise<TSKRIV>("SVE35000.DAT", core::RunMode::Worksheet);
+        EXPECT_FALSE(w->Edit1->isVisible());
+        check(*w);
+    }
+    {
+        SCOPED_TRACE("TFLERBAR");
+        auto w = h.openExercise<TFLERBAR>("SVE23100.DAT", core::RunMode::Worksheet);
+        check(*w);
+    }
+    {
+        SCOPED_TRACE("TPassAkt");
+        auto w = h.openExercise<TPassAkt>("SVE21200.DAT", core::RunMode::Worksheet);
+        w->BitBtn1->setFocus();
+        check(*w);
+    }
+}
+
 // The windows that preview keys take Esc, Space and their digits the same
 // way whichever control has the focus.
 TEST_F(SkeletonTest, FocusedButtonDoesNotChangeWhatAKeyDoes) {
@@ -319,4 +350,40 @@ TEST_F(SkeletonTest, FocusedButtonDoesNotChangeWhatAKeyDoes) {
     QTest::keyClick(p->focusWidget() ? p->focusWidget() : p.get(), Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !p->Timer1->isActive(); }, 1000));
     EXPECT_EQ(p->series().questionNumber(), 3);
+}
+
+// The praise stands in the middle of its yellow frame.
+TEST_F(SkeletonTest, PraiseIsCentredInItsFrame) {
+    auto w = h.openExercise<TSKRIV>("SVE31110.DAT");
+    for (int i = 0; i < 10; ++i) {
+        w->Edit1->setText(QStringLiteral("svar"));
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+    }
+    ASSERT_TRUE(w->LovordPanel->isVisible());
+    const QRect inner = w->LovordPanel->lovordinnershape->geometry();
+    const QRect text = w->LovordPanel->LovordLabel1->geometry();
+    const int m = h.state->letterUnit;
+    EXPECT_TRUE(inner.contains(text));
+    EXPECT_LE(std::abs((text.left() - inner.left()) - (inner.right() - text.right())), 1);
+    EXPECT_LE(std::abs((text.top() - inner.top()) - (inner.bottom() - m / 2 - text.bottom())), 1);
+}
+
+// The cipher's instructions offer no English copy menu.
+TEST_F(SkeletonTest, CipherInstructionsHaveNoContextMenu) {
+    auto w = h.openExercise<TSKRIV>("SVE35000.DAT");
+    ASSERT_TRUE(w->Memo1->isVisible());
+    bool menuShown = false;
+    QTimer::singleShot(200, [&] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuShown = true;
+            popup->close();
+        }
+    });
+    QWidget* viewport = w->Memo1->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, viewport->rect().center(),
+                            viewport->mapToGlobal(viewport->rect().center()));
+    QApplication::sendEvent(viewport, &event);
+    QTest::qWait(300);
+    EXPECT_FALSE(menuShown);
+    EXPECT_TRUE(w->Memo1->isVisible());
 }
