@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include "app/style.h"
 #include "app/text_codec.h"
 
 namespace glosbo::app {
@@ -11,10 +12,7 @@ core::TextWidthFunction TextMeasure::widthFunction() const {
 }
 
 QFont TextMeasure::measuringFont(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(std::max(1, pixelSize));
-    return font;
+    return style::arialBold(pixelSize);
 }
 
 int FontTextMeasure::widthPx(std::string_view cp1252, int pixelSize) const {

@@ -4,14 +4,13 @@
 #include <map>
 #include <string_view>
 
+#include "app/style.h"
 #include "core/wrap.h"
 
 namespace glosbo::app {
 
 // The measuring label: widths of Windows-1252 texts in Arial bold, the font
-// every layout of the program is measured in. Point sizes are converted at
-// 96 dots per inch whatever the screen says, so that layouts do not change
-// with the screen's resolution.
+// every layout of the program is measured in.
 class TextMeasure {
 public:
     virtual ~TextMeasure() = default;
@@ -23,7 +22,7 @@ public:
     // The width function the core's text wrapper takes.
     core::TextWidthFunction widthFunction() const;
 
-    static int pixelsForPoints(int pointSize) { return (pointSize * 96 + 36) / 72; }
+    static int pixelsForPoints(int pointSize) { return style::pixelsForPoints(pointSize); }
     // The measuring font at a pixel size.
     static QFont measuringFont(int pixelSize);
 };

@@ -6,19 +6,17 @@
 
 #include "app/bmp_image.h"
 #include "app/scaling.h"
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "core/data_fs.h"
 #include "core/pictures.h"
 #include "core/wrap.h"
 
 namespace glosbo::app {
-namespace {
 
-const QColor kBlue(0x00, 0x00, 0xFF);
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kPurple(0x80, 0x00, 0x80);
+using namespace style;
+
+namespace {
 
 // Design of the window, for a 640 x 480 screen.
 constexpr int kButtonWidth = 257;
@@ -32,23 +30,6 @@ constexpr int kPanelHeight = kFirstButtonTop + 10 * kButtonHeight + 8;
 // about as much room above it as below.
 constexpr int kPanelDesignTop = 66;
 constexpr int kBannerHeight = 20;
-
-QFont arial(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-void setTextColors(QWidget* widget, const QColor& text, const QColor* background = nullptr) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, text);
-    if (background) {
-        pal.setColor(QPalette::Window, *background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(pal);
-}
 
 std::string withoutLastCharacter(const std::string& s) {
     return s.empty() ? s : s.substr(0, s.size() - 1);
@@ -80,15 +61,14 @@ void TForm1::buildComponents() {
 
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(arial(13, true));
-    setTextColors(Label2, kMaroon);
+    Label2->setFont(arialBold(13));
+    setTextColor(Label2, kMaroon);
     Label2->hide();
 
     Testlabel = new QLabel(this);
     Testlabel->setObjectName(QStringLiteral("Testlabel"));
-    Testlabel->setFont(arial(19, true));
-    const QColor white(Qt::white);
-    setTextColors(Testlabel, kPurple, &white);
+    Testlabel->setFont(arialBold(19));
+    setTextColor(Testlabel, kPurple, kWhite);
     Testlabel->hide();
 
     Panel1 = new Panel(this);
@@ -100,8 +80,8 @@ void TForm1::buildComponents() {
 
     Label1 = new QLabel(QStringLiteral("GLOSBO"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arial(28, true));
-    setTextColors(Label1, kYellow);
+    Label1->setFont(arialBold(28));
+    setTextColor(Label1, kYellow);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(5, 16, kPanelWidth - 15, QFontMetrics(Label1->font()).height());
 
@@ -116,7 +96,7 @@ void TForm1::buildComponents() {
     for (int i = 0; i < 10; ++i) {
         auto* button = new QPushButton(QString::fromUtf8(captions[i]), Panel1);
         button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        button->setFont(arial(19, true));
+        button->setFont(arialBold(19));
         button->setGeometry(kButtonLeft, kFirstButtonTop + i * kButtonHeight, kButtonWidth,
                             kButtonHeight);
         // Enter presses the focused button, as Space does.
@@ -128,8 +108,8 @@ void TForm1::buildComponents() {
     Panel9 = new Panel(this);
     Panel9->setObjectName(QStringLiteral("Panel9"));
     Panel9->setColor(kNavy);
-    Panel9->setFont(arial(13, true));
-    Panel9->setCaptionColor(Qt::white);
+    Panel9->setFont(arialBold(13));
+    Panel9->setCaptionColor(kWhite);
     Panel9->setCaption(QStringLiteral("Glosbo – svenska för skolan"));
     Panel9->setGeometry(0, 0, width(), kBannerHeight);
 
@@ -151,8 +131,8 @@ void TForm1::buildComponents() {
     }
     for (QLabel** label : {&Label3, &Label4}) {
         *label = new QLabel(this);
-        (*label)->setFont(arial(11, false));
-        setTextColors(*label, Qt::white);
+        (*label)->setFont(arial(11));
+        setTextColor(*label, kWhite);
     }
     Label3->setObjectName(QStringLiteral("Label3"));
     Label4->setObjectName(QStringLiteral("Label4"));

@@ -3,10 +3,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "exercises/style.h"
+#include "app/style.h"
 #include "info/tregelform.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 ClickBoxWindow::ClickBoxWindow(const app::WindowContext& context, const Skeleton& skeleton,
                                PauseRules rules)

@@ -1,9 +1,11 @@
 #include "exercises/diagnosis_box.h"
 
+#include "app/style.h"
 #include "core/diagnosis_record.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 

@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/scaling.h"
+#include "app/style.h"
 #include "app/text_codec.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 
@@ -121,9 +123,7 @@ void ExerciseFrame::fitHeadline(int lines) {
     const QRect inner = OverskriftInnerShape->geometry();
     const int m = letterUnit();
     const int maxWidth = inner.width() - 2 * m;
-    const auto height = [](int points) {
-        return QFontMetrics(arialBold(app::TextMeasure::pixelsForPoints(points))).height();
-    };
+    const auto height = [](int points) { return QFontMetrics(pointFont(points)).height(); };
     const auto text = [](QLabel* label) { return app::toCp1252(label->text()); };
     const auto shrinkToWidth = [&](QLabel* label, int points) {
         while (textWidth(text(label), points) > maxWidth && points > 10)
@@ -149,7 +149,7 @@ void ExerciseFrame::fitHeadline(int lines) {
 
     const int h1 = height(size1);
     const auto place = [&](QLabel* label, int points, int top) {
-        label->setFont(arialBold(app::TextMeasure::pixelsForPoints(points)));
+        label->setFont(pointFont(points));
         label->setGeometry(inner.left() + m / 2, top, inner.width() - m, height(points));
         label->raise();
     };

@@ -4,10 +4,12 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/style.h"
 #include "app/text_codec.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 ExerciseWindow::ExerciseWindow(const app::WindowContext& context, const Skeleton& skeleton)
     : ExerciseFrame(context, skeleton.name, skeleton.title),

@@ -2,11 +2,13 @@
 // designed places, the layout over the screen and the finish picture.
 #include <algorithm>
 
+#include "app/style.h"
 #include "core/data_fs.h"
 #include "exercises/exercise_window.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 

@@ -2,10 +2,12 @@
 
 #include <QPixmap>
 
+#include "app/style.h"
 #include "app/text_codec.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 FinishPicture::FinishPicture(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("BildPanelen"));

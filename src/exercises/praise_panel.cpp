@@ -2,11 +2,13 @@
 
 #include <QFontMetrics>
 
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "app/text_measure.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 
@@ -18,7 +20,7 @@ app::Shape* frame(QWidget* parent, const char* name, const QColor& color) {
 }
 
 QFont praiseFont(int points) {
-    return arialBold(app::TextMeasure::pixelsForPoints(points));
+    return pointFont(points);
 }
 
 } // namespace

@@ -6,11 +6,13 @@
 #include <algorithm>
 
 #include "app/scaling.h"
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "core/sounds.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 
@@ -84,7 +86,7 @@ void TFLERBAR::setUpProgram() {
     m_program = core::choiceProgram(program);
     m_state.soundDirectory = core::GeLjudDirectory(program);
     wordSound->setSoundExercise(m_program.wordSound);
-    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
+    const QFont font = pointFont(m_program.questionPoints);
     for (QWidget* w : std::initializer_list<QWidget*>{Label4, Label5, Label6, Label8,
                                                       KorrektSvarLabel, EfterdelLabel, TestLabel})
         w->setFont(font);
@@ -233,7 +235,7 @@ void TFLERBAR::layOutBoxes(int top) {
     // Eight long words would run under the strip: the boxes' font then
     // shrinks until the row fits.
     const int room = Aster1->x() - letterUnit() - m_rowLeft;
-    QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
+    QFont font = pointFont(m_program.questionPoints);
     const auto rowWidth = [&](const QFontMetrics& text) {
         int width = 0;
         for (const QString& word : words)

@@ -5,11 +5,13 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "core/wrap.h"
-#include "exercises/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 
@@ -19,10 +21,6 @@ constexpr int kItemRight = 500;
 
 // Texts never shrink below this size to fit the screen.
 constexpr int kSmallestPoints = 10;
-
-QFont pointFont(int points) {
-    return arialBold(app::TextMeasure::pixelsForPoints(points));
-}
 
 int advance(const QLabel* label, const QString& text) {
     return QFontMetrics(label->font()).horizontalAdvance(text);
@@ -53,7 +51,7 @@ TPassAkt::TPassAkt(CreationToken, const app::WindowContext& context)
 
 void TPassAkt::buildOwnComponents() {
     // 22 pt until the program's own sizes are set.
-    const int itemPixels = app::TextMeasure::pixelsForPoints(22);
+    const int itemPixels = pixelsForPoints(22);
     Label3 = textLabel(this, "Label3", kBlue, itemPixels);
     Label4 = textLabel(this, "Label4", kBlue, itemPixels);
     Label5 = textLabel(this, "Label5", kGreen, itemPixels);

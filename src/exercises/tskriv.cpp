@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "core/write_answer.h"
-#include "exercises/style.h"
 #include "info/tregelform.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 namespace {
 
@@ -126,7 +128,7 @@ void TSKRIV::buildOwnComponents() {
 
 void TSKRIV::setUpProgram() {
     m_program = core::writeAnswerProgram(m_state.programNumber);
-    const QFont font = arialBold(app::TextMeasure::pixelsForPoints(m_program.questionPoints));
+    const QFont font = pointFont(m_program.questionPoints);
     for (QWidget* w : std::initializer_list<QWidget*>{FrageLabel1, FrageLabel2, Label4, Label5,
                                                       Label6, Label7, Edit1})
         w->setFont(font);

@@ -1,8 +1,10 @@
 #include "exercises/worksheet_badge.h"
 
-#include "exercises/style.h"
+#include "app/style.h"
 
 namespace glosbo::exercises {
+
+using namespace app::style;
 
 WorksheetBadge::WorksheetBadge(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("worksheetBadge"));

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "app/scaling.h"
+#include "app/style.h"
 #include "core/rule_pages.h"
 
 namespace glosbo::info {
@@ -16,7 +17,7 @@ TRegelform::TRegelform(core::AppState& state, app::Services& services, QWidget* 
 
     Panel1 = new app::Panel(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setColor(QColor(0xFF, 0xFF, 0x00));
+    Panel1->setColor(app::style::kYellow);
     Panel1->setBevelWidth(2);
     Image1 = new QLabel(Panel1);
     Image1->setObjectName("Image1");
@@ -26,10 +27,7 @@ TRegelform::TRegelform(core::AppState& state, app::Services& services, QWidget* 
     WebBrowser1->setOpenLinks(false);
     ClosePanel2Knapp = new QPushButton("Tillbaka", Panel1);
     ClosePanel2Knapp->setObjectName("ClosePanel2Knapp");
-    QFont bold("Arial");
-    bold.setPixelSize(19);
-    bold.setBold(true);
-    ClosePanel2Knapp->setFont(bold);
+    ClosePanel2Knapp->setFont(app::style::arialBold(19));
     ClosePanel2Knapp->resize(160, 32);
     connect(ClosePanel2Knapp, &QPushButton::clicked, this, &TRegelform::ClosePanel2KnappClick);
 

@@ -4,8 +4,11 @@
 #include <algorithm>
 
 #include "app/scaling.h"
+#include "app/style.h"
 
 namespace glosbo::info {
+
+using namespace app::style;
 
 namespace {
 
@@ -13,15 +16,8 @@ namespace {
 // that the letter unit leaves inside it.
 constexpr int kWidth = 420, kHeight = 296;
 
-QFont arialBold(int pixels) {
-    QFont f("Arial");
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
 QLabel* label(QWidget* parent, const char* name, const QString& text, int size,
-              const QColor& colour = Qt::black) {
+              const QColor& colour = kBlack) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     l->setFont(arialBold(size));
@@ -47,26 +43,26 @@ TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* pare
     resize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x00, 0x00, 0xFF));
+    pal.setColor(QPalette::Window, kBlue);
     setPalette(pal);
 
     YtterPanel = new app::Panel(this);
     YtterPanel->setObjectName("YtterPanel");
-    YtterPanel->setColor(QColor(0xFF, 0xFF, 0x00));
+    YtterPanel->setColor(kYellow);
     InnerPanel = new app::Panel(YtterPanel);
     InnerPanel->setObjectName("InnerPanel");
-    InnerPanel->setColor(QColor(0xC0, 0xC0, 0xC0));
+    InnerPanel->setColor(kSilver);
 
     OverPanel = new app::Panel(InnerPanel);
     OverPanel->setObjectName("OverPanel");
-    OverPanel->setColor(QColor(0x00, 0x00, 0x80));
-    OverPanel->setCaptionColor(QColor(0xFF, 0xFF, 0x00));
+    OverPanel->setColor(kNavy);
+    OverPanel->setCaptionColor(kYellow);
     OverPanel->setCaption("Inställningar");
     OverPanel->setFont(arialBold(20));
     OverPanel->resize(kWidth, 34);
 
     DroejLabel = label(InnerPanel, "DroejLabel", "Antal sekunder som rätt svar visas:", 14);
-    TidLabel = label(InnerPanel, "TidLabel", "", 18, QColor(0x00, 0x00, 0x80));
+    TidLabel = label(InnerPanel, "TidLabel", "", 18, kNavy);
     TidLabel->setAccessibleName("Antal sekunder");
     TidLabel->setAlignment(Qt::AlignCenter);
     TidLabel->resize(24, 24);
@@ -83,10 +79,9 @@ TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* pare
     SpinDown->setArrowType(Qt::DownArrow);
     SpinDown->setAccessibleName("Färre sekunder");
     SpinDown->setGeometry(0, 18, 22, 18);
-    ExtraLabel = label(InnerPanel, "ExtraLabel", "(Visningen av rätt svar kan alltid brytas", 12,
-                       QColor(0x00, 0x00, 0x80));
-    Extra2Label = label(InnerPanel, "Extra2Label", "med tryck på mellanslagstangenten)", 12,
-                        QColor(0x00, 0x00, 0x80));
+    ExtraLabel =
+        label(InnerPanel, "ExtraLabel", "(Visningen av rätt svar kan alltid brytas", 12, kNavy);
+    Extra2Label = label(InnerPanel, "Extra2Label", "med tryck på mellanslagstangenten)", 12, kNavy);
 
     Label1 = label(InnerPanel, "Label1", "Ljuden översatta till engelska:", 14);
     EngButton = button(InnerPanel, "EngButton", "Nej", QSize(72, 28));

@@ -5,16 +5,16 @@
 #include <algorithm>
 
 #include "app/scaling.h"
+#include "app/style.h"
 #include "app/text_codec.h"
 #include "app/window_registry.h"
 #include "menus/menu_dispatch.h"
 
 namespace glosbo::menus {
-namespace {
 
-const QColor kNavy(0x00, 0x00, 0x80);
-const QColor kMaroon(0x80, 0x00, 0x00);
-const QColor kYellow(0xFF, 0xFF, 0x00);
+using namespace app::style;
+
+namespace {
 
 // Design measures, for a 640 x 480 screen.
 struct Design {
@@ -30,13 +30,6 @@ constexpr int kMinButtonWidth = 205;
 constexpr int kMaxButtonWidth = 409;
 // Room beside a caption inside its button.
 constexpr int kCaptionPadding = 24;
-
-QFont arialBold(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
 
 } // namespace
 
@@ -98,8 +91,8 @@ void MenuWindow::buildComponents() {
         button->setFont(arialBold(design.buttonPixels));
         // Black text; a disabled entry keeps the style's grey.
         QPalette colours = button->palette();
-        colours.setColor(QPalette::Active, QPalette::ButtonText, Qt::black);
-        colours.setColor(QPalette::Inactive, QPalette::ButtonText, Qt::black);
+        colours.setColor(QPalette::Active, QPalette::ButtonText, kBlack);
+        colours.setColor(QPalette::Inactive, QPalette::ButtonText, kBlack);
         button->setPalette(colours);
         button->setGeometry(kMargin, design.firstButtonTop + i * design.buttonHeight, buttonWidth,
                             design.buttonHeight);

@@ -1,16 +1,22 @@
-#include "exercises/style.h"
+#include "app/style.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
+#include <algorithm>
 
-namespace glosbo::exercises {
+namespace glosbo::app::style {
 
-QFont arialBold(int pixelSize) {
+QFont arial(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(1, pixelSize));
+    return font;
+}
+
+QFont arialBold(int pixelSize) {
+    QFont font = arial(pixelSize);
     font.setBold(true);
     return font;
 }
@@ -19,6 +25,15 @@ void setTextColor(QWidget* widget, const QColor& color) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, color);
     pal.setColor(QPalette::Text, color);
+    widget->setPalette(pal);
+}
+
+void setTextColor(QWidget* widget, const QColor& color, const QColor& background) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, color);
+    pal.setColor(QPalette::Text, color);
+    pal.setColor(QPalette::Window, background);
+    widget->setAutoFillBackground(true);
     widget->setPalette(pal);
 }
 
@@ -56,4 +71,4 @@ QIcon lampIcon() {
     return QIcon(pixmap);
 }
 
-} // namespace glosbo::exercises
+} // namespace glosbo::app::style
