@@ -13,8 +13,8 @@
 #include "app/start_probe.h"
 #include "app/text_measure.h"
 #include "app/tform1.h"
-#include "app/window_catalogue.h"
 #include "app/window_registry.h"
+#include "catalogue/window_catalogue.h"
 #include "core/app_state.h"
 #include "core/data_roots.h"
 #include "core/ini_file.h"
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
     app::QtModalWindows modal;
     app::FontTextMeasure measure;
     app::WindowRegistry windows;
-    app::registerWindows(windows);
+    catalogue::registerWindows(windows);
     if (exercise) {
         for (const std::string& window : menus::windowsOpenedBy(*exercise)) {
             if (!windows.has(window)) {

@@ -13,13 +13,13 @@ bool WindowRegistry::has(const std::string& name) const {
     return m_entries.count(name) != 0;
 }
 
-bool WindowRegistry::open(const std::string& name, const WindowContext& context) const {
+std::optional<int> WindowRegistry::open(const std::string& name,
+                                        const WindowContext& context) const {
     const auto it = m_entries.find(name);
-    if (it == m_entries.end()) return false;
+    if (it == m_entries.end()) return std::nullopt;
     std::unique_ptr<QDialog> window = it->second.factory(context);
-    if (!window) return false;
-    context.services.modal.exec(*window, it->second.placement);
-    return true;
+    if (!window) return std::nullopt;
+    return context.services.modal.exec(*window, it->second.placement);
 }
 
 void WindowRegistry::openOrSayNotReady(const std::string& name,

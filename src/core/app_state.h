@@ -111,7 +111,6 @@ public:
     std::string currentPraiseFile;
     int currentPraiseSlot = 0;
     Pictures pictures;
-    std::string pictureFileName; // the picture of a picture-question exercise
     std::string soundDirectory;
     bool rootSound = false;
     TranslationLists translations;
@@ -120,9 +119,6 @@ public:
     // changed without the reload flag (English off, then German on, then
     // "Avbryt") still gets the lists of its own language.
     std::uint8_t translationsLanguage = 0;
-
-    // Set when the player-name window is cancelled: the game does not start.
-    bool playerNamesCancelled = false;
 
     // Diagnosis: the pupil logged in (name empty until a login) and the test at hand.
     DiagnosisRecord diagnosis;

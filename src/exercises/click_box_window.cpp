@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "app/style.h"
-#include "info/tregelform.h"
 
 namespace glosbo::exercises {
 
@@ -43,7 +42,8 @@ void ClickBoxWindow::UpprepaButtonClick() {
 }
 
 void ClickBoxWindow::BitBtn2Click() {
-    if (hasRulePage()) info::openRulePage(m_state, m_services, m_state.programNumber, this);
+    if (hasRulePage())
+        m_services.windows.open("TRegelform", {m_state, m_services, this, m_state.programNumber});
     afterRulePage();
 }
 

@@ -6,10 +6,10 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "app/services.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "core/write_answer.h"
-#include "info/tregelform.h"
 
 namespace glosbo::exercises {
 
@@ -339,7 +339,7 @@ void TSKRIV::BitBtn2Click() {
     if (m_helpCount == 2) BitBtn3->show();
     focusInput();
     if (m_program.ruleButton) {
-        info::openRulePage(m_state, m_services, m_state.programNumber, this);
+        m_services.windows.open("TRegelform", {m_state, m_services, this, m_state.programNumber});
         BitBtn2->show();
         BitBtn2->setEnabled(true);
         focusInput();

@@ -9,8 +9,9 @@
 
 namespace glosbo::info {
 
-TRegelform::TRegelform(core::AppState& state, app::Services& services, QWidget* parent)
-    : QDialog(parent), m_state(state), m_services(services) {
+TRegelform::TRegelform(core::AppState& state, app::Services& services, std::uint16_t programNumber,
+                       QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services), m_programNumber(programNumber) {
     setObjectName("TRegelform");
     setWindowTitle("Regel");
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -47,7 +48,7 @@ void TRegelform::FormCreate() {
 }
 
 void TRegelform::Webregel() {
-    const core::RulePage page = core::findRulePage(m_state.roots(), m_state.programNumber);
+    const core::RulePage page = core::findRulePage(m_state.roots(), m_programNumber);
     if (page.path) {
         m_shown = QString::fromStdString(*page.path);
         WebBrowser1->setSource(QUrl::fromLocalFile(m_shown));
@@ -69,13 +70,6 @@ void TRegelform::ClosePanel2KnappClick() {
 void TRegelform::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) reject();
     // Every other key is swallowed: the page is for reading.
-}
-
-void openRulePage(core::AppState& state, app::Services& services, std::uint16_t programNumber,
-                  QWidget* parent) {
-    state.programNumber = programNumber;
-    TRegelform window(state, services, parent);
-    services.modal.exec(window, app::ModalWindows::Placement::Maximised);
 }
 
 } // namespace glosbo::info

@@ -11,11 +11,14 @@
 
 namespace glosbo::info {
 
-// Shows the rule page of an exercise full screen.
+// Shows the rule page of an exercise full screen. Other windows open it
+// through the window registry, with the program number in the context.
 class TRegelform : public QDialog {
     Q_OBJECT
 public:
-    TRegelform(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+    // Shows the rule page of a program.
+    TRegelform(core::AppState& state, app::Services& services, std::uint16_t programNumber,
+               QWidget* parent = nullptr);
 
     app::Panel* Panel1;
     QLabel* Image1;
@@ -37,12 +40,8 @@ private:
 
     core::AppState& m_state;
     app::Services& m_services;
+    std::uint16_t m_programNumber;
     QString m_shown;
 };
-
-// Opens the rule page of a program: makes it the current program and shows
-// the rule window modally.
-void openRulePage(core::AppState& state, app::Services& services, std::uint16_t programNumber,
-                  QWidget* parent);
 
 } // namespace glosbo::info

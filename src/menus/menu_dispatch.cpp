@@ -1,5 +1,7 @@
 #include "menus/menu_dispatch.h"
 
+#include <QDialog>
+
 #include "app/services.h"
 #include "core/app_state.h"
 
@@ -16,8 +18,6 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
         windows.openOrSayNotReady(entry.opens, context);
         return true;
     case EntryKind::PictureExercise:
-        state.pictureFileName = entry.picture;
-        [[fallthrough]];
     case EntryKind::Exercise:
     case EntryKind::PlayerNameExercise:
         break;
@@ -31,12 +31,14 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
 
     state.files.currentExerciseFile = entry.dataFile;
     if (!state.files.Kolla(entry.dataFile)) return false;
-    if (entry.kind == EntryKind::PlayerNameExercise) {
-        state.playerNamesCancelled = false;
-        windows.open(kPlayerNameWindow, context);
-        if (state.playerNamesCancelled) return true;
-    }
-    windows.open(entry.opens, context);
+    // A game starts only when the players were named; a cancelled
+    // player-name window leaves the pupil in the menu.
+    if (entry.kind == EntryKind::PlayerNameExercise &&
+        windows.open(kPlayerNameWindow, context) != QDialog::Accepted)
+        return true;
+    app::WindowContext request = context;
+    if (entry.kind == EntryKind::PictureExercise) request.pictureFileName = entry.picture;
+    windows.open(entry.opens, request);
     return true;
 }
 

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "app/text_measure.h"
-#include "app/window_catalogue.h"
+#include "catalogue/window_catalogue.h"
 #include "menus/menu_dispatch.h"
 #include "menus/menu_table.h"
 #include "menus/menu_window.h"
@@ -53,7 +53,7 @@ void registerFake(Harness& h, const std::string& name, FakeWindow& seen,
     h.windows.add(name, [name, &seen, onCreate](const app::WindowContext& c) {
         ++seen.made;
         seen.exerciseFile = c.state.files.currentExerciseFile;
-        seen.pictureFile = c.state.pictureFileName;
+        seen.pictureFile = c.pictureFileName;
         seen.recordCount = c.state.files.file(c.state.files.currentFileIndex).recordCount;
         if (onCreate) onCreate(c.state);
         auto window = std::make_unique<QDialog>(c.parent);
@@ -149,7 +149,7 @@ TEST(MenuTable, TreeIsCompleteAndEveryMenuIsRegistered) {
         EXPECT_TRUE(names.count(menu)) << "no menu " << menu;
 
     app::WindowRegistry registry;
-    app::registerWindows(registry);
+    glosbo::catalogue::registerWindows(registry);
     for (const std::string& name : names)
         EXPECT_TRUE(registry.has(name)) << name;
 }
@@ -157,7 +157,7 @@ TEST(MenuTable, TreeIsCompleteAndEveryMenuIsRegistered) {
 // The windows built so far open by their class names, as the menus name them.
 TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     app::WindowRegistry registry;
-    app::registerWindows(registry);
+    glosbo::catalogue::registerWindows(registry);
     for (const char* name : {"TSKRIV", "TFLERBAR", "TPassAkt", "TStallin", "TRegelform"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
@@ -378,8 +378,9 @@ TEST(MenuWindow, EscClosesOnlyTheFrontMenu) {
          }},
         {"TF2", esc},
     });
-    const bool opened = h.windows.open("TF2", app::WindowContext{*h.state, services, nullptr});
-    EXPECT_TRUE(opened);
+    const std::optional<int> result =
+        h.windows.open("TF2", app::WindowContext{*h.state, services, nullptr});
+    EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(script.done(), 3u);
     EXPECT_TRUE(tf2ShownUnderTf23);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -410,7 +411,7 @@ TEST(MenuWindow, MissingFileShowsBothMessagesAndTheNextEntryStillWorks) {
     EXPECT_TRUE(w.isVisible());
 }
 
-TEST(MenuWindow, PictureEntrySetsItsPictureBeforeTheWindowOpens) {
+TEST(MenuWindow, PictureEntryAsksItsWindowForItsPicture) {
     Harness h;
     addExerciseFiles(h, {"SVE38100.DAT", "SVE38200.DAT"});
     FakeWindow picture;
@@ -442,14 +443,9 @@ TEST(MenuWindow, GameOpensOnlyAfterThePlayerWindowWasNotCancelled) {
         Harness h;
         addExerciseFiles(h, {"SVE32210.DAT"});
         FakeWindow players, game;
-        if (c.playerWindowBuilt)
-            registerFake(h, "TSpelNam", players, [&](core::AppState& state) {
-                EXPECT_FALSE(state.playerNamesCancelled) << "cleared before the window";
-                if (c.cancels) state.playerNamesCancelled = true;
-            });
+        if (c.playerWindowBuilt) registerFake(h, "TSpelNam", players);
         registerFake(h, "Tkatten", game);
-        // A cancel left over from an earlier game must not stop this one.
-        h.state->playerNamesCancelled = true;
+        if (c.cancels) h.modal.results["TSpelNam"] = QDialog::Rejected;
         MenuWindow w(menuNamed("TF322"), *h.state, h.services);
         w.buttons()[0]->click();
         EXPECT_EQ(h.modal.opened, c.opened);

@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/sound_service.h"
-#include "app/window_catalogue.h"
+#include "catalogue/window_catalogue.h"
+#include "core/rule_pages.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
 #include "ui_support.h"
@@ -272,13 +273,11 @@ TEST(RulePage, PageOfTheProgramFromTheCdPathFirst) {
     writeFile(r.pc("regler/Genus.htm"), "<html><body><p>PC</p></body></html>");
     writeFile(r.cdPath("REGLER/GENUS.HTM"), "<html><body><p>CD</p></body></html>");
 
-    r.state->programNumber = 46130;
-    info::TRegelform tema(*r.state, r.h.services);
+    info::TRegelform tema(*r.state, r.h.services, 46130);
     EXPECT_EQ(tema.shownFile().toStdString(), r.pc("regler/Tema1.htm"));
     EXPECT_TRUE(tema.WebBrowser1->toPlainText().contains("Verbets tider"));
 
-    r.state->programNumber = 44000;
-    info::TRegelform genus(*r.state, r.h.services);
+    info::TRegelform genus(*r.state, r.h.services, 44000);
     EXPECT_EQ(genus.shownFile().toStdString(), r.cdPath("REGLER/GENUS.HTM"));
     EXPECT_EQ(genus.WebBrowser1->toPlainText().trimmed(), "CD");
     EXPECT_TRUE(r.h.messages.texts.empty());
@@ -294,8 +293,7 @@ TEST(RulePage, PageOfTheProgramFromTheCdPathFirst) {
 
 TEST(RulePage, MissingPageIsReportedOnceAndTheWindowStays) {
     TwoRoots r;
-    r.state->programNumber = 46400;
-    info::TRegelform window(*r.state, r.h.services);
+    info::TRegelform window(*r.state, r.h.services, 46400);
     window.show();
     ASSERT_EQ(r.h.messages.texts.size(), 1u);
     EXPECT_EQ(r.h.messages.texts[0],
@@ -310,8 +308,7 @@ TEST(RulePage, MissingPageIsReportedOnceAndTheWindowStays) {
 TEST(RulePage, EscClosesWhereverTheFocusIs) {
     TwoRoots r;
     writeFile(r.pc("regler/Genus.htm"), "<html><body><p>en och ett</p></body></html>");
-    r.state->programNumber = 44000;
-    info::TRegelform window(*r.state, r.h.services);
+    info::TRegelform window(*r.state, r.h.services, 44000);
     window.show();
     QTest::keyClick(window.WebBrowser1, Qt::Key_Down);
     QTest::keyClick(window.WebBrowser1, Qt::Key_A);
@@ -320,14 +317,18 @@ TEST(RulePage, EscClosesWhereverTheFocusIs) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(RulePage, OpenedForAProgramAndRegisteredWithTheSettings) {
+// Another window opens the rule page through the registry with the program
+// in the request; the page leaves the current program alone.
+TEST(RulePage, OpenedForTheProgramOfTheRequest) {
     Harness h;
-    info::openRulePage(*h.state, h.services, 46300, nullptr);
-    EXPECT_EQ(h.state->programNumber, 46300);
+    glosbo::catalogue::registerWindows(h.windows);
+    h.state->programNumber = 11111;
+    const std::optional<int> result =
+        h.windows.open("TRegelform", {*h.state, h.services, nullptr, 46300});
+    EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(h.modal.opened, std::vector<std::string>{"TRegelform"});
-
-    app::registerWindows(h.windows);
-    EXPECT_TRUE(h.windows.open("TStallin", app::WindowContext{*h.state, h.services, nullptr}));
-    EXPECT_TRUE(h.windows.open("TRegelform", app::WindowContext{*h.state, h.services, nullptr}));
-    EXPECT_EQ(h.modal.opened, (std::vector<std::string>{"TRegelform", "TStallin", "TRegelform"}));
+    EXPECT_EQ(h.state->programNumber, 11111);
+    // The harness has no rule pages: the message is that of 46300's page.
+    EXPECT_EQ(h.messages.texts,
+              std::vector<std::string>{core::findRulePage(h.state->roots(), 46300).missingMessage});
 }

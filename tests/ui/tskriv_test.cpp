@@ -11,6 +11,7 @@
 #include <set>
 
 #include "app/text_codec.h"
+#include "catalogue/window_catalogue.h"
 #include "exercises/tskriv.h"
 #include "ui_support.h"
 
@@ -356,6 +357,7 @@ TEST_F(TskrivTest, HelpButtons) {
 }
 
 TEST_F(TskrivTest, RuleButtonOpensTheRulePage) {
+    glosbo::catalogue::registerWindows(h.windows);
     auto w = open("SVE36100.DAT");
     EXPECT_TRUE(w->BitBtn2->isVisible());
     EXPECT_EQ(w->BitBtn2->text(), "&Regel");

@@ -34,11 +34,13 @@ public:
     bool confirmAnswer = false;
 };
 
-// Records the windows opened instead of running them.
+// Records the windows opened instead of running them. A window closes with
+// the result given for its object name, else as accepted.
 class RecordingModalWindows final : public app::ModalWindows {
 public:
     int exec(QDialog& dialog, Placement) override;
     std::vector<std::string> opened; // object names
+    std::map<std::string, int> results;
 };
 
 // Records the sounds asked for instead of playing them.

@@ -1,4 +1,4 @@
-#include "app/window_catalogue.h"
+#include "catalogue/window_catalogue.h"
 
 #include "app/window_registry.h"
 #include "exercises/tflerbar.h"
@@ -8,9 +8,12 @@
 #include "info/tstallin.h"
 #include "menus/menu_window.h"
 
-namespace glosbo::app {
+namespace glosbo::catalogue {
 
-void registerWindows(WindowRegistry& registry) {
+using app::ModalWindows;
+using app::WindowContext;
+
+void registerWindows(app::WindowRegistry& registry) {
     // Each window unit adds its entry here as it is built.
     menus::registerMenus(registry);
     registry.add("TPassAkt", [](const WindowContext& c) {
@@ -29,9 +32,8 @@ void registerWindows(WindowRegistry& registry) {
         },
         ModalWindows::Placement::Centred);
     registry.add("TRegelform", [](const WindowContext& c) {
-        return std::make_unique<info::TRegelform>(c.state, c.services, c.parent);
+        return std::make_unique<info::TRegelform>(c.state, c.services, c.programNumber, c.parent);
     });
-    (void)registry;
 }
 
-} // namespace glosbo::app
+} // namespace glosbo::catalogue
