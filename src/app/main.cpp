@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     if (!state.startUp()) return 1;
     if (probe.finished()) return probe.exitCode();
 
-    app::QtModalWindows modal;
+    app::QtModalWindows modal(state.screen);
     app::FontTextMeasure measure;
     app::WindowRegistry windows;
     catalogue::registerWindows(windows);

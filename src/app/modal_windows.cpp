@@ -10,7 +10,7 @@ namespace glosbo::app {
 int QtModalWindows::exec(QDialog& dialog, Placement placement) {
     dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     dialog.setWindowModality(Qt::ApplicationModal);
-    const QRect area = screenArea();
+    const QRect area = screenRect(m_screen);
     if (placement == Placement::Maximised) {
         // Without a window manager nobody maximises the window, so it gets
         // the area itself as well.

@@ -2,6 +2,10 @@
 
 class QDialog;
 
+namespace glosbo::core {
+class Screen;
+}
+
 namespace glosbo::app {
 
 // Opens the windows below the main window: each runs modally until it closes.
@@ -18,9 +22,14 @@ public:
     virtual int exec(QDialog& dialog, Placement placement = Placement::Maximised) = 0;
 };
 
+// Places the windows on the screen the main window measured.
 class QtModalWindows final : public ModalWindows {
 public:
+    explicit QtModalWindows(const core::Screen& screen) : m_screen(screen) {}
     int exec(QDialog& dialog, Placement placement) override;
+
+private:
+    const core::Screen& m_screen;
 };
 
 } // namespace glosbo::app

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/text_measure.h"
+
 namespace glosbo::app {
 namespace {
 
@@ -28,6 +30,19 @@ void scaleFont(QWidget& widget, int percent) {
 QRect screenArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+QRect screenRect(const core::Screen& screen) {
+    const core::Screen::Area& a = screen.area();
+    return QRect(a.left, a.top, a.width, a.height);
+}
+
+void measureScreen(core::Screen& screen, QRect area, const TextMeasure& measure) {
+    const int letters = lettersToFill(
+        [&](const std::string& caption) { return measure.widthPx(caption, kMeasuringLabelPixels); },
+        area.width());
+    screen.setMeasured({area.left(), area.top(), area.width(), area.height()},
+                       scalePercentFor(letters, area.height()), measure.width("L", 12));
 }
 
 int mulDiv(int number, int numerator, int denominator) {

@@ -4,15 +4,32 @@
 #include <functional>
 #include <string>
 
+#include "core/screen.h"
+
 class QWidget;
 
 // Screen measures and the scaling that makes the windows, designed for a
 // 640 x 480 screen, fill larger screens.
 namespace glosbo::app {
 
-// The area a maximised window gets on the primary screen. Windows take its
-// size as the screen size when they lay themselves out.
+class TextMeasure;
+
+// The area a maximised window gets on the primary screen, as the platform
+// reports it. Only the main window asks; every other window reads the
+// screen the main window measured from the state.
 QRect screenArea();
+
+// The screen of the state as a rectangle.
+QRect screenRect(const core::Screen& screen);
+
+// The pixel size of the main window's measuring label, whose letters are
+// counted to find the scale.
+constexpr int kMeasuringLabelPixels = 19;
+
+// Measures a screen as the main window does at start: the scale percent
+// from how many letters of the measuring label fill the area's width, and
+// the letter unit from the width of an "L" at 12 points.
+void measureScreen(core::Screen& screen, QRect area, const TextMeasure& measure);
 
 // number * numerator / denominator, rounded half away from zero.
 int mulDiv(int number, int numerator, int denominator);

@@ -39,7 +39,7 @@ std::string withoutLastCharacter(const std::string& s) {
 
 TForm1::TForm1(core::AppState& state, Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_state(state), m_services(services),
-      m_screen(screenArea().size()) {
+      m_area(screenArea()), m_screen(m_area.size()) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Glosbo"));
     buildComponents();
@@ -67,7 +67,7 @@ void TForm1::buildComponents() {
 
     Testlabel = new QLabel(this);
     Testlabel->setObjectName(QStringLiteral("Testlabel"));
-    Testlabel->setFont(arialBold(19));
+    Testlabel->setFont(arialBold(kMeasuringLabelPixels));
     setTextColor(Testlabel, kPurple, kWhite);
     Testlabel->hide();
 
@@ -179,19 +179,14 @@ void TForm1::checkDirectories() {
 void TForm1::Skaltest() {
     Testlabel->move(Testlabel->x(), 440);
     Testlabel->clear();
-    const TextMeasure& measure = m_services.measure;
-    const int pixelSize = Testlabel->font().pixelSize();
-    const int letters = lettersToFill(
-        [&](const std::string& caption) { return measure.widthPx(caption, pixelSize); },
-        m_screen.width());
-    m_state.scalePercent = static_cast<std::uint16_t>(scalePercentFor(letters, m_screen.height()));
-    if (m_state.scalePercent != 100) scaleWidgets(*this, m_state.scalePercent);
+    measureScreen(m_state.screen, m_area, m_services.measure);
+    m_screen = m_area.size();
+    if (m_state.screen.scalePercent() != 100) scaleWidgets(*this, m_state.screen.scalePercent());
 
     QFont font = Testlabel->font();
     font.setPixelSize(TextMeasure::pixelsForPoints(12));
     Testlabel->setFont(font);
     Testlabel->setText(QStringLiteral("L"));
-    m_state.letterUnit = static_cast<std::uint16_t>(measure.width("L", 12));
 }
 
 void TForm1::layOut() {
@@ -248,7 +243,7 @@ QPixmap TForm1::loadStartPicture(const std::string& fileName, QSize room) const 
 void TForm1::BildImageMouseMove(int slot) {
     if (slot < 0 || slot >= int(m_startSlots.size())) return;
     const QLabel* image = m_startSlots[std::size_t(slot)];
-    const int letterUnit = m_state.letterUnit;
+    const int letterUnit = m_state.screen.letterUnit();
     const int panelRight = Panel1->x() + Panel1->width();
 
     core::WrapContext context{m_services.measure.widthFunction(), m_screen.width(),
@@ -287,8 +282,8 @@ void TForm1::BildImageMouseMove(int slot) {
     if (slot == 3 && m_screen.width() - panelRight < Label3->width() && m_captionPoints > 6) {
         --m_captionPoints;
         QFont font = Label3->font();
-        font.setPixelSize(
-            mulDiv(TextMeasure::pixelsForPoints(m_captionPoints), m_state.scalePercent, 100));
+        font.setPixelSize(mulDiv(TextMeasure::pixelsForPoints(m_captionPoints),
+                                 m_state.screen.scalePercent(), 100));
         Label3->setFont(font);
         Label3->adjustSize();
     }
@@ -308,7 +303,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::showOnScreen() {
     // Without a window manager nobody maximises the window, so it is given
     // the screen's area as well.
-    setGeometry(screenArea());
+    setGeometry(m_area);
     showMaximized();
 }
 

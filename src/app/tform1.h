@@ -100,7 +100,8 @@ private:
 
     core::AppState& m_state;
     Services& m_services;
-    QSize m_screen;
+    QRect m_area;   // the screen as the platform reports it
+    QSize m_screen; // its size
     std::array<QLabel*, 6> m_startSlots{};
     std::array<int, 6> m_startPictureNumbers{};
     int m_captionPoints = 8; // Label3 loses a point when a caption is too wide

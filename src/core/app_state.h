@@ -13,6 +13,7 @@
 #include "core/pictures.h"
 #include "core/record_fields.h"
 #include "core/run_mode.h"
+#include "core/screen.h"
 #include "core/sounds.h"
 #include "core/sources.h"
 #include "core/wrap.h"
@@ -97,8 +98,7 @@ public:
 
     Settings settings;
     RunMode runMode = RunMode::Practice;
-    std::uint16_t scalePercent = 100;
-    std::uint16_t letterUnit = 8;
+    Screen screen;
     int tickCounter = 0;
     std::uint16_t programNumber = 0;
     DataFiles files;

@@ -37,7 +37,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QColor& color, int pi
 
 ExerciseFrame::ExerciseFrame(const app::WindowContext& context, const char* name, const char* title)
     : QDialog(context.parent, Qt::Dialog | Qt::FramelessWindowHint), m_state(context.state),
-      m_services(context.services), m_screen(app::screenArea().size()) {
+      m_services(context.services),
+      m_screen(context.state.screen.width(), context.state.screen.height()) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromUtf8(title));
     resize(kDesignWidth, kDesignHeight);

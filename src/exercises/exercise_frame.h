@@ -55,9 +55,9 @@ protected:
     // that no timer runs the window's steps inside the wait.
     void playAndWait(core::SoundRequest request);
 
-    int letterUnit() const { return m_state.letterUnit; }
+    int letterUnit() const { return m_state.screen.letterUnit(); }
     QSize screenSize() const { return m_screen; }
-    int scalePercent() const { return m_state.scalePercent; }
+    int scalePercent() const { return m_state.screen.scalePercent(); }
     // Width in pixels of a Windows-1252 text in Arial bold at a point size.
     int textWidth(const std::string& text, int pointSize) const;
 

@@ -92,8 +92,8 @@ void TFLERBAR::setUpProgram() {
         w->setFont(font);
     if (!m_program.recordAlternatives)
         core::Hittapreppar(m_state.roots(), m_state.files.currentExerciseFile, m_words);
-    m_left = app::mulDiv(24, m_state.scalePercent, 100);
-    m_rowLeft = app::mulDiv(30, m_state.scalePercent, 100);
+    m_left = app::mulDiv(24, m_state.screen.scalePercent(), 100);
+    m_rowLeft = app::mulDiv(30, m_state.screen.scalePercent(), 100);
 }
 
 int TFLERBAR::lineHeight() const {

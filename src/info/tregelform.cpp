@@ -36,8 +36,9 @@ TRegelform::TRegelform(core::AppState& state, app::Services& services, std::uint
 }
 
 void TRegelform::FormCreate() {
-    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
-    const QRect screen = app::screenArea();
+    if (m_state.screen.scalePercent() != 100)
+        app::scaleWidgets(*this, m_state.screen.scalePercent());
+    const QRect screen = app::screenRect(m_state.screen);
     resize(screen.size());
     Panel1->setGeometry(0, 0, screen.width(), screen.height());
     Panel1->show();
@@ -56,7 +57,7 @@ void TRegelform::Webregel() {
         m_shown.clear();
         m_services.messages.information(page.missingMessage);
     }
-    const int m = m_state.letterUnit;
+    const int m = m_state.screen.letterUnit();
     WebBrowser1->setGeometry(m, m, Panel1->width() - 2 * m,
                              Panel1->height() - 2 * m - ClosePanel2Knapp->height());
     ClosePanel2Knapp->move((Panel1->width() - ClosePanel2Knapp->width()) / 2,

@@ -104,8 +104,9 @@ TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* pare
 }
 
 void TStallin::FormCreate() {
-    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
-    const int m = m_state.letterUnit;
+    if (m_state.screen.scalePercent() != 100)
+        app::scaleWidgets(*this, m_state.screen.scalePercent());
+    const int m = m_state.screen.letterUnit();
     // The window is made as large as its contents need inside the two frames
     // of a letter unit each, which do not grow with the scale.
     const QSize inner = layOutContents(width() - 4 * m);
@@ -123,8 +124,10 @@ void TStallin::FormCreate() {
 
 QSize TStallin::layOutContents(int innerWidth) {
     // Distances of the design, scaled as the window is.
-    const auto s = [this](int design) { return app::mulDiv(design, m_state.scalePercent, 100); };
-    const int m = m_state.letterUnit;
+    const auto s = [this](int design) {
+        return app::mulDiv(design, m_state.screen.scalePercent(), 100);
+    };
+    const int m = m_state.screen.letterUnit();
     for (QLabel* l : {DroejLabel, ExtraLabel, Extra2Label, Label1, Label2})
         l->adjustSize();
     const int left = s(14);

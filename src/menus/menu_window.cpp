@@ -56,7 +56,8 @@ void MenuWindow::buildComponents() {
             std::max(buttonWidth, textWidth(entry.caption, design.buttonPixels) + kCaptionPadding);
     // The title has the panel less a letter unit; a title wider than the
     // entries widens the menu rather than being cut off.
-    const int titleRoom = textWidth(m_menu.title, design.titlePixels) + m_state.letterUnit + 4;
+    const int titleRoom =
+        textWidth(m_menu.title, design.titlePixels) + m_state.screen.letterUnit() + 4;
     buttonWidth = std::clamp(std::max(buttonWidth, titleRoom - 2 * kMargin), kMinButtonWidth,
                              kMaxButtonWidth);
 
@@ -104,8 +105,9 @@ void MenuWindow::buildComponents() {
 }
 
 void MenuWindow::FormCreate() {
-    if (m_state.scalePercent != 100) app::scaleWidgets(*this, m_state.scalePercent);
-    const int unit = m_state.letterUnit;
+    if (m_state.screen.scalePercent() != 100)
+        app::scaleWidgets(*this, m_state.screen.scalePercent());
+    const int unit = m_state.screen.letterUnit();
     Label1->setGeometry(unit / 2, Label1->y(), Panel1->width() - unit, Label1->height());
 
     const bool worksheets = m_state.runMode == core::RunMode::Worksheet;

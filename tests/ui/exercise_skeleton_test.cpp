@@ -242,7 +242,7 @@ public:
 TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
     h.state->files.currentExerciseFile = "SVE31110.DAT";
     ASSERT_TRUE(h.state->files.Kolla("SVE31110.DAT"));
-    h.state->scalePercent = 150;
+    h.state->screen.setMeasured(h.state->screen.area(), 150, h.state->screen.letterUnit());
     auto w = makeExerciseWindow<BareFrame>({*h.state, h.services, nullptr});
     EXPECT_EQ(w->objectName(), "TBareFrame");
     EXPECT_EQ(w->Overs1Label->text(), "Skriv ordet");
@@ -362,7 +362,7 @@ TEST_F(SkeletonTest, PraiseIsCentredInItsFrame) {
     ASSERT_TRUE(w->LovordPanel->isVisible());
     const QRect inner = w->LovordPanel->lovordinnershape->geometry();
     const QRect text = w->LovordPanel->LovordLabel1->geometry();
-    const int m = h.state->letterUnit;
+    const int m = h.state->screen.letterUnit();
     EXPECT_TRUE(inner.contains(text));
     EXPECT_LE(std::abs((text.left() - inner.left()) - (inner.right() - text.right())), 1);
     EXPECT_LE(std::abs((text.top() - inner.top()) - (inner.bottom() - m / 2 - text.bottom())), 1);

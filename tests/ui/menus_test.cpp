@@ -304,8 +304,7 @@ TEST(MenuWindowLayout, EveryMenuStacksItsEntriesAndFitsItsTexts) {
 
 TEST(MenuWindowLayout, ScaledMenuKeepsItsButtonsTouchingAndItsTitleInset) {
     Harness h;
-    h.state->scalePercent = 150;
-    h.state->letterUnit = 14;
+    h.state->screen.setMeasured(h.state->screen.area(), 150, 14);
     MenuWindow w(menuNamed("TF23"), *h.state, h.services);
     EXPECT_EQ(w.buttons().front()->font().pixelSize(), 24);
     EXPECT_EQ(w.buttons().front()->y(), 60);
@@ -355,7 +354,7 @@ TEST(MenuWindow, SubmenuAndWindowEntriesOpenTheirWindowsAndBackCloses) {
 // keys again, and its own Esc closes it in turn.
 TEST(MenuWindow, EscClosesOnlyTheFrontMenu) {
     Harness h;
-    app::QtModalWindows modal;
+    app::QtModalWindows modal(h.state->screen);
     app::Services services{h.messages, modal, h.measure, h.windows, h.sounds, h.printer};
     menus::registerMenus(h.windows);
     bool tf2ShownUnderTf23 = false;

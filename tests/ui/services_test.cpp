@@ -160,7 +160,7 @@ TEST(SettingsDialog, TextsAndStartValues) {
 
     // Everything lies inside the inner panel, and the two frames are a
     // letter unit wide.
-    const int m = h.state->letterUnit;
+    const int m = h.state->screen.letterUnit();
     EXPECT_EQ(dialog.YtterPanel->geometry(),
               QRect(m, m, dialog.width() - 2 * m, dialog.height() - 2 * m));
     EXPECT_EQ(dialog.InnerPanel->geometry(),
@@ -283,7 +283,7 @@ TEST(RulePage, PageOfTheProgramFromTheCdPathFirst) {
     EXPECT_TRUE(r.h.messages.texts.empty());
 
     // The page fills the screen within a letter unit, "Tillbaka" below it.
-    const int m = r.state->letterUnit;
+    const int m = r.state->screen.letterUnit();
     EXPECT_EQ(genus.WebBrowser1->pos(), QPoint(m, m));
     EXPECT_EQ(genus.ClosePanel2Knapp->text(), "Tillbaka");
     EXPECT_EQ(genus.ClosePanel2Knapp->y() + genus.ClosePanel2Knapp->height(),

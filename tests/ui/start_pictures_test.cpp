@@ -36,7 +36,7 @@ struct PictureRoots {
     explicit PictureRoots(Harness::Setup setup = {}) : h(setup) {
         QDir().mkpath(h.dir.path() + "/BILD");
         std::ofstream(h.path("BILD/BILDTEXT.DAT"), std::ios::binary) << captions();
-        size = core::startPictureSize(glosbo::app::screenArea().width());
+        size = core::startPictureSize(h.state->screen.width());
     }
     // The six picture numbers the main window will draw, from a twin state.
     std::array<int, 6> firstSix() {
@@ -93,7 +93,7 @@ TEST(StartPictures, SixPicturesRoundTheMenuPanel) {
     TForm1 form(*state, r.h.services);
 
     EXPECT_EQ(form.startPictureNumbers(), expected);
-    const QSize screen = glosbo::app::screenArea().size();
+    const QSize screen(state->screen.width(), state->screen.height());
     const QRect panel = form.Panel1->geometry();
     const int banner = form.Panel9->height();
     const int slotHeight = (screen.height() - banner) / 3;
@@ -137,7 +137,7 @@ TEST(StartPictures, PcPathFirstThenCdPathAndMissingOnesHidden) {
 
     // The large one is shrunk, proportions kept, to leave room under it for
     // the two lines of its caption within its slot.
-    const QSize screen = glosbo::app::screenArea().size();
+    const QSize screen(state->screen.width(), state->screen.height());
     const int slotHeight = (screen.height() - form.Panel9->height()) / 3;
     const QSize shrunk = form.BildImage21->size();
     EXPECT_LE(std::abs(shrunk.width() - 2 * shrunk.height()), 1);
@@ -207,7 +207,7 @@ TEST(StartPictures, ATooLongCaptionOnTheRightShrinksTheCaptionFontForGood) {
 
     longCaption(3);
     form.BildImageMouseMove(3);
-    const int room = glosbo::app::screenArea().width() - (form.Panel1->x() + form.Panel1->width());
+    const int room = state->screen.width() - (form.Panel1->x() + form.Panel1->width());
     ASSERT_GT(QFontMetrics(form.Label3->font()).horizontalAdvance(QString(120, 'W')), room);
     const int smaller = form.Label3->font().pixelSize();
     EXPECT_LT(smaller, before);

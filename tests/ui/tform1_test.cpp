@@ -57,10 +57,17 @@ TEST_P(MainWindowLayout, PanelCentredAndIndicatorBelowIt) {
     Harness::Setup setup;
     setup.letterWidth = GetParam();
     Harness h(setup);
+    // The harness measures its screen as the main window does, so that other
+    // windows are tested on the screen the main window would leave them.
+    const int harnessPercent = h.state->screen.scalePercent();
+    const int harnessUnit = h.state->screen.letterUnit();
     TForm1 form(*h.state, h.services);
-    const QSize screen = glosbo::app::screenArea().size();
-    const int percent = h.state->scalePercent;
-    EXPECT_EQ(h.state->letterUnit, setup.letterWidth);
+    const QSize screen(h.state->screen.width(), h.state->screen.height());
+    const int percent = h.state->screen.scalePercent();
+    EXPECT_EQ(h.state->screen.letterUnit(), setup.letterWidth);
+    EXPECT_EQ(percent, harnessPercent);
+    EXPECT_EQ(h.state->screen.letterUnit(), harnessUnit);
+    EXPECT_EQ(screen, glosbo::app::screenArea().size());
 
     const QRect panel = widget(form, "Panel1")->geometry();
     const QRect banner = widget(form, "Panel9")->geometry();
@@ -86,9 +93,9 @@ TEST(MainWindow, ScaledWindowKeepsButtonsTouching) {
     setup.letterWidth = 10;
     Harness h(setup);
     TForm1 form(*h.state, h.services);
-    const int percent = glosbo::app::scalePercentFor(80, glosbo::app::screenArea().height());
+    const int percent = glosbo::app::scalePercentFor(80, h.state->screen.height());
     ASSERT_GT(percent, 100);
-    ASSERT_EQ(h.state->scalePercent, percent);
+    ASSERT_EQ(h.state->screen.scalePercent(), percent);
     EXPECT_EQ(button(form, 1)->font().pixelSize(), glosbo::app::mulDiv(19, percent, 100));
     EXPECT_EQ(button(form, 1)->y(), glosbo::app::mulDiv(60, percent, 100));
     for (int i = 1; i < 10; ++i)

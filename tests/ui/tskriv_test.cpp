@@ -250,6 +250,8 @@ TEST_F(TskrivTest, SettingsDuringTheSeriesReturnToTheInput) {
 // The headline box: one line at 30 pt centred in the box, longer lines
 // shrink to fit but not below 10 pt, two and three lines share the box.
 TEST_F(TskrivTest, HeadlineFitting) {
+    // The box's room below is figured for a letter unit of 8.
+    h.state->screen.setMeasured(h.state->screen.area(), 100, 8);
     auto w = open("SVE31110.DAT");
     const QRect inner = w->OverskriftInnerShape->geometry();
     const auto points = [](QLabel* l) { return l->font().pixelSize(); };
@@ -260,7 +262,7 @@ TEST_F(TskrivTest, HeadlineFitting) {
     EXPECT_FALSE(w->Overs3Label->isVisible());
     const QRect one = w->Overs1Label->geometry();
     EXPECT_LE(std::abs(one.center().y() - inner.center().y()), 1);
-    EXPECT_EQ(one.width(), inner.width() - h.state->letterUnit);
+    EXPECT_EQ(one.width(), inner.width() - h.state->screen.letterUnit());
     EXPECT_EQ(w->Overs1Label->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
 
     // 16 pixels a letter: 14 letters fit the 272 pixels the box allows at
@@ -513,7 +515,8 @@ TEST_F(TskrivTest, FinishPictureAndCaption) {
         else
             EXPECT_EQ(box.right(), picture.right());
         EXPECT_EQ(box.top(), picture.top());
-        EXPECT_GE(box.width(), w->BildPanelen->BildLabel->width() + 2 * h.state->letterUnit);
+        EXPECT_GE(box.width(),
+                  w->BildPanelen->BildLabel->width() + 2 * h.state->screen.letterUnit());
         seen.insert(caption);
         w->Button2->click();
         EXPECT_FALSE(w->BildPanelen->isVisible());

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <fstream>
 
+#include "app/scaling.h"
+
 namespace glosbo::test {
 
 int RecordingModalWindows::exec(QDialog& dialog, Placement) {
@@ -28,6 +30,8 @@ Harness::Harness(const Setup& setup) : measure(setup.letterWidth) {
     state = std::make_unique<core::AppState>(roots, messages,
                                              std::make_unique<core::SeededRandom>(7), nullptr);
     state->startUp();
+    const QRect area = setup.screen.isEmpty() ? app::screenArea() : QRect(QPoint(), setup.screen);
+    app::measureScreen(state->screen, area, measure);
 }
 
 std::string Harness::path(const std::string& relative) const {

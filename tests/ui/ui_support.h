@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -63,13 +64,16 @@ private:
 };
 
 // A small data root in a temporary directory with fake services, ready for
-// a window to be built on it.
+// a window to be built on it. The screen is measured as the main window
+// measures it: the scale percent and the letter unit follow from the
+// screen size and the letter width.
 struct Harness {
     struct Setup {
         bool resultsDirExists = true;
         bool diagnosisDirExists = true;
         bool emptyResultsDir = false;
         int letterWidth = 16; // 50 letters fill 800 pixels: no scaling
+        QSize screen{};       // empty: the platform's screen, as the main window finds it
     };
     Harness() : Harness(Setup{}) {}
     explicit Harness(const Setup& setup);
