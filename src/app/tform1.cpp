@@ -158,10 +158,7 @@ void TForm1::FormCreate() {
     Label4->hide();
     checkDirectories();
     Skaltest();
-    m_state.settings.answerDisplaySeconds = 3;
-    m_state.settings.soundMode = 1;
-    m_state.settings.swedenPicturesMode = 1;
-    m_state.settings.soundTranslation = 0;
+    m_state.settings.reset();
     layOut();
     startbilder();
 }

@@ -28,6 +28,12 @@ void AppState::drawReset(int lo, int hi) {
     draw.shuffle(lo, hi, *m_random);
 }
 
+void AppState::selectExercise(const std::string& file) {
+    files.currentExerciseFile = file;
+    programNumber = GeProgramtal(file);
+    sounds.selectProgram(programNumber);
+}
+
 int AppState::haemta_slumptal() {
     FileSlot& slot = files.file(files.currentFileIndex);
     return draw.haemta_slumptal(slot.drawPosition, slot.recordCount);
@@ -38,14 +44,6 @@ int AppState::haemta_Lovordslumptal(int praiseSlot) {
     return draw.haemta_slumptal(slot.drawPosition, slot.praiseCount);
 }
 
-void AppState::updateProgramNumber() {
-    programNumber = GeProgramtal(files.currentExerciseFile);
-}
-
-} // namespace glosbo::core
-
-namespace glosbo::core {
-
 bool AppState::KollaLovOrd(const std::string& praiseFile) {
     const int slot = files.praiseSlotOf(praiseFile);
     currentPraiseSlot = slot;
@@ -55,25 +53,39 @@ bool AppState::KollaLovOrd(const std::string& praiseFile) {
 }
 
 std::optional<std::array<std::string, 3>> AppState::praiseForSeries() {
+    const DiagnosisRecord& record = diagnosis.record();
     currentPraiseFile = HaemtaLovordFilNamn(series.correctCount, series.seriesLength, programNumber,
-                                            diagnosis.result, diagnosis.name);
+                                            record.result, record.name);
     if (currentPraiseFile.empty() || !KollaLovOrd(currentPraiseFile)) return std::nullopt;
-    const int n = haemta_Lovordslumptal(currentPraiseSlot);
-    files.haemtaord(currentPraiseFile, n);
-    str_postarray(files.currentRecordLine);
+    // The praise line is read beside the current record, which the window
+    // may still show.
+    std::string line;
+    files.haemtaord(currentPraiseFile, haemta_Lovordslumptal(currentPraiseSlot), line);
+    const RecordFields praise = core::str_postarray(line);
     const int test = diagnosisTestNumber(programNumber);
-    return std::array<std::string, 3>{
-        LovordMen(fields[1], diagnosis.name, test, test > 0 ? diagnosis.result[test] : 0),
-        fields[2], fields[3]};
+    const int result = test > 0 ? record.result[test] : 0;
+    // Every line may name the pupil, the test and the result.
+    std::array<std::string, 3> lines;
+    for (int i = 0; i < 3; ++i)
+        lines[i] = LovordMen(praise[i + 1], record.name, test, result);
+    return lines;
 }
 
 SoundRequest AppState::soundRequest(const std::string& fileName) {
-    SoundContext context{
-        soundDirectory, programNumber, files.file(files.currentFileIndex).recordCount,
-        files.errorPracticeMode ? files.errorRecordNumber : files.currentRecordNumber};
-    SoundRequest request = SpelaUppWavLjud(m_roots, fileName, rootSound, context);
-    rootSound = false;
-    return request;
+    SoundContext context{{},
+                         programNumber,
+                         files.file(files.currentFileIndex).recordCount,
+                         files.errorPracticeMode ? files.errorRecordNumber
+                                                 : files.currentRecordNumber};
+    return sounds.request(m_roots, fileName, context);
+}
+
+void AppState::FyllEngListan() {
+    sounds.loadTranslations(m_roots, settings.soundTranslation());
+}
+
+std::optional<std::string> AppState::translationOf(const std::string& word) {
+    return sounds.translationOf(m_roots, settings.soundTranslation(), word);
 }
 
 } // namespace glosbo::core

@@ -3,30 +3,26 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/data_files.h"
 #include "core/data_roots.h"
-#include "core/diagnosis_record.h"
+#include "core/diagnosis_session.h"
 #include "core/draw.h"
 #include "core/messages.h"
 #include "core/pictures.h"
 #include "core/record_fields.h"
 #include "core/run_mode.h"
 #include "core/screen.h"
+#include "core/settings.h"
+#include "core/sound_state.h"
 #include "core/sounds.h"
 #include "core/sources.h"
+#include "core/worksheets.h"
 #include "core/wrap.h"
 
 namespace glosbo::core {
-
-// Settings; they live in memory for one run of the program.
-struct Settings {
-    int answerDisplaySeconds = 3; // 0..9
-    std::uint8_t soundMode = 1;
-    std::uint8_t swedenPicturesMode = 1;
-    std::uint8_t soundTranslation = 0; // 0 none, 1 English, 2 German
-};
 
 // The counters of the running question series.
 struct SeriesCounters {
@@ -37,7 +33,10 @@ struct SeriesCounters {
 };
 
 // Everything the windows share for one run of the program. main() makes one
-// and hands it to every window by reference; tests make a fresh one.
+// and hands it to every window by reference; tests make a fresh one. It is
+// made of parts, each changed through its own methods: the settings, the
+// sounds and translations, the diagnosis session, the worksheets and the
+// screen.
 class AppState {
 public:
     static constexpr int kSeriesSize = 10;
@@ -56,6 +55,10 @@ public:
     // permutation (start-up uses 1..900).
     void drawReset(int lo, int hi);
 
+    // Makes an exercise file current: its program number and its sound
+    // directory go with it.
+    void selectExercise(const std::string& file);
+
     // The next record number of the current file in its random order.
     int haemta_slumptal();
     // The next praise line number of a praise slot.
@@ -70,35 +73,35 @@ public:
         return core::GreenRedTest(fields, typed, expected);
     }
 
-    // Makes the program number current from the current exercise file.
-    void updateProgramNumber();
-
     // True when the praise file is known and has praise lines; counts it
     // once until the next draw reset and makes its slot current.
     bool KollaLovOrd(const std::string& praiseFile);
-    // The praise due after a series (text with placeholders filled in, and
-    // its second and third line); nothing when no praise is due.
+    // The praise due after a series (its three lines, placeholders filled
+    // in); nothing when no praise is due. The current record stays as it is.
     std::optional<std::array<std::string, 3>> praiseForSeries();
     // The next picture of Sweden; sets the picture caption.
     int haemta_Bildslumptal() { return pictures.haemta_Bildslumptal(draw, picturePosition); }
-    // Finds the file of a sound and clears the root-sound flag.
+    // Finds the file of a sound of the current exercise and clears the
+    // root-sound flag.
     SoundRequest soundRequest(const std::string& fileName);
-    // Reloads the translation lists for the current setting.
-    void FyllEngListan() {
-        core::FyllEngListan(m_roots, settings.soundTranslation, translations);
-        translationsLanguage = settings.soundTranslation;
-    }
-
-    const std::string& diagnosisUserName() const { return diagnosis.name; }
+    // Loads the translation lists of the language set now.
+    void FyllEngListan();
+    // The translation of a spoken word (Windows-1252) in the language set.
+    std::optional<std::string> translationOf(const std::string& word);
 
     const DataRoots& roots() const { return m_roots; }
     MessageSink& messages() { return m_messages; }
     RandomSource& random() { return *m_random; }
     const Clock& clock() const { return *m_clock; }
 
+    // The parts.
     Settings settings;
-    RunMode runMode = RunMode::Practice;
+    SoundState sounds;
+    DiagnosisSession diagnosis;
+    Worksheets worksheets;
     Screen screen;
+
+    RunMode runMode = RunMode::Practice;
     int tickCounter = 0;
     std::uint16_t programNumber = 0;
     DataFiles files;
@@ -107,24 +110,10 @@ public:
     SeriesCounters series;
     int picturePosition = 1;
 
-    // Praise, pictures and sounds.
+    // Praise and pictures.
     std::string currentPraiseFile;
     int currentPraiseSlot = 0;
     Pictures pictures;
-    std::string soundDirectory;
-    bool rootSound = false;
-    TranslationLists translations;
-    bool translationReload = true; // the lists must be loaded again before use
-    // The translation setting the lists were last loaded for: a setting
-    // changed without the reload flag (English off, then German on, then
-    // "Avbryt") still gets the lists of its own language.
-    std::uint8_t translationsLanguage = 0;
-
-    // Diagnosis: the pupil logged in (name empty until a login) and the test at hand.
-    DiagnosisRecord diagnosis;
-    int currentTestNumber = 1;
-    bool savePending = false;
-    int practiceCounter = 0;
 
 private:
     DataRoots m_roots;

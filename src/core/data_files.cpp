@@ -143,13 +143,13 @@ bool DataFiles::Kolla(const std::string& name) {
     return true;
 }
 
-void DataFiles::haemtaord(const std::string& name, int n) {
+void DataFiles::haemtaord(const std::string& name, int n, std::string& line) const {
     const std::string subdirectory = hasExtension(name, ".DAT") ? "/DATA/DAT/" : "/DATA/LOV/";
     const auto path = locate(subdirectory, name);
     if (!path) return;
     std::ifstream in(*path, std::ios::binary);
     if (!in) return;
-    fetchRecord(in, n, currentRecordLine);
+    fetchRecord(in, n, line);
 }
 
 int DataFiles::findQueueEntry(int slot) const {

@@ -64,7 +64,9 @@ public:
     // Reads a line file; with count, adds its records to the slot's count.
     void ordantal(const std::string& name, int slot, bool count);
     // current record line := record n of the file (nothing when it is missing).
-    void haemtaord(const std::string& name, int n);
+    void haemtaord(const std::string& name, int n) { haemtaord(name, n, currentRecordLine); }
+    // line := record n of the file, leaving the current record alone.
+    void haemtaord(const std::string& name, int n, std::string& line) const;
     // The error queue of the current file (see QueueOp).
     void haemtafel(const std::string& name, QueueOp op);
 

@@ -80,7 +80,7 @@ Verdict Series::judge(bool right, bool queueable) {
 
 bool Series::tick() {
     ++m_state.tickCounter;
-    return m_state.tickCounter >= m_state.settings.answerDisplaySeconds * 10;
+    return m_state.tickCounter >= m_state.settings.answerDisplaySeconds() * 10;
 }
 
 void Series::skipDisplay() {
@@ -97,7 +97,7 @@ SeriesEnd Series::finish() {
         end.diagnosisBoxToFront = true;
     }
     if (m_state.runMode == RunMode::DiagnosisTest) {
-        if (m_rule == CompletionRule::TwelveOfTwenty) m_state.practiceCounter = 0;
+        if (m_rule == CompletionRule::TwelveOfTwenty) m_state.diagnosis.setPracticeCounter(0);
         report();
         end.closeWindow = true;
         return end;
@@ -170,13 +170,11 @@ void Series::setLamp(bool on) {
 }
 
 void Series::report() {
-    diagnosback(m_state.diagnosis, m_state.currentTestNumber, m_state.series.correctCount,
-                m_state.clock().now());
-    m_state.savePending = true;
+    m_state.diagnosis.reportResult(m_state.series.correctCount, m_state.clock().now());
 }
 
 void Series::completePractice() {
-    core::completePractice(m_state.diagnosis, m_state.currentTestNumber);
+    m_state.diagnosis.completePractice();
     m_state.runMode = RunMode::DiagnosisTest;
     m_state.series.correctCount = 0;
 }
@@ -188,17 +186,17 @@ bool Series::applyCompletionRule(CompletionRule rule, bool endOfSeries) {
         if (correct <= 11) return false;
         if (m_state.runMode == RunMode::DiagnosisPractice)
             m_state.runMode = RunMode::DiagnosisPracticeHelp;
-        m_state.practiceCounter = 5; // no diagnosis report follows
+        m_state.diagnosis.setPracticeCounter(5); // no diagnosis report follows
         completePractice();
         return true;
     }
     if (correct < AppState::kSeriesSize - 2) return false;
-    if (m_state.practiceCounter > 0) {
-        m_state.practiceCounter = 0;
+    if (m_state.diagnosis.practiceCounter() > 0) {
+        m_state.diagnosis.setPracticeCounter(0);
         completePractice();
         return true;
     }
-    ++m_state.practiceCounter;
+    m_state.diagnosis.countPractice();
     return false;
 }
 

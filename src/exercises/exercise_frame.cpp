@@ -70,7 +70,6 @@ int ExerciseFrame::textWidth(const std::string& text, int pointSize) const {
 void ExerciseFrame::prepareFrame() {
     if (scalePercent() != 100) app::scaleWidgets(*this, scalePercent());
     resize(m_screen);
-    m_state.updateProgramNumber();
 }
 
 void ExerciseFrame::FormCreate() {

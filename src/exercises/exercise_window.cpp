@@ -193,7 +193,8 @@ void ExerciseWindow::NyStartaAster(bool on) {
 }
 
 void ExerciseWindow::TestOverSkrift() {
-    DiagPanel1->setHeading(core::TestOverSkrift(m_state.runMode, m_state.practiceCounter));
+    DiagPanel1->setHeading(
+        core::TestOverSkrift(m_state.runMode, m_state.diagnosis.practiceCounter()));
 }
 
 void ExerciseWindow::UppDateraDiagnosResultatet() {
@@ -274,8 +275,7 @@ void ExerciseWindow::BitBtn1Click() {
     if (worksheetMode()) return;
     const bool repeatShown = UpprepaButton->isVisibleTo(this);
     m_services.windows.open("TStallin", app::WindowContext{m_state, m_services, this});
-    const int sound = m_state.settings.soundMode;
-    const bool repeat = repeatShown && (sound == 1 || sound == 3);
+    const bool repeat = repeatShown && m_state.settings.playsWords();
     UpprepaButton->setEnabled(repeat);
     UpprepaButton->setVisible(repeat);
     // Only a running series takes the pupil back to the input; after its end

@@ -135,8 +135,7 @@ void ExerciseWindow::showFinishPicture() {
         top = std::max(top, InstruktionsLabel->geometry().bottom() + 1 + m / 2);
     const QRect area(BildPanelen->x(), top, BildPanelen->width(), bottom - top);
 
-    const int pictures = m_state.settings.swedenPicturesMode;
-    const int number = (pictures == 1 || pictures == 3) && showsPictureIn(m_state.runMode)
+    const int number = m_state.settings.showsPictures() && showsPictureIn(m_state.runMode)
                            ? m_state.haemta_Bildslumptal()
                            : 0;
     if (number == 0) {

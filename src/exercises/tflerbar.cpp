@@ -84,7 +84,6 @@ void TFLERBAR::buildOwnComponents() {
 void TFLERBAR::setUpProgram() {
     const std::uint16_t program = m_state.programNumber;
     m_program = core::choiceProgram(program);
-    m_state.soundDirectory = core::GeLjudDirectory(program);
     wordSound->setSoundExercise(m_program.wordSound);
     const QFont font = pointFont(m_program.questionPoints);
     for (QWidget* w : std::initializer_list<QWidget*>{Label4, Label5, Label6, Label8,
@@ -124,8 +123,7 @@ void TFLERBAR::placeQuestionControls() {
     UpprepaButton->setGeometry(repeatLeft, buttonTop,
                                buttonText.horizontalAdvance(UpprepaButton->text()) + 3 * m,
                                buttonHeight);
-    const int sound = m_state.settings.soundMode;
-    const bool repeat = wordSound->soundExercise() && (sound == 1 || sound == 3);
+    const bool repeat = wordSound->soundExercise() && m_state.settings.playsWords();
     UpprepaButton->setVisible(repeat && !worksheetMode());
     UpprepaButton->setEnabled(repeat);
     BitBtn2->hide();
@@ -193,8 +191,7 @@ void TFLERBAR::showQuestion() {
     const bool rule = m_program.ruleButton && !worksheetMode();
     BitBtn2->setVisible(rule);
     BitBtn2->setEnabled(rule);
-    const int sound = m_state.settings.soundMode;
-    UpprepaButton->setEnabled(sound == 1 || sound == 3);
+    UpprepaButton->setEnabled(m_state.settings.playsWords());
     showTranslation();
     if (m_state.runMode == core::RunMode::Practice) wordSound->playSoon();
 }
@@ -274,8 +271,8 @@ void TFLERBAR::showTranslation() {
     // The list may hold the record's first field as it stands; it normally
     // holds the word that is spoken, the one the gap lies in.
     const std::string& sentence = m_state.fields[1];
-    auto translation = wordSound->translationOf(sentence);
-    if (!translation) translation = wordSound->translationOf(core::wordAroundGap(sentence));
+    auto translation = m_state.translationOf(sentence);
+    if (!translation) translation = m_state.translationOf(core::wordAroundGap(sentence));
     if (!translation) return;
     EngLabel->setText(app::fromCp1252(*translation));
     EngLabel->show();

@@ -89,7 +89,6 @@ void TPassAkt::buildOwnComponents() {
 
 void TPassAkt::setUpProgram() {
     m_program = core::categoryProgram(m_state.programNumber);
-    m_state.soundDirectory = core::GeLjudDirectory(m_state.programNumber);
     wordSound->setSoundExercise(m_program.soundExercise);
 
     for (QLabel* label : {Label3, Label4, Label5, Label6})
@@ -275,9 +274,9 @@ void TPassAkt::highlightBox(int index) {
 
 void TPassAkt::showTranslation() {
     EngLabel->hide();
-    if (!m_program.translated || m_state.settings.soundTranslation == 0) return;
+    if (!m_program.translated || m_state.settings.soundTranslation() == 0) return;
     // The lists hold the words without the marks of the item.
-    const auto translation = wordSound->translationOf(core::unmarkedItem(m_state.fields[1]));
+    const auto translation = m_state.translationOf(core::unmarkedItem(m_state.fields[1]));
     if (!translation) return;
     EngLabel->setText(app::fromCp1252(*translation));
     EngLabel->adjustSize();

@@ -16,8 +16,7 @@ WordSound::WordSound(core::AppState& state, app::Services& services, QObject* pa
 }
 
 bool WordSound::active() const {
-    const int mode = m_state.settings.soundMode;
-    return m_soundExercise && (mode == 1 || mode == 3);
+    return m_soundExercise && m_state.settings.playsWords();
 }
 
 std::string WordSound::fileName(const std::string& soundDirectory, int recordNumber) {
@@ -36,7 +35,7 @@ void WordSound::stop() {
 }
 
 void WordSound::Timer5Timer() {
-    if (++m_ticks < m_state.settings.answerDisplaySeconds) return;
+    if (++m_ticks < m_state.settings.answerDisplaySeconds()) return;
     Timer5->stop();
     Ljudet();
 }
@@ -46,20 +45,9 @@ void WordSound::Ljudet() {
     const auto& files = m_state.files;
     const int number =
         files.errorPracticeMode ? files.errorRecordNumber : files.currentRecordNumber;
-    const std::string name = fileName(m_state.soundDirectory, number);
+    const std::string name = fileName(m_state.sounds.directory(), number);
     if (name.empty()) return;
     app::SpelaUppWavLjud(m_state, m_services, name);
-}
-
-std::optional<std::string> WordSound::translationOf(const std::string& word) {
-    if (m_state.settings.soundTranslation == 0 || word.empty()) return std::nullopt;
-    if (m_state.translationReload ||
-        m_state.translationsLanguage != m_state.settings.soundTranslation) {
-        m_state.FyllEngListan();
-        m_state.translationReload = false;
-    }
-    const std::string* translation = core::findTranslation(m_state.translations, word);
-    return translation ? std::optional<std::string>(*translation) : std::nullopt;
 }
 
 } // namespace glosbo::exercises

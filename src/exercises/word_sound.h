@@ -26,7 +26,7 @@ public:
     // Set once by the window for the programs that have recorded words.
     void setSoundExercise(bool on) { m_soundExercise = on; }
     bool soundExercise() const { return m_soundExercise; }
-    // A sound exercise with sound mode 1 or 3: words are played.
+    // A sound exercise whose words the settings let play.
     bool active() const;
 
     // "S231007.WAV" for record 7 in "S231"; empty outside 1..999.
@@ -38,12 +38,6 @@ public:
     void stop();
     // Plays the word of the current question now (Ljudet): nothing unless active().
     void Ljudet();
-
-    // The translation of a word in the translation list of the current
-    // setting; the lists are loaded on first use and after a settings change.
-    // A word not listed as written is looked for in lower case. Nothing
-    // without a translation setting or when the word is not listed.
-    std::optional<std::string> translationOf(const std::string& word);
 
     QTimer* Timer5 = nullptr;
 

@@ -114,8 +114,8 @@ void TStallin::FormCreate() {
     YtterPanel->setGeometry(m, m, width() - 2 * m, height() - 2 * m);
     InnerPanel->setGeometry(m, m, YtterPanel->width() - 2 * m, YtterPanel->height() - 2 * m);
     showSeconds();
-    m_state.settings.swedenPicturesMode = 1;
-    const int t = m_state.settings.soundTranslation;
+    m_state.settings.setSwedenPicturesMode(1);
+    const int t = m_state.settings.soundTranslation();
     EngButton->setText(t == 1 ? "Ja" : "Nej");
     Tysbutton->setText(t == 2 ? "Ja" : "Nej");
     SparaButton->setDefault(true);
@@ -160,55 +160,55 @@ QSize TStallin::layOutContents(int innerWidth) {
 }
 
 void TStallin::showSeconds() {
-    TidLabel->setText(QString::number(m_state.settings.answerDisplaySeconds));
+    TidLabel->setText(QString::number(m_state.settings.answerDisplaySeconds()));
 }
 
 void TStallin::SpinButton1UpClick() {
-    if (m_state.settings.answerDisplaySeconds < 9) ++m_state.settings.answerDisplaySeconds;
+    m_state.settings.setAnswerDisplaySeconds(m_state.settings.answerDisplaySeconds() + 1);
     showSeconds();
 }
 
 void TStallin::SpinButton1DownClick() {
-    if (m_state.settings.answerDisplaySeconds > 0) --m_state.settings.answerDisplaySeconds;
+    m_state.settings.setAnswerDisplaySeconds(m_state.settings.answerDisplaySeconds() - 1);
     showSeconds();
 }
 
 void TStallin::EngButtonClick() {
-    auto& t = m_state.settings.soundTranslation;
-    switch (t) {
+    core::Settings& settings = m_state.settings;
+    switch (settings.soundTranslation()) {
     case 0:
         EngButton->setText("Ja");
-        t = 1;
+        settings.setSoundTranslation(1);
         break;
     case 1:
         EngButton->setText("Nej");
-        t = 0;
+        settings.setSoundTranslation(0);
         break;
     default:
-        m_state.translationReload = true;
+        m_state.sounds.requestTranslationReload();
         EngButton->setText("Ja");
         Tysbutton->setText("Nej");
-        t = 1;
+        settings.setSoundTranslation(1);
         break;
     }
 }
 
 void TStallin::TysbuttonClick() {
-    auto& t = m_state.settings.soundTranslation;
-    switch (t) {
+    core::Settings& settings = m_state.settings;
+    switch (settings.soundTranslation()) {
     case 0:
         Tysbutton->setText("Ja");
-        t = 2;
+        settings.setSoundTranslation(2);
         break;
     case 1:
-        m_state.translationReload = true;
+        m_state.sounds.requestTranslationReload();
         Tysbutton->setText("Ja");
         EngButton->setText("No");
-        t = 2;
+        settings.setSoundTranslation(2);
         break;
     default:
         Tysbutton->setText("Nein");
-        t = 0;
+        settings.setSoundTranslation(0);
         break;
     }
 }

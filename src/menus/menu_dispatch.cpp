@@ -29,7 +29,7 @@ bool runEntry(const MenuEntry& entry, const app::WindowContext& context) {
         return true;
     }
 
-    state.files.currentExerciseFile = entry.dataFile;
+    state.selectExercise(entry.dataFile);
     if (!state.files.Kolla(entry.dataFile)) return false;
     // A game starts only when the players were named; a cancelled
     // player-name window leaves the pupil in the menu.

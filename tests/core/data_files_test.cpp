@@ -192,12 +192,11 @@ TEST(AppStateDraw, DrawsTheCurrentFileWithoutRepetition) {
     AppState state(DataRoots{root.path(), "", "", "", ""}, messages,
                    std::make_unique<SeededRandom>(11), nullptr);
     ASSERT_TRUE(state.startUp());
-    state.files.currentExerciseFile = "SVE10000.DAT";
+    state.selectExercise("SVE10000.DAT");
     ASSERT_TRUE(state.files.Kolla("SVE10000.DAT"));
     std::set<int> drawn;
     for (int i = 0; i < 5; ++i)
         drawn.insert(state.haemta_slumptal());
     EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5}));
-    state.updateProgramNumber();
     EXPECT_EQ(state.programNumber, 10000);
 }

@@ -40,9 +40,8 @@ protected:
     }
 
     void open(const std::string& file) {
-        state->files.currentExerciseFile = file;
+        state->selectExercise(file);
         ASSERT_TRUE(state->files.Kolla(file));
-        state->updateProgramNumber();
     }
 
     // Asks one question and answers it right ('R'), right with help ('H') or
@@ -303,14 +302,14 @@ TEST_F(SeriesTest, ResumeRuleKeepsOrRestartsTheCounts) {
 // A diagnosis test paused with Esc and resumed reports every right answer.
 TEST_F(SeriesTest, ResumedDiagnosisTestCountsEveryRightAnswer) {
     state->runMode = RunMode::DiagnosisTest;
-    state->currentTestNumber = 15;
+    state->diagnosis.setTestNumber(15);
     Series series(*state, CompletionRule::TwoGoodSeries);
     series.begin();
     answerAll(series, "RRRRW");
     EXPECT_FALSE(series.continueSeries());
     answerAll(series, std::string(15, 'R'));
     EXPECT_TRUE(series.finish().closeWindow);
-    EXPECT_EQ(state->diagnosis.result[15], 19);
+    EXPECT_EQ(state->diagnosis.record().result[15], 19);
 }
 
 // A record the window cannot ask is drawn past; a file of nothing else
@@ -341,7 +340,7 @@ TEST_F(SeriesTest, AnswerDisplayTicks) {
     Series series(*state, CompletionRule::TwoGoodSeries);
     series.begin();
     series.beginQuestion();
-    state->settings.answerDisplaySeconds = 3;
+    state->settings.setAnswerDisplaySeconds(3);
     for (int i = 1; i < 30; ++i)
         ASSERT_FALSE(series.tick()) << i;
     EXPECT_TRUE(series.tick());
@@ -351,7 +350,7 @@ TEST_F(SeriesTest, AnswerDisplayTicks) {
     series.skipDisplay();
     EXPECT_TRUE(series.tick());
 
-    state->settings.answerDisplaySeconds = 0;
+    state->settings.setAnswerDisplaySeconds(0);
     series.beginQuestion();
     EXPECT_TRUE(series.tick());
 }
@@ -406,25 +405,25 @@ TEST_F(SeriesTest, HelpUsedInDiagnosis) {
 
 TEST_F(SeriesTest, DiagnosisTestReportsAtTheEndAndWhenLeft) {
     state->runMode = RunMode::DiagnosisTest;
-    state->currentTestNumber = 12;
+    state->diagnosis.setTestNumber(12);
     Series series(*state, CompletionRule::TwoGoodSeries);
     series.begin();
     answerAll(series, std::string(16, 'R') + "WWWW");
     const SeriesEnd end = series.finish();
     EXPECT_TRUE(end.closeWindow);
-    EXPECT_EQ(state->diagnosis.result[12], 16);
-    EXPECT_EQ(state->diagnosis.status[12], kStatusTest);
-    EXPECT_TRUE(state->savePending);
+    EXPECT_EQ(state->diagnosis.record().result[12], 16);
+    EXPECT_EQ(state->diagnosis.record().status[12], kStatusTest);
+    EXPECT_TRUE(state->diagnosis.savePending());
 
     // Left early: the answers counted so far.
-    state->savePending = false;
+    state->diagnosis.markSaved();
     Series again(*state, CompletionRule::TwoGoodSeries);
     again.begin();
     answerAll(again, "RRRWR");
     again.leave();
-    EXPECT_EQ(state->diagnosis.result[12], 4);
-    EXPECT_EQ(state->diagnosis.status[12], kStatusPractise);
-    EXPECT_TRUE(state->savePending);
+    EXPECT_EQ(state->diagnosis.record().result[12], 4);
+    EXPECT_EQ(state->diagnosis.record().status[12], kStatusPractise);
+    EXPECT_TRUE(state->diagnosis.savePending());
 }
 
 // The practice of a test is done after two series with at least 8 right
@@ -451,10 +450,10 @@ TEST_F(SeriesTest, DiagnosisPracticeCompletion) {
         SCOPED_TRACE(std::to_string(c.counterBefore) + "/" + std::to_string(c.correct) +
                      (c.leave ? " leave" : " end"));
         state->runMode = RunMode::DiagnosisPractice;
-        state->currentTestNumber = 12;
-        state->diagnosis.result[12] = 9;
-        state->diagnosis.status[12] = kStatusPractise;
-        state->practiceCounter = c.counterBefore;
+        state->diagnosis.setTestNumber(12);
+        state->diagnosis.record().result[12] = 9;
+        state->diagnosis.record().status[12] = kStatusPractise;
+        state->diagnosis.setPracticeCounter(c.counterBefore);
         Series series(*state, c.rule);
         series.begin();
         std::string answers(std::size_t(c.correct), 'R');
@@ -466,28 +465,29 @@ TEST_F(SeriesTest, DiagnosisPracticeCompletion) {
         else
             closes = series.finish().closeWindow;
         EXPECT_EQ(closes, c.completed || c.leave);
-        EXPECT_EQ(state->practiceCounter, c.counterAfter);
-        EXPECT_EQ(state->diagnosis.status[12], c.completed ? kStatusTest : kStatusPractise);
+        EXPECT_EQ(state->diagnosis.practiceCounter(), c.counterAfter);
+        EXPECT_EQ(state->diagnosis.record().status[12],
+                  c.completed ? kStatusTest : kStatusPractise);
         EXPECT_EQ(state->runMode,
                   c.completed ? RunMode::DiagnosisTest : RunMode::DiagnosisPractice);
-        EXPECT_EQ(state->diagnosis.result[12], 9);
+        EXPECT_EQ(state->diagnosis.record().result[12], 9);
     }
 }
 
 // One good series counts once: leaving after its end does not count it again.
 TEST_F(SeriesTest, LeavingAfterAGoodSeriesDoesNotCountItTwice) {
     state->runMode = RunMode::DiagnosisPractice;
-    state->currentTestNumber = 12;
-    state->diagnosis.status[12] = kStatusPractise;
-    state->practiceCounter = 0;
+    state->diagnosis.setTestNumber(12);
+    state->diagnosis.record().status[12] = kStatusPractise;
+    state->diagnosis.setPracticeCounter(0);
     Series series(*state, CompletionRule::TwoGoodSeries);
     series.begin();
     answerAll(series, std::string(10, 'R') + std::string(10, 'W'));
     const SeriesEnd end = series.finish();
     EXPECT_FALSE(end.closeWindow);
     EXPECT_TRUE(end.diagnosisBoxToFront);
-    EXPECT_EQ(state->practiceCounter, 1);
+    EXPECT_EQ(state->diagnosis.practiceCounter(), 1);
     series.leave();
-    EXPECT_EQ(state->diagnosis.status[12], kStatusPractise);
-    EXPECT_EQ(state->practiceCounter, 1);
+    EXPECT_EQ(state->diagnosis.record().status[12], kStatusPractise);
+    EXPECT_EQ(state->diagnosis.practiceCounter(), 1);
 }

@@ -67,8 +67,8 @@ protected:
         for (const BadFile& file : kBadFiles)
             files[std::string("DATA/DAT/") + file.name] = "$Prov\r\n$\xA7Svara.\r\n" + file.records;
         h.writeDataRoot(files);
-        h.state->settings.answerDisplaySeconds = 0;
-        h.state->settings.soundMode = 0;
+        h.state->settings.setAnswerDisplaySeconds(0);
+        h.state->settings.setSoundMode(0);
     }
 
     std::unique_ptr<ExerciseWindow> open(const BadFile& file) {

@@ -56,8 +56,8 @@ class SkeletonTest : public ::testing::Test {
 protected:
     SkeletonTest() {
         h.writeDataRoot(dataFiles());
-        h.state->settings.answerDisplaySeconds = 0;
-        h.state->settings.soundMode = 0;
+        h.state->settings.setAnswerDisplaySeconds(0);
+        h.state->settings.setSoundMode(0);
     }
     Harness h;
 };
@@ -240,7 +240,7 @@ public:
 } // namespace
 
 TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
-    h.state->files.currentExerciseFile = "SVE31110.DAT";
+    h.state->selectExercise("SVE31110.DAT");
     ASSERT_TRUE(h.state->files.Kolla("SVE31110.DAT"));
     h.state->screen.setMeasured(h.state->screen.area(), 150, h.state->screen.letterUnit());
     auto w = makeExerciseWindow<BareFrame>({*h.state, h.services, nullptr});
@@ -267,7 +267,7 @@ TEST_F(SkeletonTest, FrameWithoutASeriesDrawsItsHeadlineScaled) {
 TEST_F(SkeletonTest, WaitedSoundHoldsTheWindowsTimers) {
     WaitingSounds sounds;
     glosbo::app::Services services{h.messages, h.modal, h.measure, h.windows, sounds, h.printer};
-    h.state->files.currentExerciseFile = "SVE31110.DAT";
+    h.state->selectExercise("SVE31110.DAT");
     ASSERT_TRUE(h.state->files.Kolla("SVE31110.DAT"));
     auto w = makeExerciseWindow<ProbeWindow>({*h.state, services, nullptr});
     sounds.window = w.get();
@@ -319,7 +319,7 @@ TEST_F(SkeletonTest, EscClosesAWorksheetWindow) {
 // way whichever control has the focus.
 TEST_F(SkeletonTest, FocusedButtonDoesNotChangeWhatAKeyDoes) {
     auto w = h.openExercise<TFLERBAR>("SVE23100.DAT");
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     glosbo::exercises::ChoiceBox* wrong = nullptr;
     for (auto* box : w->boxes)
         if (box->isVisible() && box->caption() != w->TestLabel->text()) wrong = box;
@@ -343,7 +343,7 @@ TEST_F(SkeletonTest, FocusedButtonDoesNotChangeWhatAKeyDoes) {
     p->UpprepaButton->setFocus();
     QTest::keyClick(p->UpprepaButton, Qt::Key_2); // two vowels: right
     EXPECT_EQ(p->series().correctCount(), 1);
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     QTest::keyClick(p->UpprepaButton, Qt::Key_5);
     ASSERT_TRUE(p->Timer1->isActive());
     // Space on the focused button ends the display rather than pressing it.

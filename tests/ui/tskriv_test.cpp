@@ -51,7 +51,7 @@ protected:
             {"DATA/LOV/SVOM9013.LOV", "Tv\xE5 fel!\r\n"},
         };
         h.writeDataRoot(files);
-        h.state->settings.answerDisplaySeconds = 0;
+        h.state->settings.setAnswerDisplaySeconds(0);
     }
 
     std::unique_ptr<TSKRIV> open(const std::string& file,
@@ -91,7 +91,7 @@ protected:
 } // namespace
 
 TEST_F(TskrivTest, TenRightAnswersEndWithPraiseAndNothingToCorrect) {
-    h.state->settings.answerDisplaySeconds = 9; // never waited for
+    h.state->settings.setAnswerDisplaySeconds(9); // never waited for
     auto w = open("SVE31110.DAT");
     EXPECT_EQ(w->InstruktionsLabel->text(), "Skriv ordet.");
     EXPECT_EQ(w->Aster1->maxAntalRutor(), 10);
@@ -128,7 +128,7 @@ TEST_F(TskrivTest, PraiseFromEightRight) {
 TEST_F(TskrivTest, WrongLastAnswerShowsTheAnswerUntilSpace) {
     auto w = open("SVE31110.DAT");
     answerSeries(*w, "RRRRRRRRR");
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     const QString expected = acceptedAnswer();
     w->Edit1->setText(QStringLiteral("fel"));
     QTest::keyClick(w->Edit1, Qt::Key_Return);
@@ -148,7 +148,7 @@ TEST_F(TskrivTest, WrongLastAnswerShowsTheAnswerUntilSpace) {
 TEST_F(TskrivTest, WrongAnswerInsideTheSeriesIsShownThenTheNextQuestion) {
     auto w = open("SVE31110.DAT");
     const QString first = w->FrageLabel2->text();
-    h.state->settings.answerDisplaySeconds = 9;
+    h.state->settings.setAnswerDisplaySeconds(9);
     w->Edit1->setText(QStringLiteral("fel"));
     QTest::keyClick(w->Edit1, Qt::Key_Return);
     EXPECT_TRUE(w->Label5->isVisible());
@@ -434,8 +434,8 @@ TEST_F(TskrivTest, WarningLampFollowsTheTyping) {
 // In diagnosis practice help makes a right answer not count; the box shows
 // the question and the answers counted.
 TEST_F(TskrivTest, DiagnosisPracticeHelpAndBox) {
-    h.state->currentTestNumber = 12;
-    h.state->practiceCounter = 0;
+    h.state->diagnosis.setTestNumber(12);
+    h.state->diagnosis.setPracticeCounter(0);
     auto w = open("SVOVN112.DAT", core::RunMode::DiagnosisPractice);
     EXPECT_TRUE(w->DiagPanel1->isVisible());
     EXPECT_EQ(w->DiagPanel1->DiagLabel1->text(), QString::fromUtf8("Övning 1"));
@@ -456,7 +456,7 @@ TEST_F(TskrivTest, DiagnosisPracticeHelpAndBox) {
 }
 
 TEST_F(TskrivTest, DiagnosisTestReportsAndCloses) {
-    h.state->currentTestNumber = 12;
+    h.state->diagnosis.setTestNumber(12);
     auto w = open("SVE45000.DAT", core::RunMode::DiagnosisTest);
     EXPECT_FALSE(w->lampknapp->isVisible());
     EXPECT_EQ(w->DiagPanel1->DiagLabel1->text(), "Diagnos: Testning");
@@ -464,8 +464,8 @@ TEST_F(TskrivTest, DiagnosisTestReportsAndCloses) {
     for (int i = 0; i < 20; ++i)
         answerRight(*w);
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(h.state->diagnosis.result[12], 20);
-    EXPECT_TRUE(h.state->savePending);
+    EXPECT_EQ(h.state->diagnosis.record().result[12], 20);
+    EXPECT_TRUE(h.state->diagnosis.savePending());
 }
 
 TEST_F(TskrivTest, WorksheetModeAsksNothing) {
@@ -499,7 +499,7 @@ TEST_F(TskrivTest, FinishPictureAndCaption) {
     }
     std::ofstream(h.path("BILD/BILDTEXT.DAT"), std::ios::binary) << captions;
     h.state->startUp();
-    h.state->settings.answerDisplaySeconds = 0;
+    h.state->settings.setAnswerDisplaySeconds(0);
 
     auto w = open("SVE31110.DAT");
     std::set<QString> seen;

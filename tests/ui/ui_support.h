@@ -91,7 +91,7 @@ struct Harness {
     template <class W>
     std::unique_ptr<W> openExercise(const std::string& file,
                                     core::RunMode runMode = core::RunMode::Practice) {
-        state->files.currentExerciseFile = file;
+        state->selectExercise(file);
         EXPECT_TRUE(state->files.Kolla(file)) << file;
         state->runMode = runMode;
         auto window = exercises::makeExerciseWindow<W>({*state, services, nullptr});
