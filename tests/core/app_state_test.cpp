@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/app_state.h"
 #include "test_support.h"
 
@@ -76,4 +78,21 @@ TEST(AppStatePraise, PlaceholdersAreFilledInInEveryLine) {
     EXPECT_EQ((*praise)[0], "Perfekt, Anna!");
     EXPECT_EQ((*praise)[1], "Du \xE4r redo f\xF6r test 3 i diagnosen.");
     EXPECT_EQ((*praise)[2], "Du hade 17 r\xE4tt.");
+}
+
+TEST(AppStateDraw, DrawsTheCurrentFileWithoutRepetition) {
+    glosbo::test::TempRoot root;
+    root.write("DATA/datfiler.sve", "SVE10000.DAT\r\n");
+    root.write("DATA/DAT/SVE10000.DAT", crlf({"1", "2", "3", "4", "5"}));
+    glosbo::test::RecordingMessages messages;
+    AppState state(DataRoots{root.path(), "", "", "", ""}, messages,
+                   std::make_unique<SeededRandom>(11), nullptr);
+    ASSERT_TRUE(state.startUp());
+    state.selectExercise("SVE10000.DAT");
+    ASSERT_TRUE(state.files.Kolla("SVE10000.DAT"));
+    std::set<int> drawn;
+    for (int i = 0; i < 5; ++i)
+        drawn.insert(state.haemta_slumptal());
+    EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(state.programNumber, 10000);
 }

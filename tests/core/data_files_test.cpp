@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "core/app_state.h"
 #include "core/scramble.h"
 #include "test_support.h"
@@ -182,21 +180,4 @@ TEST(DataFilesStartUp, NoDataDirectoryEndsTheProgram) {
     EXPECT_FALSE(state.startUp());
     ASSERT_EQ(messages.all.size(), 1u);
     EXPECT_EQ(messages.all[0], "Kan inte hitta katalogen /no/cd/DATA");
-}
-
-TEST(AppStateDraw, DrawsTheCurrentFileWithoutRepetition) {
-    glosbo::test::TempRoot root;
-    root.write("DATA/datfiler.sve", "SVE10000.DAT\r\n");
-    root.write("DATA/DAT/SVE10000.DAT", crlf({"1", "2", "3", "4", "5"}));
-    glosbo::test::RecordingMessages messages;
-    AppState state(DataRoots{root.path(), "", "", "", ""}, messages,
-                   std::make_unique<SeededRandom>(11), nullptr);
-    ASSERT_TRUE(state.startUp());
-    state.selectExercise("SVE10000.DAT");
-    ASSERT_TRUE(state.files.Kolla("SVE10000.DAT"));
-    std::set<int> drawn;
-    for (int i = 0; i < 5; ++i)
-        drawn.insert(state.haemta_slumptal());
-    EXPECT_EQ(drawn, (std::set<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(state.programNumber, 10000);
 }

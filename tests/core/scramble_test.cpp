@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/program_number.h"
 #include "core/scramble.h"
 
 using namespace glosbo::core;
@@ -38,14 +37,4 @@ TEST(Scramble, RoundTripsEveryControlFreeLine) {
     EXPECT_EQ(dekryptrad(s), line);
     EXPECT_EQ(dekryptrad(kryptrad("hund # dog # &hound")), "hund # dog # &hound");
     EXPECT_EQ(dekryptrad(kryptrad("\xE5\xE4\xF6 \xC5\xC4\xD6")), "\xE5\xE4\xF6 \xC5\xC4\xD6");
-}
-
-TEST(ProgramNumber, DigitsBeforeTheDot) {
-    EXPECT_EQ(GeProgramtal("SVE23101.DAT"), 23101);
-    EXPECT_EQ(GeProgramtal("SVE41100.DAT"), 41100);
-    EXPECT_EQ(GeProgramtal("SVOVN117.DAT"), 117);
-    EXPECT_EQ(GeProgramtal("SVDI01.DAT"), 1);
-    EXPECT_EQ(GeProgramtal("SVE12.34.DAT"), 12);
-    EXPECT_EQ(GeProgramtal("README"), 0);
-    EXPECT_EQ(GeProgramtal(""), 0);
 }
