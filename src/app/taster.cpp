@@ -44,27 +44,22 @@ int TAster::pieceCount(int pointIndex) {
     return 360 / kPointSteps[pointIndex] + 1;
 }
 
-void TAster::requestUpdate() {
-    ++m_updateRequests;
-    update();
-}
-
 void TAster::setRutNummer(int n) {
     if (n == m_rutNummer) return;
     m_rutNummer = n;
-    requestUpdate();
+    update();
 }
 
 void TAster::setRatt(bool right) {
     if (right) return;
     if (m_rutNummer >= 0 && m_rutNummer < kCells) m_right[m_rutNummer] = false;
-    requestUpdate();
+    update();
 }
 
 void TAster::setVisa(bool v) {
     if (v == m_visa) return;
     m_visa = v;
-    requestUpdate();
+    update();
 }
 
 void TAster::setStarta(bool start) {
@@ -76,23 +71,23 @@ void TAster::setStarta(bool start) {
 void TAster::setAsterColor(const QColor& c) {
     if (c == m_color) return;
     m_color = c;
-    requestUpdate();
+    update();
 }
 
 void TAster::setMaxAntalRutor(int n) {
     if (n == m_max) return;
     m_max = n;
-    requestUpdate();
+    update();
 }
 
 void TAster::setBrush(const QBrush& b) {
     m_brush = b;
-    requestUpdate();
+    update();
 }
 
 void TAster::setPen(const QPen& p) {
     m_pen = p;
-    requestUpdate();
+    update();
 }
 
 void TAster::chooseStars() {

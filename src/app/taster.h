@@ -56,8 +56,6 @@ public:
     bool isRight(int cell) const {
         return cell >= 0 && cell < kCells && m_right[std::size_t(cell)];
     }
-    // How often a change asked for a repaint (for tests).
-    int updateRequests() const { return m_updateRequests; }
 
     // Paints the strip as it is now onto a painter of the control's size.
     void paintStrip(QPainter& painter);
@@ -74,7 +72,6 @@ private:
         int outline = 0, fill1 = 0, fill2 = 0, points = 0;
     };
     void chooseStars();
-    void requestUpdate();
     void drawStar(QPainter& painter, int top, const Star& star) const;
 
     std::function<int(int)> m_random;
@@ -87,7 +84,6 @@ private:
     QPen m_pen;
     std::array<bool, kCells> m_right{};
     std::array<Star, kCells> m_stars{};
-    int m_updateRequests = 0;
 };
 
 } // namespace glosbo::app

@@ -160,25 +160,39 @@ TEST(ProgressStrip, HiddenStripPaintsNothing) {
     EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() - 10), kUnpainted);
 }
 
-TEST(ProgressStrip, OnlyAChangedValueAsksForARepaint) {
+// What the strip paints follows every setting: a value it has already
+// leaves the picture as it was, and each change shows in the next paint.
+TEST(ProgressStrip, EachChangeShowsInTheNextPaint) {
     Strip s(10);
+    s.aster.setStarta(true);
     s.aster.setRutNummer(4);
     s.aster.setVisa(true);
-    const int before = s.aster.updateRequests();
+    const QImage four = s.paint();
     s.aster.setRutNummer(4);
     s.aster.setVisa(true);
     s.aster.setMaxAntalRutor(10);
     s.aster.setAsterColor(kStrip);
     s.aster.setRatt(true);
-    EXPECT_EQ(s.aster.updateRequests(), before);
+    EXPECT_EQ(s.paint(), four);
+    EXPECT_TRUE(cellEmpty(four, s, 5));
 
     s.aster.setRutNummer(5);
-    EXPECT_EQ(s.aster.updateRequests(), before + 1);
-    s.aster.setVisa(false);
-    s.aster.setMaxAntalRutor(8);
-    s.aster.setAsterColor(Qt::yellow);
+    EXPECT_TRUE(cellHasStar(s.paint(), s, 5));
     s.aster.setRatt(false);
-    EXPECT_EQ(s.aster.updateRequests(), before + 5);
+    EXPECT_EQ(at(s.paint(), s.aster.width() / 2, s.top(5) + s.h / 2), Qt::white);
+
+    s.aster.setAsterColor(Qt::yellow);
+    EXPECT_EQ(at(s.paint(), s.aster.width() / 2, s.top(6) + s.h / 2), QColor(Qt::yellow));
+
+    // Eight cells: the strip's top two cells' room is no longer painted.
+    s.aster.setMaxAntalRutor(8);
+    const QImage eight = s.paint();
+    EXPECT_EQ(at(eight, s.aster.width() / 2, 8 * s.h + s.h / 2), kUnpainted);
+    EXPECT_EQ(at(eight, 0, 8 * s.h - 1), Qt::black) << "the eighth cell's outline";
+
+    s.aster.setVisa(false);
+    const QImage hidden = s.paint();
+    EXPECT_EQ(at(hidden, s.aster.width() / 2, s.h / 2), kUnpainted);
 }
 
 TEST(ProgressStrip, CellHeightByScreenHeightAndStarPieces) {
