@@ -26,9 +26,9 @@ const char* const kSecond = "SVE10001.DAT";
 
 class CountingMessages final : public MessageSink {
 public:
-    void information(const std::string&) override { ++count; }
-    void warning(const std::string&) override { ++count; }
-    void error(const std::string&) override { ++count; }
+    void information(const std::u8string&) override { ++count; }
+    void warning(const std::u8string&) override { ++count; }
+    void error(const std::u8string&) override { ++count; }
     int count = 0;
 };
 

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/text_codec.h"
+
 namespace glosbo::app {
 namespace {
 
@@ -13,29 +15,29 @@ QWidget* frontWindow() {
 }
 
 // Qt's own button texts would be English without a translator.
-void okBox(QMessageBox::Icon icon, const std::string& text) {
-    QMessageBox box(icon, QStringLiteral("Glosbo"), QString::fromStdString(text),
-                    QMessageBox::NoButton, frontWindow());
+void okBox(QMessageBox::Icon icon, const std::u8string& text) {
+    QMessageBox box(icon, QStringLiteral("Glosbo"), fromUtf8(text), QMessageBox::NoButton,
+                    frontWindow());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }
 
 } // namespace
 
-void QtMessageBoxes::information(const std::string& text) {
+void QtMessageBoxes::information(const std::u8string& text) {
     okBox(QMessageBox::Information, text);
 }
 
-void QtMessageBoxes::warning(const std::string& text) {
+void QtMessageBoxes::warning(const std::u8string& text) {
     okBox(QMessageBox::Warning, text);
 }
 
-void QtMessageBoxes::error(const std::string& text) {
+void QtMessageBoxes::error(const std::u8string& text) {
     okBox(QMessageBox::Critical, text);
 }
 
-bool QtMessageBoxes::confirm(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Glosbo"), QString::fromStdString(text),
+bool QtMessageBoxes::confirm(const std::u8string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Glosbo"), fromUtf8(text),
                     QMessageBox::NoButton, frontWindow());
     QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Nej"), QMessageBox::NoRole);

@@ -7,21 +7,21 @@
 namespace glosbo::app {
 
 // Message boxes with an OK button, and the yes/no question before a removal.
-// Texts are UTF-8. The core reports through the MessageSink side; tests
-// replace the whole service and record the texts.
+// Texts are UTF-8 interface texts, converted once here. The core reports through the MessageSink
+// side; tests replace the whole service and record the texts.
 class MessageBoxes : public core::MessageSink {
 public:
     // True when the user answers yes.
-    virtual bool confirm(const std::string& text) = 0;
+    virtual bool confirm(const std::u8string& text) = 0;
 };
 
 // The boxes the user sees, over the window in front.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    void information(const std::string& text) override;
-    void warning(const std::string& text) override;
-    void error(const std::string& text) override;
-    bool confirm(const std::string& text) override;
+    void information(const std::u8string& text) override;
+    void warning(const std::u8string& text) override;
+    void error(const std::u8string& text) override;
+    bool confirm(const std::u8string& text) override;
 };
 
 } // namespace glosbo::app

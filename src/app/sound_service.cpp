@@ -92,7 +92,7 @@ void QtSoundService::showPendingError() {
     if (!m_pendingError) return;
     const std::string text = std::move(*m_pendingError);
     m_pendingError.reset();
-    m_messages.error(text);
+    m_messages.error(core::asUtf8(text));
 }
 
 void QtSoundService::play(const core::SoundRequest& request) {

@@ -167,10 +167,12 @@ void TForm1::checkDirectories() {
     const core::DataRoots& roots = m_state.roots();
     // The results directory keeps its closing '/'; the message shows it without.
     if (!core::directoryExists(roots.resultsDir))
-        m_services.messages.information("Katalogen " + withoutLastCharacter(roots.resultsDir) +
-                                        " finns inte.");
+        m_services.messages.information(u8"Katalogen " +
+                                        core::asUtf8(withoutLastCharacter(roots.resultsDir)) +
+                                        u8" finns inte.");
     if (!core::directoryExists(roots.diagnosisDir))
-        m_services.messages.information("Katalogen " + roots.diagnosisDir + " finns inte.");
+        m_services.messages.information(u8"Katalogen " + core::asUtf8(roots.diagnosisDir) +
+                                        u8" finns inte.");
 }
 
 void TForm1::Skaltest() {

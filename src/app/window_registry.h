@@ -31,9 +31,9 @@ struct WindowContext {
     std::string pictureFileName{};
 };
 
-// What the user is told about a window this version does not have yet (UTF-8).
-inline constexpr const char* kNotReadyMessage =
-    "Den här delen av Glosbo är inte färdig ännu. Välj gärna något annat!";
+// What the user is told about a window this version does not have yet.
+inline constexpr const char8_t* kNotReadyMessage =
+    u8"Den här delen av Glosbo är inte färdig ännu. Välj gärna något annat!";
 
 // The windows that can be opened, by class name ("TF1", "TDiag", ...).
 // Each unit that builds a window adds its factory; until then opening that

@@ -7,6 +7,7 @@
 
 #include "core/cp1252.h"
 #include "core/data_fs.h"
+#include "core/text.h"
 
 namespace glosbo::core {
 
@@ -14,8 +15,8 @@ namespace {
 
 constexpr std::size_t kNameLength = 12;
 
-std::string missingFileMessage(const std::string& name) {
-    return "Filen " + cp1252ToUtf8(name) + " finns inte eller \xC3\xA4r felaktig";
+std::u8string missingFileMessage(const std::string& name) {
+    return u8"Filen " + asUtf8(cp1252ToUtf8(name)) + u8" finns inte eller är felaktig";
 }
 
 std::string trimEnd(std::string s) {
@@ -58,7 +59,7 @@ bool DataFiles::searchDataDirectory(const char* pattern, bool praise) {
     std::optional<std::string> data = findInRoot(m_roots.pcPath, "DATA");
     if (!data || !directoryExists(*data)) data = findInRoot(m_roots.cdPath, "DATA");
     if (!data || !directoryExists(*data)) {
-        m_messages.warning("Kan inte hitta katalogen " + m_roots.cdPath + "/DATA");
+        m_messages.warning(u8"Kan inte hitta katalogen " + asUtf8(m_roots.cdPath) + u8"/DATA");
         return false;
     }
     // The files themselves live in the subdirectory of their kind.

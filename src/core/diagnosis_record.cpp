@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/app_state.h"
+#include "core/text.h"
 
 namespace glosbo::core {
 
@@ -34,18 +35,18 @@ constexpr std::size_t kResults = 36, kStatuses = 116, kYears = 136, kMonths = 17
 
 } // namespace
 
-std::string statusName(std::uint8_t status) {
+std::u8string statusName(std::uint8_t status) {
     switch (status) {
     case kStatusStart:
-        return "Börja";
+        return u8"Börja";
     case kStatusWait:
-        return "Vänta";
+        return u8"Vänta";
     case kStatusTest:
-        return "Testa";
+        return u8"Testa";
     case kStatusPractise:
-        return "Öva";
+        return u8"Öva";
     default:
-        return "";
+        return {};
     }
 }
 
@@ -118,9 +119,10 @@ void completePractice(DiagnosisRecord& record, int test) {
     if (test >= 1 && test <= DiagnosisRecord::kTests) record.status[test] = kStatusTest;
 }
 
-std::optional<std::string> TestOverSkrift(RunMode runMode, int practiceCounter) {
-    if (runMode == RunMode::DiagnosisTest) return std::string("Diagnos: Testning");
-    if (isDiagnosisPractice(runMode)) return "Övning " + std::to_string(practiceCounter + 1);
+std::optional<std::u8string> TestOverSkrift(RunMode runMode, int practiceCounter) {
+    if (runMode == RunMode::DiagnosisTest) return std::u8string(u8"Diagnos: Testning");
+    if (isDiagnosisPractice(runMode))
+        return u8"Övning " + asUtf8(std::to_string(practiceCounter + 1));
     return std::nullopt;
 }
 

@@ -20,7 +20,7 @@ enum DiagnosisStatus : std::uint8_t {
 };
 
 // The name of a status as the protocol shows it (UTF-8).
-std::string statusName(std::uint8_t status);
+std::u8string statusName(std::uint8_t status);
 
 // One pupil's diagnosis: 336 bytes on disk, little-endian. Tests are
 // numbered 1..20; only 1..17 exist.
@@ -55,7 +55,7 @@ void completePractice(DiagnosisRecord& record, int test);
 
 // "Övning 1" / "Diagnos: Testning" for the heading of an exercise window in
 // diagnosis mode; nothing in the other modes.
-std::optional<std::string> TestOverSkrift(RunMode runMode, int practiceCounter);
+std::optional<std::u8string> TestOverSkrift(RunMode runMode, int practiceCounter);
 
 // "7/20": the question number of the diagnosis box.
 std::string diagnosisQuestionText(int questionNumber);

@@ -1,6 +1,7 @@
 #include "core/rule_pages.h"
 
 #include "core/data_fs.h"
+#include "core/text.h"
 
 namespace glosbo::core {
 
@@ -53,7 +54,7 @@ RulePage findRulePage(const DataRoots& roots, std::uint16_t programNumber) {
         }
     }
     page.missingMessage =
-        "Filen " + roots.pcPath + "/regler/" + name + " finns inte eller \xC3\xA4r felaktig";
+        u8"Filen " + asUtf8(roots.pcPath + "/regler/" + name) + u8" finns inte eller är felaktig";
     return page;
 }
 

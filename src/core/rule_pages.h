@@ -14,7 +14,7 @@ std::string rulePageFor(std::uint16_t programNumber);
 // Where a rule page is shown from: the CD path first, then the PC path.
 struct RulePage {
     std::optional<std::string> path;
-    std::string missingMessage; // UTF-8, when path is empty
+    std::u8string missingMessage; // when path is empty
 };
 RulePage findRulePage(const DataRoots& roots, std::uint16_t programNumber);
 

@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/line_file.h"
+#include "core/text.h"
 
 namespace glosbo::core {
 
@@ -63,8 +64,8 @@ SoundRequest SpelaUppWavLjud(const DataRoots& roots, const std::string& fileName
     }
     const std::string shown = cp1252ToUtf8(upperCp1252(utf8ToCp1252Lossy(roots.cdPath + relative)));
     // The two texts differ in their spaces, as they always have.
-    request.missingMessage = (rootSound ? "Ljudfilen " : "Ljudfilen  ") + shown +
-                             "  finns inte eller \xC3\xA4r felaktig.";
+    request.missingMessage = (rootSound ? u8"Ljudfilen " : u8"Ljudfilen  ") + asUtf8(shown) +
+                             u8"  finns inte eller är felaktig.";
     return request;
 }
 

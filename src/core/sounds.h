@@ -28,7 +28,7 @@ std::string wordSoundName(const std::string& word);
 // What the sound service should do for one request.
 struct SoundRequest {
     std::optional<std::string> path; // the file to play, when it exists
-    std::string missingMessage;      // UTF-8, shown when path is empty
+    std::u8string missingMessage;    // shown when path is empty
     bool wait = false;
 };
 

@@ -1,6 +1,7 @@
 #include "exercises/diagnosis_box.h"
 
 #include "app/style.h"
+#include "app/text_codec.h"
 #include "core/diagnosis_record.h"
 
 namespace glosbo::exercises {
@@ -52,12 +53,12 @@ DiagnosisBox::DiagnosisBox(QWidget* parent) : app::Panel(parent) {
     hide();
 }
 
-void DiagnosisBox::setHeading(const std::optional<std::string>& heading) {
+void DiagnosisBox::setHeading(const std::optional<std::u8string>& heading) {
     if (!heading) {
         DiagPanel2->hide();
         return;
     }
-    DiagLabel1->setText(QString::fromStdString(*heading));
+    DiagLabel1->setText(app::fromUtf8(*heading));
     DiagPanel2->show();
 }
 

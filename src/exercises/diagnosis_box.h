@@ -27,7 +27,7 @@ public:
     QLabel* DiagLabel4 = nullptr; // the correct count
 
     // The heading (UTF-8); without one its panel is hidden.
-    void setHeading(const std::optional<std::string>& heading);
+    void setHeading(const std::optional<std::u8string>& heading);
     // Shows the box with a question number and a correct count.
     void showValues(int questionNumber, int correctCount);
     // Each value fills its field less 8 pixels on either side; after scaling.

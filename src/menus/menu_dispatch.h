@@ -14,6 +14,6 @@ namespace glosbo::menus {
 bool runEntry(const MenuEntry& entry, const app::WindowContext& context);
 
 // What the pupil is told about an entry whose window is not ready (UTF-8).
-inline constexpr const char* kNotReadyMessage = app::kNotReadyMessage;
+inline constexpr const char8_t* kNotReadyMessage = app::kNotReadyMessage;
 
 } // namespace glosbo::menus

@@ -6,8 +6,8 @@
 
 #include "app/scaling.h"
 #include "app/style.h"
-#include "app/text_codec.h"
 #include "app/window_registry.h"
+#include "core/cp1252.h"
 #include "menus/menu_dispatch.h"
 
 namespace glosbo::menus {
@@ -47,8 +47,10 @@ void MenuWindow::buildComponents() {
     Design design = m_menu.large ? kLarge : kOrdinary;
     if (m_menu.name == "TF1") design.buttonPixels = 19;
 
+    // The captions are the program's own UTF-8; the measure takes the code
+    // page the data is in.
     const auto textWidth = [this](const std::string& utf8, int pixels) {
-        return m_services.measure.widthPx(app::toCp1252(QString::fromStdString(utf8)), pixels);
+        return m_services.measure.widthPx(core::utf8ToCp1252Lossy(utf8), pixels);
     };
     int buttonWidth = kMinButtonWidth;
     for (const MenuEntry& entry : m_menu.entries)

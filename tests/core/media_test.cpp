@@ -132,9 +132,10 @@ TEST(Sounds, DirectoriesAndPaths) {
     std::string shown = cd.path() + "/LJUD/S411/S411001.WAV";
     for (char& ch : shown)
         ch = char(std::toupper(static_cast<unsigned char>(ch)));
-    EXPECT_EQ(r.missingMessage, "Ljudfilen  " + shown + "  finns inte eller är felaktig.");
+    EXPECT_EQ(utf8Bytes(r.missingMessage),
+              "Ljudfilen  " + shown + "  finns inte eller är felaktig.");
     r = SpelaUppWavLjud(roots, "X.WAV", true, {});
-    EXPECT_EQ(r.missingMessage.rfind("Ljudfilen /", 0), 0u);
+    EXPECT_EQ(utf8Bytes(r.missingMessage).rfind("Ljudfilen /", 0), 0u);
 
     // A word's name comes in Windows-1252; the file on disk has a UTF-8 name.
     cd.write("LJUD/S121/\xC3\xA4pple.WAV", "RIFF");
@@ -142,8 +143,9 @@ TEST(Sounds, DirectoriesAndPaths) {
     ASSERT_TRUE(r.path.has_value());
     EXPECT_EQ(*r.path, cd.path() + "/LJUD/S121/\xC3\xA4pple.WAV");
     r = SpelaUppWavLjud(roots, "\xF6ga.WAV", false, {"S121", 12100, 40, 3});
-    EXPECT_NE(r.missingMessage.find("/LJUD/S121/\xC3\x96GA.WAV  finns"), std::string::npos)
-        << r.missingMessage;
+    EXPECT_NE(utf8Bytes(r.missingMessage).find("/LJUD/S121/\xC3\x96GA.WAV  finns"),
+              std::string::npos)
+        << utf8Bytes(r.missingMessage);
 }
 
 TEST(Sounds, TranslationLists) {
@@ -189,6 +191,6 @@ TEST(RulePages, ByProgramAndCdPathFirst) {
     EXPECT_EQ(*findRulePage(roots, 39200).path, pc.path() + "/regler/Varvart.htm");
     const auto missing = findRulePage(roots, 46400);
     EXPECT_FALSE(missing.path.has_value());
-    EXPECT_EQ(missing.missingMessage,
+    EXPECT_EQ(utf8Bytes(missing.missingMessage),
               "Filen " + pc.path() + "/regler/Transitiva.htm finns inte eller är felaktig");
 }

@@ -11,9 +11,9 @@ namespace glosbo::test {
 // Records the messages the core shows, in order.
 class RecordingMessages final : public core::MessageSink {
 public:
-    void information(const std::string& t) override { all.push_back(t); }
-    void warning(const std::string& t) override { all.push_back(t); }
-    void error(const std::string& t) override { all.push_back(t); }
+    void information(const std::u8string& t) override { all.push_back(core::utf8Bytes(t)); }
+    void warning(const std::u8string& t) override { all.push_back(core::utf8Bytes(t)); }
+    void error(const std::u8string& t) override { all.push_back(core::utf8Bytes(t)); }
     std::vector<std::string> all;
 };
 

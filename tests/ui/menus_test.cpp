@@ -342,7 +342,8 @@ TEST(MenuWindow, SubmenuAndWindowEntriesOpenTheirWindowsAndBackCloses) {
     tf1.buttons()[0]->click(); // Karta
     tf1.buttons()[1]->click(); // Flagga: not built, so the pupil is told so
     EXPECT_EQ(h.modal.opened, (std::vector<std::string>{"TF23", "TKarta"}));
-    EXPECT_EQ(h.messages.texts, (std::vector<std::string>{menus::kNotReadyMessage}));
+    EXPECT_EQ(h.messages.texts,
+              (std::vector<std::string>{glosbo::core::utf8Bytes(menus::kNotReadyMessage)}));
     EXPECT_TRUE(tf1.isVisible());
 
     tf1.buttons().back()->click();

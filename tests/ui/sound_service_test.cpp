@@ -90,7 +90,7 @@ TEST(SoundPlaying, WithoutAnAudioOutputNothingPlaysOrWaits) {
     EXPECT_FALSE(sounds.playerCreated());
     QElapsedTimer clock;
     clock.start();
-    sounds.play(core::SoundRequest{h.path("LJUD/ORD.WAV"), "", true});
+    sounds.play(core::SoundRequest{h.path("LJUD/ORD.WAV"), {}, true});
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(sounds.playerCreated());
     EXPECT_TRUE(h.messages.texts.empty());
@@ -106,12 +106,12 @@ TEST(SoundPlaying, WaitingEndsWithTheSoundOrWithTheError) {
 
     QElapsedTimer clock;
     clock.start();
-    sounds.play(core::SoundRequest{h.path("LJUD/KORT.WAV"), "", true});
+    sounds.play(core::SoundRequest{h.path("LJUD/KORT.WAV"), {}, true});
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_TRUE(h.messages.texts.empty()) << h.messages.texts.front();
 
     clock.restart();
-    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), "", true});
+    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}, true});
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(h.messages.texts.size(), 1u); // one box, however often the player complains
     EXPECT_FALSE(h.messages.texts[0].empty());
@@ -120,7 +120,7 @@ TEST(SoundPlaying, WaitingEndsWithTheSoundOrWithTheError) {
     // reported once the player finds out.
     h.messages.texts.clear();
     clock.restart();
-    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), "", false});
+    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}, false});
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !h.messages.texts.empty(); }, 3000));
     QTest::qWait(200);

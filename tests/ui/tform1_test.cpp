@@ -264,7 +264,8 @@ TEST(MainWindow, ButtonsWhoseWindowIsNotBuiltSaySo) {
         Harness h;
         TForm1 form(*h.state, h.services);
         button(form, n)->click();
-        EXPECT_EQ(h.messages.texts, std::vector<std::string>{glosbo::app::kNotReadyMessage})
+        EXPECT_EQ(h.messages.texts,
+                  std::vector<std::string>{core::utf8Bytes(glosbo::app::kNotReadyMessage)})
             << "Button" << n;
         EXPECT_TRUE(h.modal.opened.empty());
         EXPECT_EQ(h.state->runMode, core::RunMode::Practice);

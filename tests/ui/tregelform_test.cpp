@@ -106,6 +106,6 @@ TEST(RulePage, OpenedForTheProgramOfTheRequest) {
     EXPECT_EQ(h.modal.opened, std::vector<std::string>{"TRegelform"});
     EXPECT_EQ(h.state->programNumber, 11111);
     // The harness has no rule pages: the message is that of 46300's page.
-    EXPECT_EQ(h.messages.texts,
-              std::vector<std::string>{core::findRulePage(h.state->roots(), 46300).missingMessage});
+    EXPECT_EQ(h.messages.texts, std::vector<std::string>{core::utf8Bytes(
+                                    core::findRulePage(h.state->roots(), 46300).missingMessage)});
 }

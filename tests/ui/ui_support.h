@@ -21,14 +21,14 @@
 
 namespace glosbo::test {
 
-// Records every box instead of showing it.
+// Records every box instead of showing it, its text as UTF-8 bytes.
 class RecordingMessageBoxes final : public app::MessageBoxes {
 public:
-    void information(const std::string& t) override { texts.push_back(t); }
-    void warning(const std::string& t) override { texts.push_back(t); }
-    void error(const std::string& t) override { texts.push_back(t); }
-    bool confirm(const std::string& t) override {
-        texts.push_back(t);
+    void information(const std::u8string& t) override { texts.push_back(core::utf8Bytes(t)); }
+    void warning(const std::u8string& t) override { texts.push_back(core::utf8Bytes(t)); }
+    void error(const std::u8string& t) override { texts.push_back(core::utf8Bytes(t)); }
+    bool confirm(const std::u8string& t) override {
+        texts.push_back(core::utf8Bytes(t));
         return confirmAnswer;
     }
     std::vector<std::string> texts;

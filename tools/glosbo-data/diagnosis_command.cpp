@@ -7,6 +7,7 @@
 #include "core/cp1252.h"
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_record.h"
+#include "core/text.h"
 #include "text_io.h"
 #include "tool.h"
 
@@ -27,7 +28,7 @@ std::string dateText(const core::DiagnosisRecord& r, int t) {
 }
 
 std::string statusText(std::uint8_t status) {
-    const std::string name = core::statusName(status);
+    const std::string name = core::utf8Bytes(core::statusName(status));
     // A code the program never writes is shown as it stands.
     return name.empty() ? std::to_string(status) : name;
 }
