@@ -33,8 +33,12 @@ TEST(Cp1252, LowerCaseIsTheInverseOfUpperCase) {
     EXPECT_EQ(lowerCp1252(*utf8ToCp1252("ÅÄÖÉÜŠŸ ABC")), *utf8ToCp1252("åäöéüšÿ abc"));
     for (int b = 0; b < 256; ++b) {
         const char c = char(b);
-        if (upperCp1252(c) != c) EXPECT_EQ(lowerCp1252(upperCp1252(c)), c) << b;
-        if (lowerCp1252(c) != c) EXPECT_EQ(upperCp1252(lowerCp1252(c)), c) << b;
+        if (upperCp1252(c) != c) {
+            EXPECT_EQ(lowerCp1252(upperCp1252(c)), c) << b;
+        }
+        if (lowerCp1252(c) != c) {
+            EXPECT_EQ(upperCp1252(lowerCp1252(c)), c) << b;
+        }
     }
     EXPECT_EQ(lowerCp1252("\xD7\xDF"), "\xD7\xDF"); // multiplication sign and sharp s stay
 }
