@@ -69,7 +69,9 @@ private:
     friend std::unique_ptr<W> makeExerciseWindow(const app::WindowContext& context);
 
     // Creation in its order; called once, by makeExerciseWindow, when the
-    // whole window exists. The frame alone draws its headline.
+    // whole window exists. The frame alone draws its headline; a window on
+    // the frame that sets up more overrides it and calls prepareFrame and
+    // drawHeadline itself.
     virtual void FormCreate();
     void fitHeadline(int lines);
 
