@@ -20,6 +20,10 @@ namespace {
 constexpr int kSentenceLeft = 30;
 constexpr int kSentenceRight = 580;
 
+// Box words never shrink below this size to fit the row: eight words of
+// ten letters then still fit beside the strip of an 800 x 600 screen.
+constexpr int kSmallestBoxPixels = 10;
+
 // The boxes of alternatives 1 to 8; there is no Panel7.
 constexpr std::array<const char*, core::AlternativeWords::kShown> kBoxNames = {
     "Panel2", "Panel3", "Panel4", "Panel5", "Panel6", "Panel8", "Panel9", "Panel10"};
@@ -239,7 +243,7 @@ void TFLERBAR::layOutBoxes(int top) {
             width += 3 * text.horizontalAdvance(QLatin1Char('A')) + text.horizontalAdvance(word);
         return width;
     };
-    while (rowWidth(QFontMetrics(font)) > room && font.pixelSize() > 13)
+    while (rowWidth(QFontMetrics(font)) > room && font.pixelSize() > kSmallestBoxPixels)
         font.setPixelSize(font.pixelSize() - 1);
 
     const QFontMetrics text(font);

@@ -1,0 +1,187 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/scaling.h"
+#include "app/text_measure.h"
+#include "exercises/exercise_window.h"
+#include "exercises/tflerbar.h"
+#include "exercises/tpassakt.h"
+#include "exercises/tskriv.h"
+#include "ui_support.h"
+
+using glosbo::exercises::ExerciseWindow;
+using glosbo::exercises::TFLERBAR;
+using glosbo::exercises::TPassAkt;
+using glosbo::exercises::TSKRIV;
+using glosbo::test::Harness;
+namespace core = glosbo::core;
+
+namespace {
+
+// Long records: a question of two full lines, the longest typed answer and
+// two long help lines; a sentence of two full lines with eight words of ten
+// letters to choose among; an item of two lines and seven categories.
+const std::string kLongQuestion =
+    "Skriv det ord som saknas i den h\xE4r mycket l\xE5nga meningen om en resa fr\xE5n "
+    "Smygehuk i s\xF6"
+    "der till Treriksr\xF6set i norr med t\xE5g och buss";
+const std::string kLongAnswer = std::string(45, 'm');
+
+std::map<std::string, std::string> longRecords() {
+    const std::string heading = "$Ett mycket l\xE5ngt huvudnamn p\xE5 \xF6vningen\r\n"
+                                "$En andra rad som ocks\xE5 \xE4r l\xE5ng\r\n"
+                                "$\xA7Instruktionen \xE4r en l\xE5ng mening som g\xE5r n\xE4stan "
+                                "\xF6ver hela sk\xE4rmen.\r\n";
+    return {
+        {"DATA/DAT/SVE31110.DAT", heading + kLongQuestion + "#" + kLongAnswer + "#" +
+                                      kLongQuestion + "#" + kLongQuestion + "\r\n"},
+        {"DATA/DAT/SVE31010.DAT",
+         heading + "P\xE5 v\xE4gen fr\xE5n Smygehuk till Treriksr\xF6set k\xF6rde "
+                   "<Lastbilarna> om oss hela dagen l\xE5ngt.#Cyklisterna#Flygplanen#Motorb\xE5tar"
+                   "#Traktorerna#Husvagnarna#Sparkcyklar#Segelb\xE5tar\r\n"},
+        {"DATA/DAT/SVE47400.DAT", heading + kLongQuestion +
+                                      " <objekt>.#Predikatsfyllnad#Subjekt#Predikat#Objekt"
+                                      "#Adverbial#Attribut#Agent\r\n"},
+    };
+}
+
+struct Screen {
+    int width;
+    int height;
+};
+
+struct WindowCase {
+    const char* name;
+    const char* file;
+    std::function<std::unique_ptr<ExerciseWindow>(const glosbo::app::WindowContext&)> make;
+    // Brings out what a wrong answer and the help show.
+    std::function<void(ExerciseWindow&)> answerWrong;
+};
+
+const WindowCase kWindows[] = {
+    {"TSKRIV", "SVE31110.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<TSKRIV>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<TSKRIV&>(w);
+         t.BitBtn2->click();
+         t.BitBtn3->click();
+         t.Edit1->setText(QString(45, QLatin1Char('x')));
+         QTest::keyClick(t.Edit1, Qt::Key_Return);
+     }},
+    {"TFLERBAR", "SVE31010.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<TFLERBAR>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<TFLERBAR&>(w);
+         for (auto* box : t.boxes)
+             if (box->isVisible() && box->caption() != t.TestLabel->text()) {
+                 QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+                 return;
+             }
+     }},
+    {"TPassAkt", "SVE47400.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<TPassAkt>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<TPassAkt&>(w);
+         for (int i = 0; i < int(t.categories().size()); ++i)
+             if (t.categories()[std::size_t(i)] != "Predikatsfyllnad") {
+                 auto* box = t.boxes[std::size_t(i)];
+                 QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
+                 return;
+             }
+     }},
+};
+
+// The question's texts, inputs, boxes and buttons: every shown control of
+// the window but the headline, the strip, the button bar and the panels of
+// the end of a series and of the diagnosis.
+void expectInsideTheQuestionArea(ExerciseWindow& w) {
+    const int stripLeft = w.Aster1->x();
+    const int barTop = w.buttonBar->y();
+    const QList<QWidget*> skipped = {w.Aster1,
+                                     w.buttonBar,
+                                     w.BildPanelen,
+                                     w.LovordPanel,
+                                     w.DiagPanel1,
+                                     w.worksheetBadge,
+                                     w.Overs1Label,
+                                     w.Overs2Label,
+                                     w.Overs3Label,
+                                     w.OverskriftYtterShape,
+                                     w.OverskriftInnerShape};
+    int checked = 0;
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        if (child->isWindow() || !child->isVisibleTo(&w) || child->size().isEmpty()) continue;
+        bool inSkipped = false;
+        for (QWidget* s : skipped)
+            inSkipped = inSkipped || s == child || s->isAncestorOf(child);
+        if (inSkipped) continue;
+        if (auto* label = qobject_cast<QLabel*>(child); label && label->text().isEmpty()) continue;
+        const QRect r(child->mapTo(&w, QPoint(0, 0)), child->size());
+        EXPECT_LT(r.right(), stripLeft) << child->objectName().toStdString();
+        EXPECT_LT(r.bottom(), barTop) << child->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 3);
+}
+
+using LayoutCase = std::tuple<int, Screen>;
+
+class ExerciseLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+} // namespace
+
+TEST_P(ExerciseLayout, QuestionStaysLeftOfTheStripAndAboveTheButtonBar) {
+    const auto& [windowIndex, screen] = GetParam();
+    const WindowCase& c = kWindows[windowIndex];
+    Harness h;
+    h.writeDataRoot(longRecords());
+    h.state->settings.setAnswerDisplaySeconds(9);
+    h.state->settings.setSoundMode(0);
+    // Measured in the real fonts, the screen as the main window measures it.
+    glosbo::app::FontTextMeasure fonts;
+    glosbo::app::measureScreen(h.state->screen, QRect(0, 0, screen.width, screen.height), fonts);
+    glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+    const int scale = h.state->screen.scalePercent();
+    SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(screen.width) + "x" +
+                 std::to_string(screen.height) + ", " + std::to_string(scale) + " %");
+
+    h.state->selectExercise(c.file);
+    ASSERT_TRUE(h.state->files.Kolla(c.file));
+    auto w = c.make({*h.state, services, nullptr});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    ASSERT_EQ(w->size(), QSize(screen.width, screen.height));
+    {
+        SCOPED_TRACE("question");
+        expectInsideTheQuestionArea(*w);
+    }
+    c.answerWrong(*w);
+    ASSERT_TRUE(w->Timer1->isActive() || w->lastAnswerTimer->isActive());
+    {
+        SCOPED_TRACE("right answer shown");
+        expectInsideTheQuestionArea(*w);
+    }
+}
+
+// The sizes at the scale the main window finds for them.
+INSTANTIATE_TEST_SUITE_P(Screens, ExerciseLayout,
+                         ::testing::Combine(::testing::Values(0, 1, 2),
+                                            ::testing::Values(Screen{800, 600}, Screen{1024, 768},
+                                                              Screen{1280, 1024},
+                                                              Screen{1920, 1080})),
+                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
+                             const Screen& s = std::get<1>(info.param);
+                             return std::string(kWindows[std::get<0>(info.param)].name) + "_" +
+                                    std::to_string(s.width) + "x" + std::to_string(s.height);
+                         });
