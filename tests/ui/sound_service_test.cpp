@@ -8,15 +8,11 @@
 #include "ui_support.h"
 
 using glosbo::test::Harness;
+using glosbo::test::writeFile;
 namespace app = glosbo::app;
 namespace core = glosbo::core;
 
 namespace {
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // A WAV file of silence: 16-bit mono at 8000 samples a second.
 std::string silentWav(int milliseconds) {

@@ -8,16 +8,8 @@
 #include "ui_support.h"
 
 using glosbo::test::Harness;
+using glosbo::test::writeFile;
 namespace info = glosbo::info;
-
-namespace {
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-} // namespace
 
 TEST(SettingsDialog, TextsAndStartValues) {
     Harness h;

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <fstream>
 
 #include "app/scaling.h"
@@ -38,9 +39,13 @@ std::string Harness::path(const std::string& relative) const {
     return (dir.path() + "/" + QString::fromStdString(relative)).toStdString();
 }
 
+void writeFile(const std::string& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 void Harness::write(const std::string& relative, const std::string& bytes) const {
-    QDir().mkpath(QString::fromStdString(path(relative.substr(0, relative.rfind('/')))));
-    std::ofstream(path(relative), std::ios::binary) << bytes;
+    writeFile(path(relative), bytes);
 }
 
 void Harness::writeDataRoot(const std::map<std::string, std::string>& files) {

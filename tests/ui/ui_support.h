@@ -63,6 +63,9 @@ private:
     int m_letterWidth;
 };
 
+// Writes a file at an absolute path (bytes as they stand), making its folder.
+void writeFile(const std::string& path, const std::string& bytes);
+
 // A small data root in a temporary directory with fake services, ready for
 // a window to be built on it. The screen is measured as the main window
 // measures it: the scale percent and the letter unit follow from the
