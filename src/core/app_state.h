@@ -40,7 +40,7 @@ struct SeriesCounters {
 class AppState {
 public:
     static constexpr int kSeriesSize = 10;
-    static constexpr int kDiagnosisSeriesSize = 20;
+    static constexpr int kDiagnosisSeriesSize = core::kDiagnosisSeriesSize;
 
     AppState(DataRoots roots, MessageSink& messages, std::unique_ptr<RandomSource> random,
              std::unique_ptr<Clock> clock);

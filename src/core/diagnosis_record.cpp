@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/app_state.h"
 #include "core/text.h"
 
 namespace glosbo::core {
@@ -127,7 +126,7 @@ std::optional<std::u8string> TestOverSkrift(RunMode runMode, int practiceCounter
 }
 
 std::string diagnosisQuestionText(int questionNumber) {
-    return std::to_string(questionNumber) + "/" + std::to_string(AppState::kDiagnosisSeriesSize);
+    return std::to_string(questionNumber) + "/" + std::to_string(kDiagnosisSeriesSize);
 }
 
 } // namespace glosbo::core

@@ -11,6 +11,9 @@
 
 namespace glosbo::core {
 
+// Questions in one diagnosis test.
+inline constexpr int kDiagnosisSeriesSize = 20;
+
 // Status of one diagnosis test.
 enum DiagnosisStatus : std::uint8_t {
     kStatusStart = 0,    // "Börja"
