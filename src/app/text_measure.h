@@ -17,12 +17,11 @@ public:
 
     virtual int widthPx(std::string_view cp1252, int pixelSize) const = 0;
     int width(std::string_view cp1252, int pointSize) const {
-        return widthPx(cp1252, pixelsForPoints(pointSize));
+        return widthPx(cp1252, style::pixelsForPoints(pointSize));
     }
     // The width function the core's text wrapper takes.
     core::TextWidthFunction widthFunction() const;
 
-    static int pixelsForPoints(int pointSize) { return style::pixelsForPoints(pointSize); }
     // The measuring font at a pixel size.
     static QFont measuringFont(int pixelSize);
 };

@@ -183,7 +183,7 @@ void TForm1::Skaltest() {
     if (m_state.screen.scalePercent() != 100) scaleWidgets(*this, m_state.screen.scalePercent());
 
     QFont font = Testlabel->font();
-    font.setPixelSize(TextMeasure::pixelsForPoints(12));
+    font.setPixelSize(style::pixelsForPoints(12));
     Testlabel->setFont(font);
     Testlabel->setText(QStringLiteral("L"));
 }
@@ -281,8 +281,8 @@ void TForm1::BildImageMouseMove(int slot) {
     if (slot == 3 && m_screen.width() - panelRight < Label3->width() && m_captionPoints > 6) {
         --m_captionPoints;
         QFont font = Label3->font();
-        font.setPixelSize(mulDiv(TextMeasure::pixelsForPoints(m_captionPoints),
-                                 m_state.screen.scalePercent(), 100));
+        font.setPixelSize(
+            mulDiv(style::pixelsForPoints(m_captionPoints), m_state.screen.scalePercent(), 100));
         Label3->setFont(font);
         Label3->adjustSize();
     }

@@ -16,8 +16,8 @@ TEST(TextCodec, Cp1252RoundTripAndUnrepresentable) {
 
 TEST(TextMeasure, MeasuresDecodedTextAtNinetySixDpi) {
     FontTextMeasure measure;
-    EXPECT_EQ(TextMeasure::pixelsForPoints(12), 16);
-    EXPECT_EQ(TextMeasure::pixelsForPoints(14), 19);
+    EXPECT_EQ(style::pixelsForPoints(12), 16);
+    EXPECT_EQ(style::pixelsForPoints(14), 19);
     EXPECT_EQ(measure.width("L", 12), measure.widthPx("L", 16));
     const QFontMetrics metrics(TextMeasure::measuringFont(19));
     EXPECT_EQ(measure.widthPx("\x80\xE5", 19), metrics.horizontalAdvance(QString::fromUtf8("€å")));
