@@ -2,7 +2,9 @@
 
 #include "app/window_registry.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
+#include "exercises/tsats.h"
 #include "exercises/tskriv.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
@@ -24,6 +26,12 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TFLERBAR", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TFLERBAR>(c);
+    });
+    registry.add("TOrdna", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TOrdna>(c);
+    });
+    registry.add("TSats", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TSats>(c);
     });
     registry.add(
         "TStallin",

@@ -6,7 +6,9 @@
 
 #include "exercises/choice_box.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
+#include "exercises/tsats.h"
 #include "exercises/tskriv.h"
 #include "ui_support.h"
 
@@ -30,6 +32,8 @@ template <class W> std::unique_ptr<ExerciseWindow> openIn(Harness& h, const std:
 constexpr Opener kWrite = openIn<glosbo::exercises::TSKRIV>;
 constexpr Opener kChoose = openIn<glosbo::exercises::TFLERBAR>;
 constexpr Opener kClick = openIn<glosbo::exercises::TPassAkt>;
+constexpr Opener kParts = openIn<glosbo::exercises::TSats>;
+constexpr Opener kOrder = openIn<glosbo::exercises::TOrdna>;
 
 struct BadFile {
     const char* name;
@@ -58,6 +62,18 @@ const BadFile kBadFiles[] = {
          kLongLine + "#" + std::string(60, 'k') + "#kort\r\n",
      kClick},
     {"SVE25500.DAT", "<sj>\xF6#SJ-ljud#TJ-ljud\r\n<>#\r\n<x\r\nx>#a#b\r\n", kClick},
+    // Dragging sentence parts: unequal or empty marks, too many parts,
+    // nothing to place; in the level file a level of nothing else.
+    {"SVE47300.DAT",
+     "<Hunden> <sk\xE4ller.#S#P\r\nHunden> sk\xE4ller<.#S#P\r\n<Det> <regnar>.#NN#nn\r\n"
+     "<>#S\r\n<a><b><c><d><e><f>#S#P#S#P#S#P\r\n<a> b#\r\n<Katten> <sover>.#S#P\r\n",
+     kParts},
+    {"SVE47100.DAT",
+     "1<Hunden> <sk\xE4ller.#S#P\r\n1<Katten> <sover>.#S#P\r\n2<Det> <regnar>.#NN#NN\r\n"
+     "3<Vi> <\xE5ker>.#S#P\r\n",
+     kParts},
+    // Putting names in order: one name, all equal, empty fields.
+    {"SVE34600.DAT", "Anna\r\nBo#Bo#Bo\r\n#\r\n##Anna\r\nAnna#Bo\r\n", kOrder},
 };
 
 class BadRecordsTest : public ::testing::Test {
@@ -90,6 +106,25 @@ protected:
         if (auto* input = w.findChild<QLineEdit*>("Edit1"); input && input->isEnabled()) {
             input->setText(n % 3 ? QStringLiteral("svar") : QString());
             QTest::keyClick(input, Qt::Key_Return);
+            return true;
+        }
+        if (auto* parts = qobject_cast<glosbo::exercises::TSats*>(&w); parts && parts->sentence()) {
+            // A wrong drop first now and then, then every part on its box.
+            const auto sentence = *parts->sentence();
+            if (n % 3 == 0) {
+                parts->PartMouseDown(sentence.boxes()[0].part, QPoint());
+                parts->dropOnBox(sentence.partsToPlace());
+            }
+            for (int b = 1; b <= sentence.partsToPlace(); ++b) {
+                const int part = sentence.boxes()[std::size_t(b - 1)].part;
+                parts->PartMouseDown(part, QPoint());
+                parts->dropOnBox(b);
+            }
+            return true;
+        }
+        if (auto* order = qobject_cast<glosbo::exercises::TOrdna*>(&w);
+            order && order->KlarButton->isEnabled()) {
+            order->KlarButton->click();
             return true;
         }
         for (ChoiceBox* box : w.findChildren<ChoiceBox*>()) {
