@@ -189,3 +189,60 @@ TEST(CheckCommand, ChoiceRecords) {
     };
     EXPECT_EQ(outputLines(r.out), expected);
 }
+
+// Records of the sentence-parts exercises: paired marks around one to five
+// parts, a known role for each, one part to place at least; in the level
+// files a level before each record and no level left out.
+TEST(CheckCommand, SentencePartsRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE47300.DAT", "SVE47100.DAT"}));
+    root.write("DATA/DAT/SVE47300.DAT",
+               crlf({"<Mormor> <gav> <barnen> <en present>.#s#P#do#AO",
+                     "<Hunden> <sk\xE4ller> <hela natten>.#S#P#NN", "<Hunden> sk\xE4ller>.#S",
+                     "<Hunden> <sk\xE4ller>.#S#V", "<Det> <regnar>.#NN#nn",
+                     "<Vi> <\xE5ker>.#S#P#AO", "<a><b><c><d><e><f>#S#P#S#P#S#P"}));
+    root.write("DATA/DAT/SVE47100.DAT",
+               crlf({"$Satsdelar", "1<Hunden> <sk\xE4ller>.#S#P", "<Katten> <sover>.#S#P",
+                     "2<Vi> <\xE5ker>.#S#P", "4<Vi> <\xE5ker>.#S#P"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string series = root.path() + "/DATA/DAT/SVE47300.DAT:";
+    const std::string levels = root.path() + "/DATA/DAT/SVE47100.DAT";
+    const std::string unusable = "the sentence (field 1) needs one to five non-empty parts, each "
+                                 "between '<' and '>'; the window skips it";
+    const std::vector<std::string> expected = {
+        series + "3: unbalanced '>' at column 17",
+        series + "3: " + unusable,
+        series + "4: part 2 has the role \"V\" (field 3); give AO, DO, P, PF, S or NN",
+        series + "5: no part with a role to place (all NN): the window skips it",
+        series + "6: field 4 gives a role, but the sentence has only 2 marked parts",
+        series + "7: " + unusable,
+        levels + ":3: no level number (1 to 20) before the sentence",
+        levels + ": level 4 has records but level 3 has none: the climb stops below it",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}
+
+// Records of the put-in-order exercises: two to eight items, not all equal,
+// and in Swedish alphabetical order where the exercise sorts names.
+TEST(CheckCommand, PutInOrderRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE34600.DAT"}));
+    root.write("DATA/DAT/SVE34600.DAT",
+               crlf({"Anna#bo#Cecilia#Zorro#\xC5sa#\xC4lva#\xD6rjan", "Bo#Anna", "Anna", "Bo#Bo#Bo",
+                     "a#b#c#d#e#f#g#h#i", "Anna#Bo##Cecilia", "\xD6rjan#Zorro"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string file = root.path() + "/DATA/DAT/SVE34600.DAT:";
+    const std::vector<std::string> expected = {
+        file + "2: \"Bo\" (field 1) comes after \"Anna\" in alphabetical order",
+        file + "3: fewer than two items: nothing to put in order",
+        file + "4: all items are equal: nothing to put in order",
+        file + "5: 9 items; the window uses only the first 8",
+        file + "6: field 4 comes after an empty field and is never shown",
+        file + "7: \"Örjan\" (field 1) comes after \"Zorro\" in alphabetical order",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}

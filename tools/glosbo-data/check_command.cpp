@@ -1,3 +1,4 @@
+#include <array>
 #include <filesystem>
 #include <ostream>
 
@@ -7,6 +8,7 @@
 #include "core/program_number.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
+#include "core/sentence_parts.h"
 #include "media_checks.h"
 #include "record_checks.h"
 #include "text_io.h"
@@ -86,6 +88,22 @@ void checkHeading(const std::string& file, std::size_t number, std::string_view 
                            ": it is read only the first time the file is opened");
 }
 
+// The climb goes from level 1 up to the first level without records.
+void checkLevels(const std::string& file,
+                 const std::array<int, core::LevelFile::kMostLevels + 1>& perLevel,
+                 Report& report) {
+    int first = 1;
+    while (first <= core::LevelFile::kMostLevels && perLevel[first] > 0)
+        ++first;
+    for (int level = first + 1; level <= core::LevelFile::kMostLevels; ++level)
+        if (perLevel[level] > 0) {
+            report.problem(file, "level " + std::to_string(level) + " has records but level " +
+                                     std::to_string(first) + " has none: the climb stops below it");
+            return;
+        }
+    if (first == 1) report.problem(file, "no level 1: the climb has nowhere to start");
+}
+
 void checkLineFile(const std::string& file, std::uint16_t programNumber, Report& report) {
     const auto data = readFile(file);
     if (!data) {
@@ -94,6 +112,9 @@ void checkLineFile(const std::string& file, std::uint16_t programNumber, Report&
     }
     int records = 0;
     std::size_t number = 0;
+    // The records of each level, in files that climb through levels.
+    const bool levels = core::sentencePartsProgram(programNumber).levels;
+    std::array<int, core::LevelFile::kMostLevels + 1> perLevel{};
     for (const Line& line : splitLines(*data)) {
         ++number;
         const core::LineClass kind = core::classifyLine(line.text);
@@ -111,8 +132,13 @@ void checkLineFile(const std::string& file, std::uint16_t programNumber, Report&
         const core::RecordFields fields = core::str_postarray(line.text);
         for (const auto& problem : checkRecord({programNumber, text, fields}))
             report.problem(file, number, problem);
+        if (levels) {
+            const int level = core::levelPrefix(text).level;
+            if (level >= 1 && level <= core::LevelFile::kMostLevels) ++perLevel[level];
+        }
     }
     if (records == 0) report.problem(file, "no records");
+    if (levels) checkLevels(file, perLevel, report);
 }
 
 void checkFileList(const std::string& root, const std::string& list, Report& report) {

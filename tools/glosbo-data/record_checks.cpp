@@ -6,6 +6,9 @@
 
 #include "core/alternatives.h"
 #include "core/categories.h"
+#include "core/cp1252.h"
+#include "core/put_in_order.h"
+#include "core/sentence_parts.h"
 #include "core/write_answer.h"
 
 namespace glosbo::tool {
@@ -143,6 +146,78 @@ void checkChoice(const RecordView& record, std::vector<std::string>& problems) {
     checkChoiceRecordWords(record, problems);
 }
 
+// The sentence-parts window: a sentence (field 1) with one to five parts
+// marked by '<' and '>', and the role of each part in fields 2 to 6. In a
+// level file every record starts with its level.
+void checkSentenceParts(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    std::string sentence = f[1];
+    if (core::sentencePartsProgram(record.programNumber).levels) {
+        const core::LevelPrefix level = core::levelPrefix(sentence);
+        if (level.level < 1 || level.level > core::LevelFile::kMostLevels)
+            problems.push_back("no level number (1 to 20) before the sentence");
+        sentence = core::withoutLevel(sentence);
+    }
+    const auto split = core::splitSentence(sentence);
+    if (!split) {
+        problems.push_back("the sentence (field 1) needs one to five non-empty parts, each "
+                           "between '<' and '>'; the window skips it");
+        return;
+    }
+    int toPlace = 0;
+    for (int k = 1; k <= split->partCount; ++k) {
+        const std::string& role = f[k + 1];
+        if (core::sentenceRoleOf(role) != 0)
+            ++toPlace;
+        else if (core::upperCp1252(role) != "NN")
+            problems.push_back("part " + std::to_string(k) + " has the role \"" +
+                               core::cp1252ToUtf8(role) + "\" (field " + std::to_string(k + 1) +
+                               "); give AO, DO, P, PF, S or NN");
+    }
+    for (int i = split->partCount + 2; i <= f.fieldCount; ++i)
+        if (!f[i].empty()) {
+            problems.push_back("field " + std::to_string(i) +
+                               " gives a role, but the sentence has "
+                               "only " +
+                               std::to_string(split->partCount) + " marked parts");
+            break;
+        }
+    if (toPlace == 0)
+        problems.push_back("no part with a role to place (all NN): the window skips it");
+}
+
+// The put-in-order window: two to eight items in the right order, not all
+// equal; the alphabet exercises in Swedish alphabetical order.
+void checkPutInOrder(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    int count = 0;
+    while (count < 10 && !f[count + 1].empty())
+        ++count;
+    if (count > core::kMostOrderItems)
+        problems.push_back(std::to_string(count) + " items; the window uses only the first " +
+                           std::to_string(core::kMostOrderItems));
+    for (int i = count + 2; i <= f.fieldCount; ++i)
+        if (!f[i].empty()) {
+            problems.push_back("field " + std::to_string(i) +
+                               " comes after an empty field and is never shown");
+            break;
+        }
+    const std::vector<std::string> items = core::orderItems(f);
+    if (!core::canBeScrambled(items)) {
+        problems.push_back(items.size() < 2 ? "fewer than two items: nothing to put in order"
+                                            : "all items are equal: nothing to put in order");
+        return;
+    }
+    if (record.programNumber < 34600 || record.programNumber > 34800) return;
+    for (std::size_t i = 0; i + 1 < items.size(); ++i)
+        if (core::compareSwedish(items[i], items[i + 1]) > 0) {
+            problems.push_back("\"" + core::cp1252ToUtf8(items[i]) + "\" (field " +
+                               std::to_string(i + 1) + ") comes after \"" +
+                               core::cp1252ToUtf8(items[i + 1]) + "\" in alphabetical order");
+            break;
+        }
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -181,6 +256,9 @@ constexpr std::array kChecks = {
     RecordCheckRange{39100, 39200, checkChoice},
     RecordCheckRange{44000, 44000, checkChoice},
     RecordCheckRange{46400, 46400, checkChoice},
+    // The sentence-parts and put-in-order exercises.
+    RecordCheckRange{47100, 47300, checkSentenceParts},
+    RecordCheckRange{34600, 34800, checkPutInOrder},
 };
 
 } // namespace
