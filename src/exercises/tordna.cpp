@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "app/scaling.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "core/put_in_order.h"
@@ -118,8 +119,12 @@ void TOrdna::placeQuestionControls() {
     const int frame = 2 * ListBox1->frameWidth();
     // Room for the eight names a record may have, so that none needs
     // scrolling while it is dragged.
-    const int listHeight = core::kMostOrderItems * kItemHeight + frame;
-    const int listWidth = std::max(13 * m, textWidth("Mmmmmmmmmmm", kListPoints) + frame + m);
+    // The rows grow with the scaled font.
+    m_itemHeight = app::mulDiv(kItemHeight, scalePercent(), 100);
+    const int listHeight = core::kMostOrderItems * m_itemHeight + frame;
+    const int listWidth = std::max(
+        13 * m, QFontMetrics(ListBox1->font()).horizontalAdvance(QStringLiteral("Mmmmmmmmmmm")) +
+                    frame + m);
     const int inset = 2 * m / 3;
     for (auto [panel, list] : {std::pair{ListPanel1, ListBox1}, std::pair{ListPanel2, ListBox2}}) {
         panel->resize(listWidth + 2 * inset, listHeight + 2 * inset);
@@ -156,7 +161,7 @@ void TOrdna::fillList(QListWidget* list, const std::vector<std::string>& items) 
     list->clear();
     for (const std::string& item : items) {
         auto* row = new QListWidgetItem(app::fromCp1252(item), list);
-        row->setSizeHint(QSize(0, kItemHeight));
+        row->setSizeHint(QSize(0, m_itemHeight));
     }
 }
 

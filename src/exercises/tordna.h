@@ -71,6 +71,7 @@ private:
     int m_pressIndex = -1; // the name under the press
     QPoint m_pressPos;
     int m_dragIndex = -1;
+    int m_itemHeight = 29;
 };
 
 } // namespace glosbo::exercises

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "app/scaling.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "core/data_fs.h"
@@ -205,7 +206,13 @@ void TSats::layOutBoxes() {
     Shape1->setGeometry(m_marginLeft, top + (boxHeight - light) / 2, light, light);
     const int left = m_marginLeft + light + m;
     const int room = Aster1->x() - m - left;
-    const int width = std::min(10 * m, (room - 4 * m) / kParts);
+    // As wide as the longest line of a box, if five fit beside each other.
+    const QFontMetrics boxText(Memo[1]->font());
+    int longest = 0;
+    for (const core::SentenceRole& role : core::kSentenceRoles)
+        for (const char* line : {role.line1, role.line2})
+            longest = std::max(longest, boxText.horizontalAdvance(app::fromCp1252(line)));
+    const int width = std::min(longest + 2 * m, (room - 4 * m) / kParts);
     for (int k = 1; k <= kParts; ++k)
         Memo[k]->setGeometry(left + (k - 1) * (width + m), top, width, boxHeight);
     FelPanel->setGeometry(
@@ -233,7 +240,8 @@ void TSats::layOutLevelBox() {
 void TSats::redrawLevelBox() {
     const QRect inner = NivInnerShape->geometry();
     QFont font = NivLabel2->font();
-    font.setPixelSize(pixelsForPoints(m_climb.levelPoints()));
+    // Scaled as the window's designed fonts are.
+    font.setPixelSize(app::mulDiv(pixelsForPoints(m_climb.levelPoints()), scalePercent(), 100));
     NivLabel2->setFont(font);
     NivLabel2->setText(QString::number(m_climb.level()));
     NivLabel2->setGeometry(inner.left(), inner.top() + inner.height() / 2, inner.width(),

@@ -87,7 +87,8 @@ TEST_F(TOrdnaTest, DraggingMovesANameToTheTarget) {
     drag(*w, 0, rowCentre(*w, 2)); // down: after the target
     EXPECT_EQ(names(w->ListBox1), (QStringList{before[0], before[1], before[2]}));
 
-    const QPoint below = rowCentre(*w, 2) + QPoint(0, 2 * 29);
+    const QPoint below = rowCentre(*w, 2) +
+                         QPoint(0, 2 * w->ListBox1->visualItemRect(w->ListBox1->item(2)).height());
     drag(*w, 0, below);
     EXPECT_EQ(names(w->ListBox1), before);
     drag(*w, 0, QPoint(-20, rowCentre(*w, 1).y()));
