@@ -13,6 +13,7 @@
 #include "core/draw.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
+#include "core/sentence_parts.h"
 #include "core/sources.h"
 #include "core/wrap.h"
 
@@ -175,6 +176,41 @@ void BM_dela_mening(benchmark::State& state) {
     if (text.size() != 120 || lines[3].empty()) state.SkipWithError("text did not wrap to 3 lines");
 }
 BENCHMARK(BM_dela_mening)->Unit(benchmark::kMicrosecond);
+
+// A level file of 20 levels and 2,000 scrambled lines, read from its start
+// for every sentence as the sentence-parts window reads it: the cost of
+// fetching the record at a level's cursor, with the window's check of each
+// record. Level 20's records stand at the end of the file, the worst case.
+void BM_levelFetch(benchmark::State& state) {
+    const std::string path = g_root + "/DATA/DAT/SVE47100.DAT";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "$Satsdelar.\r\n$Predikat eller subjekt?\r\n";
+        for (int level = 1; level <= LevelFile::kMostLevels; ++level)
+            for (int i = 1; i <= 100; ++i)
+                out << kryptrad(std::to_string(level) + "<Den gamla hunden " + std::to_string(i) +
+                                "> <sover> <i korgen vid spisen>.#S#P#NN")
+                    << "\r\n";
+    }
+    const LevelFile::Usable usable = [](std::string_view record) {
+        return Sentence::fromRecord(str_postarray(record)).has_value();
+    };
+    LevelFile file;
+    {
+        std::ifstream in(path, std::ios::binary);
+        file.count(in, usable);
+    }
+    const int level = static_cast<int>(state.range(0));
+    SeededRandom random(1);
+    file.shuffle(level, random);
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        auto line = file.fetch(in, level);
+        if (!line) state.SkipWithError("no record fetched");
+        benchmark::DoNotOptimize(line);
+    }
+}
+BENCHMARK(BM_levelFetch)->Arg(1)->Arg(LevelFile::kMostLevels)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -156,13 +156,15 @@ std::optional<std::string> levelRecord(std::string_view line) {
 
 } // namespace
 
-int LevelFile::levelOf(std::string_view line, std::string& text) const {
+int LevelFile::levelOf(std::string_view line, std::string& text, int wanted) const {
     const auto record = levelRecord(line);
     if (!record) return 0;
     // Every digit of the prefix counts, so that counting and fetching
     // agree: "123" is no level 12.
     const LevelPrefix p = levelPrefix(*record);
     if (p.level < 1 || p.level > kMostLevels) return 0;
+    // Records of other levels are not looked at further.
+    if (wanted != 0 && p.level != wanted) return 0;
     text = record->substr(p.digits);
     if (m_usable && !m_usable(text)) return 0;
     return p.level;
@@ -214,7 +216,7 @@ std::optional<std::string> LevelFile::fetch(std::istream& in, int level) {
     std::string line;
     std::string text;
     while (readLine(in, line))
-        if (levelOf(line, text) == level && ++seen == n) return text;
+        if (levelOf(line, text, level) == level && ++seen == n) return text;
     return std::nullopt;
 }
 

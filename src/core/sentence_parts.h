@@ -190,9 +190,10 @@ public:
     std::optional<std::string> fetch(std::istream& in, int level);
 
 private:
-    // The level of a line that is a record to ask, 0 for every other line;
-    // text gets the record without its level.
-    int levelOf(std::string_view line, std::string& text) const;
+    // The level of a line that is a record to ask, 0 for every other line
+    // and, when wanted is not 0, for the records of other levels; text gets
+    // the record without its level.
+    int levelOf(std::string_view line, std::string& text, int wanted = 0) const;
 
     Usable m_usable;
     std::array<int, kMostLevels + 1> m_counts{};
