@@ -99,6 +99,9 @@ protected:
     virtual bool offersCorrection() const { return true; }
     // Whether the finish picture shows in a run mode.
     virtual bool showsPictureIn(core::RunMode runMode) const;
+    // Whether every caption of the finish picture stands at its left edge,
+    // not only those marked so.
+    virtual bool captionStaysLeft() const { return false; }
     // Whether the program of the window uses the warning lamp at all.
     virtual bool usesLamp() const { return true; }
     // The help buttons' enabled state after the button bar.

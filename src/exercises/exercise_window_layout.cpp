@@ -143,8 +143,10 @@ void ExerciseWindow::showFinishPicture() {
         return;
     }
     const auto file = core::findDataFile(m_state.roots(), core::exercisePictureName(number));
-    BildPanelen->showPicture(area, rise, file.value_or(std::string()),
-                             m_state.pictures.currentCaption(), m);
+    // A caption marked with a leading "1" stands at the left edge.
+    std::string caption = m_state.pictures.currentCaption();
+    if (captionStaysLeft() && (caption.empty() || caption.front() != '1')) caption = "1" + caption;
+    BildPanelen->showPicture(area, rise, file.value_or(std::string()), caption, m);
 }
 
 } // namespace glosbo::exercises

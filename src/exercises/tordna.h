@@ -57,6 +57,7 @@ protected:
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return ListBox1; }
     bool usesLamp() const override { return false; }
+    bool captionStaysLeft() const override { return true; }
     void enableHelpButtons() override;
     bool FormKeyUp(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

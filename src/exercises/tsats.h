@@ -82,6 +82,7 @@ protected:
     void showQuestion() override;
     void showCorrectAnswer() override {}
     bool usesLamp() const override { return false; }
+    bool captionStaysLeft() const override { return true; }
     bool offersCorrection() const override { return !m_levelMode && !m_button1Gone; }
     bool FormKeyUp(QKeyEvent* event) override;
     bool event(QEvent* event) override;

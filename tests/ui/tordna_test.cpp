@@ -1,9 +1,14 @@
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "app/text_codec.h"
+#include "core/pictures.h"
 #include "exercises/tordna.h"
 #include "ui_support.h"
 
@@ -191,4 +196,27 @@ TEST_F(TOrdnaTest, SeriesEndsAfterTheLastList) {
     EXPECT_FALSE(w->ListPanel1->isEnabled());
     EXPECT_EQ(w->series().correctCount(), 10);
     EXPECT_EQ(w->series().questionNumber(), 11);
+}
+
+// The caption of the finish picture stands at the picture's left edge.
+TEST_F(TOrdnaTest, FinishPictureCaptionAtTheLeft) {
+    QDir().mkpath(QString::fromStdString(h.path("BILD")));
+    std::string captions;
+    for (int n = 1; n <= 40; ++n) {
+        captions += std::to_string(n) + "#Vitsippor#x\r\n";
+        QImage picture(80, 60, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        picture.save(
+            QString::fromStdString(h.path(glosbo::core::exercisePictureName(n).substr(1))));
+    }
+    std::ofstream(h.path("BILD/BILDTEXT.DAT"), std::ios::binary) << captions;
+    h.state->startUp();
+    auto w = open();
+    for (int i = 0; i < 10; ++i) {
+        sortByDrops(*w);
+        w->KlarButton->click();
+    }
+    ASSERT_TRUE(w->BildPanelen->BildTextPanel->isVisible());
+    EXPECT_EQ(w->BildPanelen->BildLabel->text(), "Vitsippor");
+    EXPECT_EQ(w->BildPanelen->BildTextPanel->x(), w->BildPanelen->Image1->x());
 }
