@@ -308,3 +308,21 @@ TEST_F(TSatsTest, SeriesEndsWithTheCorrectionOffered) {
     solve(*w);
     EXPECT_EQ(w->series().correctCount(), 1);
 }
+
+// In worksheet mode the sentences are shown without their level number and
+// cannot be dragged; there is no level box, light or hint.
+TEST_F(TSatsTest, WorksheetModeShowsWithoutDragging) {
+    auto w = h.openExercise<TSats>("SVE47100.DAT", core::RunMode::Worksheet);
+    EXPECT_FALSE(w->levelMode());
+    EXPECT_FALSE(w->NivPanel->isVisible());
+    EXPECT_FALSE(w->Shape1->isVisible());
+    EXPECT_FALSE(w->Label3->isVisible());
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(w->sentence());
+        const QString first = w->Mell[1]->isVisible() ? w->Mell[1]->text() : w->Men[1]->text();
+        EXPECT_FALSE(first.front().isDigit()) << first.toStdString();
+        w->PartMouseDown(1, w->Men[1]->pos());
+        EXPECT_EQ(w->draggedPart(), 0);
+        w->NyPost();
+    }
+}
