@@ -133,10 +133,15 @@ void ExerciseWindow::giveVerdict(bool right, bool queueable) {
     closeInput();
     lampknapp->setEnabled(false);
     Timer1->stop();
-    if (right)
+    if (right) {
         Avslutning();
-    else
+    } else {
+        if (m_skeleton.barDuringLastAnswer) {
+            buttonBar->show();
+            buttonBar->raise();
+        }
         lastAnswerTimer->start();
+    }
 }
 
 void ExerciseWindow::Timer1Timer() {
@@ -155,7 +160,12 @@ bool ExerciseWindow::showsPictureIn(core::RunMode) const {
 }
 
 void ExerciseWindow::Avslutning() {
-    if (m_skeleton.endOfSeries) showFinishPicture();
+    if (m_skeleton.endOfSeries) {
+        if (m_skeleton.finishPicture)
+            showFinishPicture();
+        else
+            coverQuestionArea(true);
+    }
     const core::SeriesEnd end = m_series.finish();
     if (end.closeWindow) {
         m_leaving = true;
@@ -225,7 +235,8 @@ void ExerciseWindow::showLampControls() {
 }
 
 void ExerciseWindow::Button1Click() {
-    BildPanelen->hide();
+    if (BildPanelen) BildPanelen->hide();
+    coverQuestionArea(false);
     if (m_series.startCorrectionRound()) {
         if (m_state.runMode == core::RunMode::Practice) LovordPanel->hide();
         NyStartaAster(true);
@@ -239,7 +250,8 @@ void ExerciseWindow::Button1Click() {
 void ExerciseWindow::Button2Click() {
     buttonBar->hide();
     if (m_series.continueSeries()) {
-        BildPanelen->hide();
+        if (BildPanelen) BildPanelen->hide();
+        coverQuestionArea(false);
         if (m_state.runMode == core::RunMode::Practice) LovordPanel->hide();
         if (m_series.showsDiagnosisBox()) UppDateraDiagnosResultatet();
         if (m_state.runMode == core::RunMode::Practice) {

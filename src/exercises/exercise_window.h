@@ -47,7 +47,7 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* BitBtn1 = nullptr;
-    FinishPicture* BildPanelen = nullptr;
+    FinishPicture* BildPanelen = nullptr; // windows with a finish picture only
     PraisePanel* LovordPanel = nullptr;
     DiagnosisBox* DiagPanel1 = nullptr;
     WorksheetBadge* worksheetBadge = nullptr;
@@ -113,6 +113,9 @@ protected:
     // screen's 48 rows; the picture itself ends that much above the panel's
     // bottom.
     virtual int pictureRise() const { return letterUnit() / 2; }
+    // Windows without a finish picture: covers the question area at the end
+    // of a series (true) and uncovers it for the next round (false).
+    virtual void coverQuestionArea(bool) {}
     // A key the window takes before its focused control (windows that
     // preview keys). True when the key was used.
     virtual bool FormKeyUp(QKeyEvent* event);

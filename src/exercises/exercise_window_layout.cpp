@@ -50,7 +50,7 @@ void ExerciseWindow::buildComponents() {
     UpprepaButton->setGeometry(340, 100, 200, 30);
     UpprepaButton->hide();
 
-    BildPanelen = new FinishPicture(this);
+    if (m_skeleton.finishPicture) BildPanelen = new FinishPicture(this);
     LovordPanel = new PraisePanel(this);
 
     buttonBar = new app::Panel(this);
@@ -99,14 +99,16 @@ void ExerciseWindow::Inled() {
     buttonBar->raise();
     layOutButtonBar();
 
-    const int rise = pictureRise();
-    BildPanelen->setGeometry(m, (H / 48) * 10 - rise, (W / 64) * 58, (H / 48) * 35 + rise);
-    BildPanelen->Image1->setGeometry(0, 0, (W / 64) * 58, (H / 48) * 35);
-    BildPanelen->hide();
+    const int pictureWidth = (W / 64) * 58;
+    if (BildPanelen) {
+        const int rise = pictureRise();
+        BildPanelen->setGeometry(m, (H / 48) * 10 - rise, pictureWidth, (H / 48) * 35 + rise);
+        BildPanelen->Image1->setGeometry(0, 0, pictureWidth, (H / 48) * 35);
+        BildPanelen->hide();
+    }
 
     const int praiseHeight = (H / 48) * 5;
-    LovordPanel->setGeometry(m, H - barHeight - praiseHeight - m / 5, BildPanelen->width(),
-                             praiseHeight);
+    LovordPanel->setGeometry(m, H - barHeight - praiseHeight - m / 5, pictureWidth, praiseHeight);
     LovordPanel->hide();
 }
 

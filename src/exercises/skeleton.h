@@ -32,6 +32,12 @@ struct Skeleton {
     bool lamp = true;
     // The finish picture, the praise and the correction round.
     bool endOfSeries = true;
+    // A picture of Sweden at the end of a series; without it the window
+    // covers its question area itself (coverQuestionArea).
+    bool finishPicture = true;
+    // After a wrong last answer the button bar shows at once, while the
+    // answer is still shown, rather than when its display ends.
+    bool barDuringLastAnswer = false;
     // The diagnosis box in the diagnosis modes.
     bool diagnosisBox = true;
     // The worksheet badge (and bar) in worksheet mode.
