@@ -1,6 +1,7 @@
 #include "catalogue/window_catalogue.h"
 
 #include "app/window_registry.h"
+#include "exercises/tbilden.h"
 #include "exercises/tflerbar.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
@@ -32,6 +33,9 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TSats", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TSats>(c);
+    });
+    registry.add("TBilden", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TBilden>(c);
     });
     registry.add(
         "TStallin",

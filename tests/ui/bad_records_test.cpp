@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "exercises/choice_box.h"
+#include "exercises/tbilden.h"
 #include "exercises/tflerbar.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
@@ -34,6 +35,7 @@ constexpr Opener kChoose = openIn<glosbo::exercises::TFLERBAR>;
 constexpr Opener kClick = openIn<glosbo::exercises::TPassAkt>;
 constexpr Opener kParts = openIn<glosbo::exercises::TSats>;
 constexpr Opener kOrder = openIn<glosbo::exercises::TOrdna>;
+constexpr Opener kPicture = openIn<glosbo::exercises::TBilden>;
 
 struct BadFile {
     const char* name;
@@ -74,6 +76,11 @@ const BadFile kBadFiles[] = {
      kParts},
     // Putting names in order: one name, all equal, empty fields.
     {"SVE34600.DAT", "Anna\r\nBo#Bo#Bo\r\n#\r\n##Anna\r\nAnna#Bo\r\n", kOrder},
+    // Questions about the picture.
+    {"SVE38100.DAT",
+     "fr\xE5ga utan svar\r\n#\r\na#&\r\n&&&\r\n" + kLongLine +
+         "#svar\r\n#&#&#&#&#&#&#&#&#&#&#&\r\n",
+     kPicture},
 };
 
 class BadRecordsTest : public ::testing::Test {

@@ -159,7 +159,7 @@ TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     app::WindowRegistry registry;
     glosbo::catalogue::registerWindows(registry);
     for (const char* name :
-         {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TStallin", "TRegelform"})
+         {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden", "TStallin", "TRegelform"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 

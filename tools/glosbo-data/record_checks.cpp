@@ -7,6 +7,7 @@
 #include "core/alternatives.h"
 #include "core/categories.h"
 #include "core/cp1252.h"
+#include "core/picture_questions.h"
 #include "core/put_in_order.h"
 #include "core/sentence_parts.h"
 #include "core/write_answer.h"
@@ -218,6 +219,11 @@ void checkPutInOrder(const RecordView& record, std::vector<std::string>& problem
         }
 }
 
+// The picture questions: question # answer # &alternatives.
+void checkPictureQuestion(const RecordView& record, std::vector<std::string>& problems) {
+    core::checkPictureQuestion(record.fields, problems);
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -236,6 +242,8 @@ constexpr std::array kChecks = {
     RecordCheckRange{36100, 36200, checkWriteAnswer},
     RecordCheckRange{37100, 37300, checkWriteAnswer},
     RecordCheckRange{45000, 45000, checkWriteAnswer},
+    // The picture questions on the body and the head.
+    RecordCheckRange{38100, 38200, checkPictureQuestion},
     // The click-the-category exercises and diagnosis test 17.
     RecordCheckRange{17, 17, checkCategories},
     RecordCheckRange{21100, 21300, checkCategories},
