@@ -1,0 +1,77 @@
+// Tests of the bundled content itself, read from its UTF-8 sources.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/cp1252.h"
+#include "core/record_fields.h"
+#include "core/test_support.h"
+
+using namespace glosbo::core;
+using glosbo::test::readBytes;
+
+namespace {
+
+const std::string kContent = GLOSBO_TEST_CONTENT;
+
+// The record lines of a source file, Windows-1252, in order.
+std::vector<std::string> records(const std::string& file) {
+    std::vector<std::string> lines;
+    std::istringstream in(readBytes(kContent + "/DATA/DAT/" + file));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == ';' || line[0] == '$') continue;
+        lines.push_back(utf8ToCp1252(line).value_or(""));
+    }
+    return lines;
+}
+
+bool accepts(const std::string& record, const std::string& typed, CompareKind kind, int field = 2) {
+    const RecordFields fields = str_postarray(record);
+    std::string answer = typed;
+    return svarstest(fields, fields[field], answer, kind) == kAnswerRight;
+}
+
+} // namespace
+
+// Every "nummer N" question accepts the part that the picture's marker N
+// points at, as PARTS.txt names it.
+TEST(Content, NumberedPartsAnswerTheirQuestions) {
+    std::map<std::string, std::map<int, std::string>> parts; // picture -> number -> part
+    std::istringstream in(readBytes(kContent + "/BILD/svg/PARTS.txt"));
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, ';');)
+            f.push_back(field);
+        ASSERT_EQ(f.size(), 6u) << line;
+        parts[f[0]][std::stoi(f[1])] = utf8ToCp1252(f[2]).value_or("");
+    }
+    ASSERT_GE(parts["KROPPEN"].size(), 20u);
+    ASSERT_GE(parts["HUVUDET"].size(), 14u);
+
+    for (const auto& [file, picture] :
+         {std::pair{"SVE38100.DAT", "KROPPEN"}, std::pair{"SVE38200.DAT", "HUVUDET"}}) {
+        SCOPED_TRACE(file);
+        const auto lines = records(file);
+        EXPECT_GE(lines.size(), 30u);
+        std::map<int, bool> asked;
+        for (const std::string& record : lines) {
+            const std::string question = str_postarray(record)[1];
+            const std::string prefix = "Vad heter delen med nummer ";
+            if (question.rfind(prefix, 0) != 0) continue;
+            const int number = std::stoi(question.substr(prefix.size()));
+            ASSERT_TRUE(parts[picture].count(number)) << question;
+            EXPECT_TRUE(accepts(record, parts[picture][number], CompareKind::IgnoreCase))
+                << question;
+            asked[number] = true;
+        }
+        EXPECT_EQ(asked.size(), parts[picture].size()) << "every numbered part is asked";
+        EXPECT_GT(2 * asked.size(), lines.size()) << "most questions ask for a number";
+    }
+}
+
