@@ -3,6 +3,7 @@
 #include "app/window_registry.h"
 #include "exercises/tbilden.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tklockan.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
@@ -36,6 +37,9 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TBilden", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TBilden>(c);
+    });
+    registry.add("TKlockan", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TKlockan>(c);
     });
     registry.add(
         "TStallin",

@@ -109,6 +109,9 @@ public:
     RecordFields fields;
     SeriesCounters series;
     int picturePosition = 1;
+    // The record whose time the clock shows: set as each question of the
+    // clock exercise is fetched.
+    int clockNumber = 0;
 
     // Praise and pictures.
     std::string currentPraiseFile;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/clock.h"
+
 namespace glosbo::core {
 
 namespace {
@@ -39,6 +41,9 @@ void Series::fetchRecord() {
         files.haemtaord(files.currentExerciseFile, files.currentRecordNumber);
     }
     m_state.str_postarray(files.currentRecordLine);
+    if (m_state.programNumber == kClockProgram)
+        m_state.clockNumber = clockNumberFor(files.errorPracticeMode, files.currentRecordNumber,
+                                             files.errorRecordNumber);
 }
 
 void Series::fetchRecord(const std::function<bool(const RecordFields&)>& usable) {

@@ -10,6 +10,7 @@
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "core/write_answer.h"
+#include "exercises/paste_menu.h"
 
 namespace glosbo::exercises {
 
@@ -69,16 +70,12 @@ void TSKRIV::buildOwnComponents() {
     pal.setColor(QPalette::Text, kNavy);
     Edit1->setPalette(pal);
     Edit1->installEventFilter(this);
-    Edit1->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Klistrain1 = PopupMenu1->addAction(QStringLiteral("Klistra in ß"));
-    Klistrain1->setObjectName(QStringLiteral("Klistrain1"));
-    Klistrain2 = PopupMenu1->addAction(QStringLiteral("Klistra in Ü"));
-    Klistrain2->setObjectName(QStringLiteral("Klistrain2"));
-    Klistrain3 = PopupMenu1->addAction(QStringLiteral("Klistra in ü"));
-    Klistrain3->setObjectName(QStringLiteral("Klistrain3"));
+    const PasteMenu paste = addPasteMenu(this, Edit1);
+    PopupMenu1 = paste.PopupMenu1;
+    Klistrain1 = paste.Klistrain1;
+    Klistrain2 = paste.Klistrain2;
+    Klistrain3 = paste.Klistrain3;
 
     BitBtn2 = new QPushButton(QStringLiteral("&Hjälp"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -119,9 +116,6 @@ void TSKRIV::buildOwnComponents() {
     Testlabel->hide();
 
     connect(Edit1, &QLineEdit::textChanged, this, [this] { updateLamp(); });
-    connect(Edit1, &QLineEdit::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(Edit1->mapToGlobal(at)); });
-    connect(PopupMenu1, &QMenu::triggered, this, &TSKRIV::Klistrain1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TSKRIV::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TSKRIV::BitBtn3Click);
 }
@@ -366,9 +360,7 @@ void TSKRIV::Klistrain1Click(QAction* entry) {
 }
 
 void TSKRIV::pasteLetter(const QString& letter) {
-    // Through the clipboard, which keeps the letter for pasting again.
-    QApplication::clipboard()->setText(letter);
-    if (Edit1->isEnabled()) Edit1->paste();
+    exercises::pasteLetter(Edit1, letter);
 }
 
 bool TSKRIV::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/scramble.h"
 #include "core/test_support.h"
 #include "tools/tool_runner.h"
@@ -245,4 +247,29 @@ TEST(CheckCommand, PutInOrderRecords) {
         file + "7: \"Örjan\" (field 1) comes after \"Zorro\" in alphabetical order",
     };
     EXPECT_EQ(outputLines(r.out), expected);
+}
+
+// The picture questions need a question and an answer; the clock needs its
+// time in words and exactly one record for each five minutes.
+TEST(CheckCommand, PictureQuestionsAndTheClock) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE38100.DAT", "SVE55000.DAT"}));
+    root.write("DATA/DAT/SVE38100.DAT",
+               crlf({"$Kroppens delar", "Vad heter delen med nummer 3?#arm#&armen",
+                     "Vad heter delen med nummer 4?", "#hand"}));
+    root.write("DATA/DAT/SVE55000.DAT", crlf({"tolv#12.00", "#12.05", "tio \xF6ver tolv#12.10"}));
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const auto lines = outputLines(r.out);
+    const std::string dat = root.path() + "/DATA/DAT/";
+    for (const std::string& expected :
+         {dat + "SVE38100.DAT:3: no answer (field 2)",
+          dat + "SVE38100.DAT:4: no question (field 1)",
+          dat + "SVE55000.DAT:2: no time in words (field 1)",
+          dat + "SVE55000.DAT: 3 records; the clock needs exactly 144, record n for the time "
+                "(n - 1) * 5 minutes past twelve"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected << "\n"
+                                                                                << r.out;
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("SVE38100.DAT:2:"), std::string::npos) << line;
 }

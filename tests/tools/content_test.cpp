@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
 #include "core/cp1252.h"
 #include "core/record_fields.h"
 #include "core/test_support.h"
@@ -75,3 +76,39 @@ TEST(Content, NumberedPartsAnswerTheirQuestions) {
     }
 }
 
+// The clock file: one record for each five minutes of twelve hours, each
+// accepting its own time and refusing the times next to it.
+TEST(Content, ClockRecordsAcceptTheirOwnTimeOnly) {
+    const auto lines = records("SVE55000.DAT");
+    ASSERT_EQ(int(lines.size()), kClockRecords);
+    const auto words = [&](int n) {
+        return str_postarray(lines[(n + kClockRecords - 1) % kClockRecords])[1];
+    };
+    EXPECT_EQ(words(1), "tolv");
+    EXPECT_EQ(words(2), "fem \xF6ver tolv");
+    EXPECT_EQ(words(6), "fem i halv ett");
+    EXPECT_EQ(words(13), "ett");
+    EXPECT_EQ(words(144), "fem i tolv");
+    EXPECT_EQ(str_postarray(lines[1])[2], "12.05");
+    EXPECT_TRUE(accepts(lines[4], "tio i halv ett", CompareKind::Exact, 1));
+    EXPECT_TRUE(accepts(lines[8], "tio \xF6ver halv ett", CompareKind::Exact, 1));
+    EXPECT_TRUE(accepts(lines[0], "klockan tolv", CompareKind::Exact, 1));
+    for (int n = 1; n <= kClockRecords; ++n) {
+        SCOPED_TRACE(n);
+        const std::string& record = lines[n - 1];
+        EXPECT_TRUE(accepts(record, words(n), CompareKind::Exact, 1));
+        EXPECT_FALSE(accepts(record, words(n - 1), CompareKind::Exact, 1));
+        EXPECT_FALSE(accepts(record, words(n + 1), CompareKind::Exact, 1));
+        // The neighbours' other phrasings are refused too.
+        for (int other : {n - 1, n + 1}) {
+            const RecordFields fields =
+                str_postarray(lines[(other + kClockRecords - 1) % kClockRecords]);
+            for (int i = fields.fieldCount - fields.alternativeCount + 1; i <= fields.fieldCount;
+                 ++i) {
+                std::string phrase = fields[i];
+                if (!phrase.empty() && phrase.front() == '&') phrase.erase(0, 1);
+                EXPECT_FALSE(accepts(record, phrase, CompareKind::Exact, 1)) << phrase;
+            }
+        }
+    }
+}

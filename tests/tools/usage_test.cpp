@@ -28,6 +28,7 @@ TEST(Usage, BadArgumentsGiveOneLineAndStatus2) {
         {"judge", "--kind", "1", "pil # \xE2\x86\x92", "x"},
         {"check"},
         {"check", "/nonexistent"},
+        {"clock", "0", "/nonexistent/klocka.png"},
     };
     for (const auto& args : cases) {
         std::string shown;
@@ -44,8 +45,8 @@ TEST(Usage, BadArgumentsGiveOneLineAndStatus2) {
 TEST(Usage, HelpListsEveryCommandAndEachHasItsOwn) {
     const auto overview = runTool({"--help"});
     EXPECT_EQ(overview.status, 0);
-    for (const char* command :
-         {"scramble", "unscramble", "encode", "decode", "info", "show", "judge", "check"}) {
+    for (const char* command : {"scramble", "unscramble", "encode", "decode", "info", "show",
+                                "judge", "check", "clock"}) {
         EXPECT_NE(overview.out.find(std::string("\n  ") + command), std::string::npos) << command;
         for (const auto& args :
              {glosbo::tool::Args{command, "--help"}, glosbo::tool::Args{"help", command}}) {

@@ -7,6 +7,7 @@
 #include "exercises/choice_box.h"
 #include "exercises/tbilden.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tklockan.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
@@ -36,6 +37,7 @@ constexpr Opener kClick = openIn<glosbo::exercises::TPassAkt>;
 constexpr Opener kParts = openIn<glosbo::exercises::TSats>;
 constexpr Opener kOrder = openIn<glosbo::exercises::TOrdna>;
 constexpr Opener kPicture = openIn<glosbo::exercises::TBilden>;
+constexpr Opener kClock = openIn<glosbo::exercises::TKlockan>;
 
 struct BadFile {
     const char* name;
@@ -81,6 +83,9 @@ const BadFile kBadFiles[] = {
      "fr\xE5ga utan svar\r\n#\r\na#&\r\n&&&\r\n" + kLongLine +
          "#svar\r\n#&#&#&#&#&#&#&#&#&#&#&\r\n",
      kPicture},
+    // The clock, with far fewer records than its 144 times.
+    {"SVE55000.DAT", "#12.00\r\n&&&\r\n" + kLongLine + "#x\r\nsvar#&#&#&#&#&#&#&#&#&#&\r\n",
+     kClock},
 };
 
 class BadRecordsTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include "exercises/exercise_window.h"
 #include "exercises/tbilden.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tklockan.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
@@ -50,6 +51,7 @@ std::map<std::string, std::string> longRecords() {
                    "<Lastbilarna> om oss hela dagen l\xE5ngt.#Cyklisterna#Flygplanen#Motorb\xE5tar"
                    "#Traktorerna#Husvagnarna#Sparkcyklar#Segelb\xE5tar\r\n"},
         {"DATA/DAT/SVE38100.DAT", heading + kLongQuestion + "#" + kLongAnswer + "\r\n"},
+        {"DATA/DAT/SVE55000.DAT", "tjugofem minuter i halv tolv p\xE5 kv\xE4llen#11.05\r\n"},
         {"DATA/DAT/SVE47400.DAT", heading + kLongQuestion +
                                       " <objekt>.#Predikatsfyllnad#Subjekt#Predikat#Objekt"
                                       "#Adverbial#Attribut#Agent\r\n"},
@@ -147,6 +149,16 @@ const WindowCase kWindows[] = {
      },
      [](ExerciseWindow& w) {
          auto& t = static_cast<glosbo::exercises::TBilden&>(w);
+         t.Edit1->setText(QString(45, QLatin1Char('x')));
+         QTest::keyClick(t.Edit1, Qt::Key_Return);
+     }},
+    {"TKlockan", "SVE55000.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<glosbo::exercises::TKlockan>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<glosbo::exercises::TKlockan&>(w);
+         t.lampknapp->click();
          t.Edit1->setText(QString(45, QLatin1Char('x')));
          QTest::keyClick(t.Edit1, Qt::Key_Return);
      }},

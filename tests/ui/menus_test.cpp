@@ -158,8 +158,8 @@ TEST(MenuTable, TreeIsCompleteAndEveryMenuIsRegistered) {
 TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     app::WindowRegistry registry;
     glosbo::catalogue::registerWindows(registry);
-    for (const char* name :
-         {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden", "TStallin", "TRegelform"})
+    for (const char* name : {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden",
+                             "TKlockan", "TStallin", "TRegelform"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 

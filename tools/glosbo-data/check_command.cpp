@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "core/clock.h"
 #include "core/data_files.h"
 #include "core/data_fs.h"
 #include "core/line_file.h"
@@ -139,6 +140,13 @@ void checkLineFile(const std::string& file, std::uint16_t programNumber, Report&
     }
     if (records == 0) report.problem(file, "no records");
     if (levels) checkLevels(file, perLevel, report);
+    // The clock shows the time of the record number: one record for each
+    // five minutes of twelve hours. Another count still runs, but the
+    // times and the answers no longer match.
+    if (programNumber == core::kClockProgram && records != 0 && records != core::kClockRecords)
+        report.problem(file, std::to_string(records) + " records; the clock needs exactly " +
+                                 std::to_string(core::kClockRecords) +
+                                 ", record n for the time (n - 1) * 5 minutes past twelve");
 }
 
 void checkFileList(const std::string& root, const std::string& list, Report& report) {

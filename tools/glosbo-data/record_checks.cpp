@@ -224,6 +224,11 @@ void checkPictureQuestion(const RecordView& record, std::vector<std::string>& pr
     core::checkPictureQuestion(record.fields, problems);
 }
 
+// The clock: the time in words (field 1) that the pupil must write.
+void checkClock(const RecordView& record, std::vector<std::string>& problems) {
+    if (blank(record.fields[1])) problems.push_back("no time in words (field 1)");
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -242,6 +247,7 @@ constexpr std::array kChecks = {
     RecordCheckRange{36100, 36200, checkWriteAnswer},
     RecordCheckRange{37100, 37300, checkWriteAnswer},
     RecordCheckRange{45000, 45000, checkWriteAnswer},
+    RecordCheckRange{55000, 55000, checkClock},
     // The picture questions on the body and the head.
     RecordCheckRange{38100, 38200, checkPictureQuestion},
     // The click-the-category exercises and diagnosis test 17.

@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 
+#include "app/clock_painter.h"
+#include "core/clock.h"
 #include "tool.h"
 
 namespace glosbo::tool {
@@ -18,12 +20,16 @@ namespace {
 
 constexpr int kLargestSide = 8000;
 
-std::optional<int> parseSide(const std::string& text) {
+std::optional<int> parseNumber(const std::string& text, int lowest, int highest) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    if (value < 1 || value > kLargestSide) return std::nullopt;
+    if (value < lowest || value > highest) return std::nullopt;
     return value;
+}
+
+std::optional<int> parseSide(const std::string& text) {
+    return parseNumber(text, 1, kLargestSide);
 }
 
 // Qt's remarks on the drawing (an element it cannot draw, a broken file) go
@@ -114,6 +120,30 @@ int runRender(const Args& args, std::istream&, std::ostream&, std::ostream& err)
     if (!file.open(QIODevice::WriteOnly) ||
         !image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") || !file.commit())
         return fileError(err, "render", out + ": cannot be written");
+    return kExitOk;
+}
+
+int runClock(const Args& args, std::istream&, std::ostream&, std::ostream& err) {
+    if (args.size() < 2 || args.size() > 3)
+        return usageError(err, "clock",
+                          args.size() < 2 ? "too few arguments" : "too many arguments");
+    const auto record = parseNumber(args[0], 1, core::kClockRecords);
+    if (!record)
+        return usageError(err, "clock",
+                          "N must be a record number from 1 to " +
+                              std::to_string(core::kClockRecords));
+    const auto height = args.size() == 3 ? parseSide(args[2]) : std::optional<int>(225);
+    if (!height)
+        return usageError(err, "clock",
+                          "HEIGHT must be a whole number from 1 to " +
+                              std::to_string(kLargestSide));
+
+    HeadlessGui gui(err);
+    const QImage image = app::clockImage(*record, *height);
+    // Written beside the target and renamed over it: never half a picture.
+    QSaveFile file(QString::fromStdString(args[1]));
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        return fileError(err, "clock", args[1] + ": cannot be written");
     return kExitOk;
 }
 

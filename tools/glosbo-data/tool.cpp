@@ -81,6 +81,13 @@ constexpr Command kCommands[] = {
      "24-bit BMP file: OUT is replaced through a temporary file. Exit status 2\n"
      "when IN is missing or not a valid SVG drawing, or OUT cannot be written.\n",
      runRender},
+    {"clock", "N OUT.png [HEIGHT]", "draw the clock face of a clock record",
+     "Draws the clock face of record N (1 to 144) of the clock exercise exactly\n"
+     "as the exercise window paints it at HEIGHT pixels (1 to 8000, default\n"
+     "225), on a (HEIGHT + 8) x HEIGHT PNG picture, for clock faces on paper.\n"
+     "OUT is replaced through a temporary file. Exit status 2 for any other N\n"
+     "or HEIGHT (nothing is written) or when OUT cannot be written.\n",
+     runClock},
     {"voice", "[--espeak PROGRAM] [--overrides FILE] [--jobs N] ROOT",
      "speak the word sounds of a data root",
      "Makes every word sound that the exercise files listed in\n"

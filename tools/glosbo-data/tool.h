@@ -29,6 +29,7 @@ int runShow(const Args& args, std::istream& in, std::ostream& out, std::ostream&
 int runJudge(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runRender(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runClock(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runVoice(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runDiagnosis(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
