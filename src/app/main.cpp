@@ -55,6 +55,8 @@ int main(int argc, char* argv[]) {
     const menus::MenuEntry* exercise = nullptr;
     if (options.exerciseFile) {
         exercise = menus::findExerciseEntry(*options.exerciseFile);
+        // An entry without a data file goes by its window's name.
+        if (!exercise) exercise = menus::findWindowEntry(*options.exerciseFile);
         if (!exercise) {
             std::cerr << "glosbo: no menu entry runs the data file " << *options.exerciseFile
                       << "\n";

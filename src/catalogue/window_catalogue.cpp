@@ -8,6 +8,7 @@
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
 #include "exercises/tskriv.h"
+#include "exercises/tvokalex.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
 #include "menus/menu_window.h"
@@ -40,6 +41,9 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TKlockan", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TKlockan>(c);
+    });
+    registry.add("TVokalex", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TVokalex>(c);
     });
     registry.add(
         "TStallin",

@@ -243,6 +243,14 @@ const MenuEntry* findExerciseEntry(std::string_view dataFile) {
     return nullptr;
 }
 
+const MenuEntry* findWindowEntry(std::string_view window) {
+    for (const Menu& menu : menuTable())
+        for (const MenuEntry& entry : menu.entries)
+            if (entry.kind == EntryKind::Window && sameNameIgnoringCase(entry.opens, window))
+                return &entry;
+    return nullptr;
+}
+
 std::vector<std::string> windowsOpenedBy(const MenuEntry& entry) {
     if (entry.kind == EntryKind::PlayerNameExercise) return {kPlayerNameWindow, entry.opens};
     if (entry.kind == EntryKind::Back) return {};

@@ -52,6 +52,10 @@ const Menu* findMenu(std::string_view name);
 // reads it.
 const MenuEntry* findExerciseEntry(std::string_view dataFile);
 
+// The entry that opens that window without a data file ("TVokalex"),
+// compared without regard to case; nullptr when none does.
+const MenuEntry* findWindowEntry(std::string_view window);
+
 // The windows an entry opens, in the order it opens them.
 std::vector<std::string> windowsOpenedBy(const MenuEntry& entry);
 

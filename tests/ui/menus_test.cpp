@@ -159,7 +159,7 @@ TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     app::WindowRegistry registry;
     glosbo::catalogue::registerWindows(registry);
     for (const char* name : {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden",
-                             "TKlockan", "TStallin", "TRegelform"})
+                             "TKlockan", "TVokalex", "TStallin", "TRegelform"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 
@@ -455,4 +455,15 @@ TEST(MenuWindow, GameOpensOnlyAfterThePlayerWindowWasNotCancelled) {
         EXPECT_EQ(h.state->files.currentExerciseFile, c.playerWindowBuilt ? "SVE32210.DAT" : "");
         EXPECT_EQ(h.messages.texts.size(), c.playerWindowBuilt ? 0u : 1u);
     }
+}
+
+// An entry without a data file is found by its window's name, for
+// --exercise.
+TEST(MenuTable, WindowEntryByName) {
+    for (const char* name : {"TVokalex", "tvokalex"}) {
+        const auto* entry = menus::findWindowEntry(name);
+        ASSERT_NE(entry, nullptr) << name;
+        EXPECT_EQ(entry->opens, "TVokalex");
+    }
+    EXPECT_EQ(menus::findWindowEntry("SVE23100.DAT"), nullptr);
 }
