@@ -241,8 +241,18 @@ void TVokalex::Resultat() {
 void TVokalex::layOutResult() {
     const int m = letterUnit();
     const int width = ResultatPanel2->width();
-    for (QLabel* label : ResultatPanel2->findChildren<QLabel*>())
+    // The table takes ten and a half steps of 7/6 of a label's height and
+    // one line below one letter unit; on a low screen its letters get
+    // smaller until it fits.
+    QFont font = m_heading->font();
+    while (font.pixelSize() > 8 &&
+           m + (147 * QFontMetrics(font).height()) / 12 + QFontMetrics(font).height() >
+               ResultatPanel2->height())
+        font.setPixelSize(font.pixelSize() - 1);
+    for (QLabel* label : ResultatPanel2->findChildren<QLabel*>()) {
+        label->setFont(font);
         label->adjustSize();
+    }
     const int lineHeight = m_heading->height();
     const int step = 7 * lineHeight / 6;
     const auto centreAt = [](QLabel* label, int centre, int top) {

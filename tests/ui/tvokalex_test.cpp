@@ -68,6 +68,9 @@ TEST_F(TvokalexTest, FlawlessRunGivesTheBestGrade) {
     EXPECT_EQ(w->maxGradeLabel->text(), "10");
     EXPECT_EQ(w->gradeLabel->text(), "10");
     EXPECT_EQ(w->Lovordlabel->text(), utf8("Du är expert."));
+    // The whole table fits its panel, the comment on the last line too.
+    EXPECT_LE(w->Lovordlabel->geometry().bottom(), w->ResultatPanel2->height());
+    EXPECT_GT(w->Lovordlabel->y(), w->gradeLabel->y());
 }
 
 TEST_F(TvokalexTest, WrongKeysCountAndShowTheirComment) {
