@@ -211,15 +211,31 @@ TEST(DiagnosisFile, KilledDuringSavesTheFileStaysWhole) {
     Directory d;
     std::mt19937 random(7);
     for (int round = 0; round < 12; ++round) {
+        // The child reports its first finished save through a pipe, so the
+        // kill falls among later saves however slowly a loaded machine
+        // starts the child.
+        int saved[2];
+        ASSERT_EQ(::pipe(saved), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::close(saved[0]);
             SystemClock clock;
             DiagnosisFile file(d.dir.path(), clock, systemLockSystem(), kQuickLock);
-            for (int i = 0;; ++i)
-                file.save(pupil("Elev " + std::to_string(i % 40), i));
+            for (int i = 0;; ++i) {
+                file.save(pupil("Elev " + std::to_string((7 * round + i) % 40), i));
+                if (i == 0) {
+                    const char one = 1;
+                    (void)!::write(saved[1], &one, 1);
+                    ::close(saved[1]);
+                }
+            }
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2 + random() % 25));
+        ::close(saved[1]);
+        char one = 0;
+        ASSERT_EQ(::read(saved[0], &one, 1), 1) << "the child saved once";
+        ::close(saved[0]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 25));
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
         expectWholeValidFile(d.file(), "Elev ");
