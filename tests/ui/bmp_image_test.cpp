@@ -1,7 +1,10 @@
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/bmp_image.h"
@@ -11,22 +14,9 @@ using glosbo::app::shrinkToFit;
 
 namespace {
 
-// Five by three pixels, each of its own colour: an odd width, so every row
-// of a 24-bit file is padded.
-QImage colourful() {
-    QImage image(5, 3, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(40 * x + 3, 90 * y + 7, 11 * (x + y) + 100));
-    return image;
-}
-
-QByteArray asBmp(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(QImageWriter(&buffer, "BMP").write(image));
-    return bytes;
+void put16(QByteArray& bytes, int at, int value) {
+    bytes[at] = char(value & 0xFF);
+    bytes[at + 1] = char((value >> 8) & 0xFF);
 }
 
 void put32(QByteArray& bytes, int at, std::int32_t value) {
@@ -34,61 +24,212 @@ void put32(QByteArray& bytes, int at, std::int32_t value) {
         bytes[at + i] = char((std::uint32_t(value) >> (8 * i)) & 0xFF);
 }
 
+// What a pixel holds: a colour index for up to 8 bits a pixel, 0xRRGGBB for
+// 24 bits, the whole little-endian word for 32 bits.
+using PixelValue = std::function<std::uint32_t(int x, int y)>;
+
+struct BmpSpec {
+    int bits;
+    int width;
+    int height;
+    bool topDown = false;
+    QVector<QRgb> palette = {}; // written as the colour table
+    int listedColours = 0;      // the header's count of colours; 0: every one the bits can index
+    int compression = 0;
+};
+
+// A BMP file written byte by byte, rows padded to four bytes.
+QByteArray bmpFile(const BmpSpec& spec, const PixelValue& value) {
+    const int stride = (spec.width * spec.bits + 31) / 32 * 4;
+    const int tableAt = 14 + 40;
+    const int pixelsAt = tableAt + 4 * int(spec.palette.size());
+    QByteArray bytes(pixelsAt + stride * spec.height, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(bytes, 2, int(bytes.size()));
+    put32(bytes, 10, pixelsAt);
+    put32(bytes, 14, 40);
+    put32(bytes, 18, spec.width);
+    put32(bytes, 22, spec.topDown ? -spec.height : spec.height);
+    put16(bytes, 26, 1);
+    put16(bytes, 28, spec.bits);
+    put32(bytes, 30, spec.compression);
+    put32(bytes, 46, spec.listedColours);
+    for (int i = 0; i < spec.palette.size(); ++i) {
+        const QRgb c = spec.palette[i];
+        bytes[tableAt + 4 * i] = char(qBlue(c));
+        bytes[tableAt + 4 * i + 1] = char(qGreen(c));
+        bytes[tableAt + 4 * i + 2] = char(qRed(c));
+    }
+    for (int y = 0; y < spec.height; ++y) {
+        char* row = bytes.data() + pixelsAt + (spec.topDown ? y : spec.height - 1 - y) * stride;
+        for (int x = 0; x < spec.width; ++x) {
+            const std::uint32_t v = value(x, y);
+            if (spec.bits <= 8) {
+                const int perByte = 8 / spec.bits;
+                const int shift = 8 - spec.bits * (x % perByte + 1);
+                row[x / perByte] = char(row[x / perByte] | (v << shift));
+            } else {
+                for (int i = 0; i < spec.bits / 8; ++i)
+                    row[x * spec.bits / 8 + i] = char((v >> (8 * i)) & 0xFF);
+            }
+        }
+    }
+    return bytes;
+}
+
+// The image a file of spec and value shows.
+QImage expectedImage(const BmpSpec& spec, const PixelValue& value) {
+    QImage image(spec.width, spec.height, QImage::Format_RGB32);
+    for (int y = 0; y < spec.height; ++y)
+        for (int x = 0; x < spec.width; ++x) {
+            const std::uint32_t v = value(x, y);
+            image.setPixel(x, y, spec.bits <= 8 ? spec.palette[int(v)] : (v | 0xFF000000u));
+        }
+    return image;
+}
+
+QVector<QRgb> palette(int count) {
+    QVector<QRgb> colours;
+    for (int i = 0; i < count; ++i)
+        colours << qRgb(37 * i % 256, 255 - 11 * i % 256, 90 + 5 * i % 160);
+    return colours;
+}
+
+QImage readByQt(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, "BMP").read();
+}
+
 } // namespace
 
-TEST(BmpImage, ReadsEveryKindOfBmpAndRefusesBrokenOnes) {
+TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
     QTemporaryDir dir;
-    const auto file = [&](const char* name, const QByteArray& bytes) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
+    int n = 0;
+    const auto file = [&](const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("p%1.bmp").arg(++n));
         QFile out(path);
         EXPECT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(bytes);
         return path;
     };
-    const QImage expected = colourful();
-    const QByteArray bottomUp = asBmp(expected);
-    ASSERT_EQ(bottomUp[28], 24); // Qt writes such an image with 24 bits a pixel
+    const PixelValue colour = [](int x, int y) {
+        return std::uint32_t(qRgb(40 * x + 3, 90 * y + 7, 11 * (x + y) + 100)) & 0xFFFFFFu;
+    };
+    const auto indexOf = [](int colours) {
+        return [colours](int x, int y) { return std::uint32_t((3 * x + 5 * y) % colours); };
+    };
+    // Odd widths, so that every row is padded; a width of more than a few
+    // words, so that the 24-bit rows go through their fast path.
+    struct Case {
+        const char* name;
+        BmpSpec spec;
+        PixelValue value;
+    } cases[] = {
+        {"1 bit, bottom-up", {1, 13, 3, false, palette(2)}, indexOf(2)},
+        {"1 bit, top-down", {1, 37, 2, true, palette(2)}, indexOf(2)},
+        {"4 bits, top-down", {4, 5, 4, true, palette(16)}, indexOf(16)},
+        {"4 bits, three colours listed", {4, 7, 3, false, palette(3), 3}, indexOf(3)},
+        {"8 bits, bottom-up", {8, 7, 3, false, palette(256)}, indexOf(256)},
+        {"8 bits, twenty colours listed", {8, 9, 5, true, palette(20), 20}, indexOf(20)},
+        {"24 bits, bottom-up", {24, 5, 3}, colour},
+        {"24 bits, top-down", {24, 5, 3, true}, colour},
+        {"24 bits, wide", {24, 23, 4}, colour},
+        {"32 bits, fourth byte ignored",
+         {32, 3, 2},
+         [&](int x, int y) { return colour(x, y) | std::uint32_t(x * 60) << 24; }},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes = bmpFile(c.spec, c.value);
+        const QImage read = readBmp(file(bytes));
+        ASSERT_EQ(read.size(), QSize(c.spec.width, c.spec.height)) << c.name;
+        const QImage rgb = read.convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(rgb, expectedImage(c.spec, c.value)) << c.name;
+        EXPECT_EQ(rgb, readByQt(bytes).convertToFormat(QImage::Format_RGB32)) << c.name;
+    }
 
-    // Top-down: the same rows in the opposite order and a negative height.
-    const int pixelsAt = 54;
-    const int stride = 16; // 5 * 3 bytes padded to 4
-    QByteArray topDown = bottomUp.left(pixelsAt);
-    put32(topDown, 22, -3);
-    for (int row = 2; row >= 0; --row)
-        topDown += bottomUp.mid(pixelsAt + row * stride, stride);
+    // A BMP that Qt writes, and one kind that only Qt's reader takes: eight
+    // bits run-length encoded, two rows of four pixels.
+    QImage picture(6, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            picture.setPixel(x, y, qRgb(40 * x, 50 * y, 7));
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImageWriter(&buffer, "BMP").write(picture));
+    EXPECT_EQ(readBmp(file(written)), picture);
 
-    QImage grey(4, 2, QImage::Format_Indexed8);
-    grey.setColorCount(256);
-    for (int i = 0; i < 256; ++i)
-        grey.setColor(i, qRgb(i, i, i));
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 4; ++x)
-            grey.setPixel(x, y, 60 * x + y);
+    BmpSpec rle{8, 4, 2, false, palette(4), 4};
+    rle.compression = 1;
+    QByteArray encoded = bmpFile(rle, [](int, int) { return 0u; });
+    encoded.truncate(14 + 40 + 4 * 4);
+    encoded += QByteArray::fromHex("0403 0000 0201 0202 0000 0001");
+    put32(encoded, 2, int(encoded.size()));
+    const QImage decoded = readBmp(file(encoded)).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(decoded.size(), QSize(4, 2));
+    EXPECT_EQ(decoded.pixel(0, 0), palette(4)[1]); // the top row is the file's last
+    EXPECT_EQ(decoded.pixel(3, 0), palette(4)[2]);
+    EXPECT_EQ(decoded.pixel(2, 1), palette(4)[3]);
+}
 
+TEST(BmpImage, RefusesBrokenFilesWithANullImage) {
+    QTemporaryDir dir;
+    const PixelValue grey = [](int x, int) { return std::uint32_t(x * 0x101010); };
+    const QByteArray rgb = bmpFile({24, 5, 3}, grey);
+    const QByteArray indexed = bmpFile({8, 7, 3, false, palette(256)}, [](int, int) { return 1u; });
+    QByteArray noWidth = rgb;
+    put32(noWidth, 18, 0);
+    QByteArray huge = rgb;
+    put32(huge, 18, 1 << 20);
+    QByteArray tableTooLong = indexed;
+    put32(tableTooLong, 46, 300);
     struct Case {
         const char* name;
         QByteArray bytes;
-        QImage image; // null: refused
     } cases[] = {
-        {"bottom-up", bottomUp, expected},
-        {"top-down", topDown, expected},
-        {"8-bit palette, read by Qt", asBmp(grey), grey},
-        {"rows missing", bottomUp.left(bottomUp.size() - 20), {}},
-        {"header only", bottomUp.left(54), {}},
-        {"not a BMP", QByteArray("GIF89a and some more bytes to make a header of"), {}},
+        {"24 bits, rows missing", rgb.left(rgb.size() - 20)},
+        {"24 bits, header only", rgb.left(54)},
+        {"8 bits, last row cut short", indexed.left(indexed.size() - 1)},
+        {"8 bits, ends in its colour table", indexed.left(54 + 100)},
+        {"1 bit, rows missing",
+         bmpFile({1, 13, 3, false, palette(2)}, [](int, int) { return 0u; }).left(54 + 8 + 4)},
+        {"colour table longer than 256", tableTooLong},
+        {"no width", noWidth},
+        {"too wide", huge},
+        {"not a BMP", QByteArray("GIF89a and some more bytes to make a header of")},
+        {"empty", QByteArray()},
     };
     for (const Case& c : cases) {
-        const QImage read = readBmp(file(c.name, c.bytes));
-        if (c.image.isNull()) {
-            EXPECT_TRUE(read.isNull()) << c.name;
-            continue;
-        }
-        ASSERT_EQ(read.size(), c.image.size()) << c.name;
-        EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32),
-                  c.image.convertToFormat(QImage::Format_RGB32))
-            << c.name;
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(c.bytes);
+        out.close();
+        EXPECT_TRUE(readBmp(path).isNull()) << c.name;
     }
     EXPECT_TRUE(readBmp(dir.filePath(QStringLiteral("missing.bmp"))).isNull());
+}
+
+TEST(BmpImage, ConvertsA24BitRowAlikeWithAndWithoutTheByteShuffle) {
+    // Widths around the four-pixel steps and the two pixels the shuffle
+    // leaves to the word loop.
+    QByteArray row(3 * 40, '\0');
+    for (char& byte : row)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    const auto* in = reinterpret_cast<const unsigned char*>(row.constData());
+    for (int width = 0; width <= 40; ++width) {
+        std::vector<QRgb> plain(std::size_t(width) + 1, 0xDEADBEEF);
+        std::vector<QRgb> shuffled = plain;
+        glosbo::app::detail::bgrRowToRgb32(in, plain.data(), width, false);
+        glosbo::app::detail::bgrRowToRgb32(in, shuffled.data(), width, true);
+        for (int x = 0; x < width; ++x)
+            ASSERT_EQ(plain[std::size_t(x)], qRgb(in[3 * x + 2], in[3 * x + 1], in[3 * x]))
+                << "width " << width << ", pixel " << x;
+        EXPECT_EQ(shuffled, plain) << "width " << width;
+        EXPECT_EQ(plain.back(), 0xDEADBEEF) << "width " << width; // nothing written past the row
+    }
 }
 
 TEST(BmpImage, ShrinksToFitKeepingItsProportions) {
