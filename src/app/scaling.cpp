@@ -42,7 +42,8 @@ void measureScreen(core::Screen& screen, QRect area, const TextMeasure& measure)
         [&](const std::string& caption) { return measure.widthPx(caption, kMeasuringLabelPixels); },
         area.width());
     screen.setMeasured({area.left(), area.top(), area.width(), area.height()},
-                       scalePercentFor(letters, area.height()), measure.width("L", 12));
+                       scalePercentFor(letters, area.height()),
+                       [&measure] { return measure.width("L", 12); });
 }
 
 int mulDiv(int number, int numerator, int denominator) {

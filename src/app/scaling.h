@@ -28,7 +28,8 @@ constexpr int kMeasuringLabelPixels = 19;
 
 // Measures a screen as the main window does at start: the scale percent
 // from how many letters of the measuring label fill the area's width, and
-// the letter unit from the width of an "L" at 12 points.
+// the letter unit from the width of an "L" at 12 points, measured when the
+// screen is first asked for it (measure must live until then).
 void measureScreen(core::Screen& screen, QRect area, const TextMeasure& measure);
 
 // number * numerator / denominator, rounded half away from zero.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 namespace glosbo::core {
 
 // The screen the windows fill, and the scale the main window measured for
@@ -21,18 +24,34 @@ public:
     // How much the windows, designed for 640 x 480, are enlarged.
     int scalePercent() const { return m_scalePercent; }
     // The width of an "L" in the measuring font: the unit of the margins.
-    int letterUnit() const { return m_letterUnit; }
+    int letterUnit() const {
+        if (m_measureLetterUnit) {
+            m_letterUnit = m_measureLetterUnit();
+            m_measureLetterUnit = nullptr;
+        }
+        return m_letterUnit;
+    }
 
     void setMeasured(Area area, int scalePercent, int letterUnit) {
         m_area = area;
         m_scalePercent = scalePercent;
         m_letterUnit = letterUnit;
+        m_measureLetterUnit = nullptr;
+    }
+    // The same with the letter unit measured when it is first asked for:
+    // measuring it loads a font that the main window does not show, and it
+    // is first needed after the window is on the screen.
+    void setMeasured(Area area, int scalePercent, std::function<int()> measureLetterUnit) {
+        m_area = area;
+        m_scalePercent = scalePercent;
+        m_measureLetterUnit = std::move(measureLetterUnit);
     }
 
 private:
     Area m_area;
     int m_scalePercent = 100;
-    int m_letterUnit = 8;
+    mutable int m_letterUnit = 8;
+    mutable std::function<int()> m_measureLetterUnit;
 };
 
 } // namespace glosbo::core
