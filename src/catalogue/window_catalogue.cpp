@@ -2,8 +2,11 @@
 
 #include "app/window_registry.h"
 #include "exercises/tbilden.h"
+#include "exercises/tdiktam.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tinsetxt.h"
 #include "exercises/tklockan.h"
+#include "exercises/tlasljud.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
@@ -44,6 +47,15 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TVokalex", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TVokalex>(c);
+    });
+    registry.add("TDiktam", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TDiktam>(c);
+    });
+    registry.add("TInseTxt", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TInseTxt>(c);
+    });
+    registry.add("TLasLjud", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TLasLjud>(c);
     });
     registry.add(
         "TStallin",

@@ -59,8 +59,10 @@ bool hasRulePage(std::uint16_t p) {
            p == 44000 || p == 46400;
 }
 
+// The choosing exercises that say a word, and the dictation.
 bool showsWordTranslation(std::uint16_t p) {
-    return p == 22200 || p == 22300 || inRange(p, 23100, 23900) || inRange(p, 25100, 25700);
+    return p == 22200 || p == 22300 || inRange(p, 23100, 23900) || inRange(p, 24100, 24200) ||
+           inRange(p, 25100, 25700);
 }
 
 int questionPointSize(std::uint16_t p) {

@@ -9,6 +9,7 @@
 #include "core/data_files.h"
 #include "core/data_roots.h"
 #include "core/diagnosis_session.h"
+#include "core/dictation.h"
 #include "core/draw.h"
 #include "core/messages.h"
 #include "core/pictures.h"
@@ -112,6 +113,8 @@ public:
     // The record whose time the clock shows: set as each question of the
     // clock exercise is fetched.
     int clockNumber = 0;
+    // How the dictation puts its words, kept from one dictation to the next.
+    Presentation presentation = Presentation::Hear;
 
     // Praise and pictures.
     std::string currentPraiseFile;

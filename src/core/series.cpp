@@ -32,6 +32,11 @@ void Series::begin() {
     s.seriesLength = m_lengthSetting;
 }
 
+void Series::setLengthSetting(int length) {
+    m_lengthSetting = length;
+    m_state.series.seriesLength = length;
+}
+
 void Series::fetchRecord() {
     DataFiles& files = m_state.files;
     if (files.errorPracticeMode) {

@@ -73,6 +73,9 @@ public:
     void begin();
 
     int lengthSetting() const { return m_lengthSetting; }
+    // A window whose series has a length of its own (a fable asks as many
+    // questions as it has) sets it once the series has begun.
+    void setLengthSetting(int length);
     int length() const { return m_state.series.seriesLength; }
     int questionNumber() const { return m_state.series.questionNumber; }
     int correctCount() const { return m_state.series.correctCount; }

@@ -1,6 +1,7 @@
 // The parts of the exercise window that draw: its components at their
 // designed places, the layout over the screen and the finish picture.
 #include <algorithm>
+#include <vector>
 
 #include "app/style.h"
 #include "core/data_fs.h"
@@ -58,8 +59,14 @@ void ExerciseWindow::buildComponents() {
     buttonBar->setColor(kNavy);
     buttonBar->setBevelWidth(2);
     Button1 = makeButton(buttonBar, "Button1", QStringLiteral("&Rätta felen"));
-    Button2 = makeButton(buttonBar, "Button2", QStringLiteral("&Fortsätta"));
-    Button3 = makeButton(buttonBar, "Button3", QStringLiteral("&Avbryta"));
+    Button2 = makeButton(buttonBar, m_skeleton.continueButtonName, QStringLiteral("&Fortsätta"));
+    Button3 = makeButton(buttonBar, m_skeleton.cancelButtonName, QStringLiteral("&Avbryta"));
+    if (!m_skeleton.correctionButton) {
+        // Kept for the shared steps, which disable it, but never shown.
+        Button1->setObjectName(QString());
+        Button1->setEnabled(false);
+        Button1->hide();
+    }
     BitBtn1 = makeButton(buttonBar, "BitBtn1", QStringLiteral("&Inställningar"));
     buttonBar->hide();
 
@@ -113,12 +120,15 @@ void ExerciseWindow::Inled() {
 }
 
 void ExerciseWindow::layOutButtonBar() {
-    // Four buttons of one size across the bar.
+    // The buttons of one size across the bar.
+    std::vector<QPushButton*> buttons{Button2, Button3, BitBtn1};
+    if (m_skeleton.correctionButton) buttons.insert(buttons.begin(), Button1);
+    const int count = int(buttons.size());
     const int pad = std::max(3, buttonBar->height() / 8);
-    const int width = (buttonBar->width() - 5 * pad) / 4;
+    const int width = (buttonBar->width() - (count + 1) * pad) / count;
     const int height = buttonBar->height() - 2 * pad;
     int left = pad;
-    for (QPushButton* b : {Button1, Button2, Button3, BitBtn1}) {
+    for (QPushButton* b : buttons) {
         b->setGeometry(left, pad, width, height);
         left += width + pad;
     }

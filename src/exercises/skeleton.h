@@ -22,6 +22,11 @@ struct Skeleton {
     const char* title = "";
     // The button bar ("Rätta felen", "Fortsätta", "Avbryta", "Inställningar").
     const char* buttonBarName = "Panel1";
+    // The bar's "Fortsätta" and "Avbryta" buttons; a window without a
+    // correction round has no "Rätta felen" in its bar.
+    const char* continueButtonName = "Button2";
+    const char* cancelButtonName = "Button3";
+    bool correctionButton = true;
     // The answer display after the last question.
     const char* lastAnswerTimerName = "Timer3";
     // Strip, button bar, picture and praise panels laid out over the screen.

@@ -273,3 +273,53 @@ TEST(CheckCommand, PictureQuestionsAndTheClock) {
     for (const std::string& line : lines)
         EXPECT_EQ(line.find("SVE38100.DAT:2:"), std::string::npos) << line;
 }
+
+// The dictation's words, the questions with two or three answers and their
+// reading texts, and the reading gym's words.
+TEST(CheckCommand, DictationReadAndAnswerAndReadingGymRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE24100.DAT", "SVE32130.DAT", "SVE56100.DAT",
+                                          "SVE56200.DAT", "SVE54100.DAT", "SVE54200.DAT"}));
+    root.write("DATA/DAT/SVE24100.DAT",
+               crlf({"hoppa##Grodan kan ___.", "#", std::string(46, 'o')}));
+    root.write("DATA/DAT/SVE32130.DAT",
+               crlf({"Vad betyder envis?#som inte ger sig#som \xE4r r\xE4"
+                     "dd",
+                     "Vad betyder ivrig?#som vill#som vill", "Vad?#bara ett", "Vad?#a#b#c#d",
+                     "Vad?#a##c", "#a#b"}));
+    root.write("DATA/DAT/SVE56100.DAT", crlf({"Vem?#R\xE4ven#Korpen"}));
+    root.write("DATA/LAS/SVE56100.LAS", crlf({"R\xE4ven och korpen."}));
+    root.write("DATA/DAT/SVE56200.DAT", crlf({"Vem?#Haren#Sk\xF6ldpaddan"}));
+    root.write("DATA/LAS/SVE56200.LAS", std::string("Text\x01.", 6));
+    root.write("DATA/DAT/SVE54100.DAT", crlf({"ko", "\xE5r", "bil", "k#o"}));
+    root.write("DATA/DAT/SVE54200.DAT", crlf({"sol", "ko", "s l"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string dir = root.path() + "/DATA/DAT/";
+    const std::vector<std::string> expected = {
+        dir + "SVE24100.DAT:2: no word (field 1)",
+        dir + "SVE24100.DAT:3: word of 46 characters; the input takes 45",
+        dir + "SVE32130.DAT:2: field 3 repeats field 2",
+        dir + "SVE32130.DAT:3: needs the right answer (field 2) and one or two wrong ones after "
+              "it",
+        dir + "SVE32130.DAT:4: field 5 is never shown: a question has at most three answers, in "
+              "fields 2 to 4, without an empty one",
+        dir + "SVE32130.DAT:5: needs the right answer (field 2) and one or two wrong ones after "
+              "it",
+        dir + "SVE32130.DAT:5: field 4 is never shown: a question has at most three answers, in "
+              "fields 2 to 4, without an empty one",
+        dir + "SVE32130.DAT:6: no question (field 1)",
+        root.path() + "/DATA/datfiler.sve:4: SVE56200.DAT: its reading text "
+                      "DATA/LAS/SVE56200.LAS is missing or is not text",
+        dir + "SVE54100.DAT:3: \"bil\" is not one word of 2 letters",
+        dir + "SVE54100.DAT:4: '#' in a word: the whole line is shown as one word",
+        dir + "SVE54200.DAT:2: \"ko\" is not one word of 3 letters",
+        dir + "SVE54200.DAT:3: \"s l\" is not one word of 3 letters",
+    };
+    // The words' sounds are missing too; that is checked elsewhere.
+    std::vector<std::string> records;
+    for (const std::string& line : outputLines(r.out))
+        if (line.find("/LJUD/") == std::string::npos) records.push_back(line);
+    EXPECT_EQ(records, expected);
+}

@@ -6,7 +6,9 @@
 
 #include "exercises/choice_box.h"
 #include "exercises/tbilden.h"
+#include "exercises/tdiktam.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tinsetxt.h"
 #include "exercises/tklockan.h"
 #include "exercises/tordna.h"
 #include "exercises/tpassakt.h"
@@ -38,6 +40,8 @@ constexpr Opener kParts = openIn<glosbo::exercises::TSats>;
 constexpr Opener kOrder = openIn<glosbo::exercises::TOrdna>;
 constexpr Opener kPicture = openIn<glosbo::exercises::TBilden>;
 constexpr Opener kClock = openIn<glosbo::exercises::TKlockan>;
+constexpr Opener kDictation = openIn<glosbo::exercises::TDiktam>;
+constexpr Opener kReadAndAnswer = openIn<glosbo::exercises::TInseTxt>;
 
 struct BadFile {
     const char* name;
@@ -86,6 +90,18 @@ const BadFile kBadFiles[] = {
     // The clock, with far fewer records than its 144 times.
     {"SVE55000.DAT", "#12.00\r\n&&&\r\n" + kLongLine + "#x\r\nsvar#&#&#&#&#&#&#&#&#&#&\r\n",
      kClock},
+    // A word to write: none, only marks, far too long, help without a word.
+    {"SVE24100.DAT",
+     "#\r\n&&&\r\n##hj\xE4lp\r\nord###&alt\r\n" + std::string(400, 'o') +
+         "\r\n#&#&#&#&#&#&#&#&#&#&#&\r\n",
+     kDictation},
+    // Answers to choose: none, one, empty ones, too many, far too long.
+    {"SVE32130.DAT",
+     "Fr\xE5ga utan svar\r\n#\r\nFr\xE5ga?#bara ett\r\nFr\xE5ga?##b#c\r\n"
+     "Fr\xE5ga?#a#b#c#d#e#f#g#h#i#j#k\r\n" +
+         kLongLine + "#" + kLongLine + "#x\r\n&&&#&#&\r\n",
+     kReadAndAnswer},
+    {"SVE56100.DAT", "Fr\xE5ga?\r\nFr\xE5ga?#a\r\n#\r\nFr\xE5ga?#a#a#a\r\n", kReadAndAnswer},
 };
 
 class BadRecordsTest : public ::testing::Test {
@@ -94,6 +110,7 @@ protected:
         std::map<std::string, std::string> files;
         for (const BadFile& file : kBadFiles)
             files[std::string("DATA/DAT/") + file.name] = "$Prov\r\n$\xA7Svara.\r\n" + file.records;
+        files["DATA/LAS/SVE56100.LAS"] = "$Prov\r\nkort\r\n";
         h.writeDataRoot(files);
         h.state->settings.setAnswerDisplaySeconds(0);
         h.state->settings.setSoundMode(0);
@@ -115,9 +132,20 @@ protected:
             (n % 2 && w.Button1->isEnabled() ? w.Button1 : w.Button2)->click();
             return false;
         }
+        // A reading text first: on to the questions.
+        if (auto* text = w.findChild<QPushButton*>("SeTextButton");
+            text && text->isVisible() && text->text() == QString::fromUtf8("Till &frågorna")) {
+            text->click();
+            return false;
+        }
         if (auto* input = w.findChild<QLineEdit*>("Edit1"); input && input->isEnabled()) {
             input->setText(n % 3 ? QStringLiteral("svar") : QString());
-            QTest::keyClick(input, Qt::Key_Return);
+            // The windows with numbered answers take a digit, the others
+            // the text and Enter.
+            const int before = w.series().questionNumber();
+            QTest::keyClick(input, '1');
+            if (input->isEnabled() && w.series().questionNumber() == before)
+                QTest::keyClick(input, Qt::Key_Return);
             return true;
         }
         if (auto* parts = qobject_cast<glosbo::exercises::TSats*>(&w); parts && parts->sentence()) {

@@ -13,7 +13,10 @@
 
 #include "exercises/exercise_frame.h"
 #include "exercises/exercise_window.h"
+#include "exercises/tdiktam.h"
 #include "exercises/tflerbar.h"
+#include "exercises/tinsetxt.h"
+#include "exercises/tlasljud.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tskriv.h"
 #include "ui_support.h"
@@ -46,6 +49,10 @@ std::map<std::string, std::string> dataFiles() {
         {"DATA/DAT/SVE23100.DAT", sentences},
         {"DATA/DAT/SVE21200.DAT", "$Hur m\xE5nga vokaler?\r\n$\xA7Klicka p\xE5 r\xE4tt siffra.\r\n"
                                   "banan#2#5#1#4#3\r\nkatten#2#3#1#5#4\r\n"},
+        {"DATA/DAT/SVE24100.DAT", "$Diktamen\r\nhoppa##Grodan kan ___.\r\nkjol\r\n"},
+        {"DATA/DAT/SVE56100.DAT", "$R\xE4ven och korpen\r\nVem?#R\xE4ven#Korpen\r\n"},
+        {"DATA/LAS/SVE56100.LAS", "En morgon hittade korpen en ost.\r\n"},
+        {"DATA/DAT/SVE54100.DAT", "$L\xE4sgympa\r\nko\r\n\xE5r\r\nis\r\n"},
         {"DATA/LOV/SVOM9001.LOV", "Alla r\xE4tt!\r\n"},
         {"DATA/LOV/SVOM9002.LOV", "Ett fel!\r\n"},
         {"DATA/LOV/SVOM9013.LOV", "Tv\xE5 fel!\r\n"},
@@ -66,7 +73,7 @@ using Named = std::vector<std::pair<const char*, QObject*>>;
 
 // The components of the skeleton, by the names of a window's descriptor.
 Named skeletonComponents(ExerciseWindow& w) {
-    return {
+    Named named = {
         {"OverskriftYtterShape", w.OverskriftYtterShape},
         {"OverskriftInnerShape", w.OverskriftInnerShape},
         {"Overs1Label", w.Overs1Label},
@@ -77,9 +84,8 @@ Named skeletonComponents(ExerciseWindow& w) {
         {"lampknapp", w.lampknapp},
         {"LampShape", w.LampShape},
         {w.skeleton().buttonBarName, w.buttonBar},
-        {"Button1", w.Button1},
-        {"Button2", w.Button2},
-        {"Button3", w.Button3},
+        {w.skeleton().continueButtonName, w.Button2},
+        {w.skeleton().cancelButtonName, w.Button3},
         {"BitBtn1", w.BitBtn1},
         {"BildPanelen", w.BildPanelen},
         {"Image1", w.BildPanelen->Image1},
@@ -105,6 +111,8 @@ Named skeletonComponents(ExerciseWindow& w) {
         {"Timer1", w.Timer1},
         {w.skeleton().lastAnswerTimerName, w.lastAnswerTimer},
     };
+    if (w.skeleton().correctionButton) named.emplace_back("Button1", w.Button1);
+    return named;
 }
 
 // Every named component is found by its name and is the member of that
@@ -184,6 +192,84 @@ TEST_F(SkeletonTest, TpassaktComponentsGoByTheirNames) {
                   w->boxes[std::size_t(i)]);
     EXPECT_EQ(w->buttonBar->objectName(), "EscapePanel");
     EXPECT_EQ(w->lastAnswerTimer->objectName(), "Timer2");
+}
+
+TEST_F(SkeletonTest, TdiktamComponentsGoByTheirNames) {
+    auto w = h.openExercise<glosbo::exercises::TDiktam>("SVE24100.DAT");
+    EXPECT_EQ(w->objectName(), "TDiktam");
+    expectNamed(*w, {{"FrageLabel1", w->FrageLabel1},
+                     {"FrageLabel2", w->FrageLabel2},
+                     {"Edit1", w->Edit1},
+                     {"BlinkLabel", w->BlinkLabel},
+                     {"Label5", w->Label5},
+                     {"Label6", w->Label6},
+                     {"EngLabel", w->EngLabel},
+                     {"BitBtn2", w->BitBtn2},
+                     {"BaraHoraButton", w->BaraHoraButton},
+                     {"BaraseordetButton", w->BaraseordetButton},
+                     {"SeochHoraButton", w->SeochHoraButton},
+                     {"SeIntervalLabel", w->SeIntervalLabel},
+                     {"SeTidPanel", w->SeTidPanel},
+                     {"TidSpinButton", w->TidSpinButton},
+                     {"Timer3", w->Timer3},
+                     {"Timer5", w->Timer5},
+                     {"PopupMenu1", w->PopupMenu1}});
+    EXPECT_EQ(w->lastAnswerTimer->objectName(), "Timer4");
+    EXPECT_EQ(w->UpprepaButton->text(), QString::fromUtf8("&Upprepa ordet  -- F2"));
+}
+
+TEST_F(SkeletonTest, TinsetxtComponentsGoByTheirNames) {
+    auto w = h.openExercise<glosbo::exercises::TInseTxt>("SVE56100.DAT");
+    EXPECT_EQ(w->objectName(), "TInseTxt");
+    Named own = {{"FrageLabel1", w->FrageLabel1},
+                 {"FrageLabel2", w->FrageLabel2},
+                 {"RattSvarLabel", w->RattSvarLabel},
+                 {"Edit1", w->Edit1},
+                 {"SeTextButton", w->SeTextButton},
+                 {"TextPanel1", w->TextPanel1},
+                 {"TextPanel2", w->TextPanel2},
+                 {"Memo1", w->Memo1},
+                 {"Button1", w->Button1},
+                 {"Button4", w->Button4},
+                 {"BitBtn1", w->BitBtn1}};
+    const char* rows[3][3] = {{"NrPanel1", "AlternativPanel1", "AltLabel1"},
+                              {"NrPanel2", "AlternativPanel2", "AltLabel2"},
+                              {"NrPanel3", "AlternativPanel3", "AltLabel3"}};
+    for (std::size_t r = 0; r < 3; ++r) {
+        own.emplace_back(rows[r][0], w->NrPanel[r]);
+        own.emplace_back(rows[r][1], w->AlternativPanel[r]);
+        own.emplace_back(rows[r][2], w->AltLabel[r]);
+    }
+    expectNamed(*w, own);
+    EXPECT_EQ(w->Button1->text(), QString::fromUtf8("&Fortsätta"));
+    EXPECT_EQ(w->Button4->text(), QString::fromUtf8("&Avbryta"));
+    EXPECT_EQ(w->lastAnswerTimer->objectName(), "Timer2");
+    EXPECT_EQ(w->buttonBar->objectName(), "Panel1");
+}
+
+TEST_F(SkeletonTest, TlasljudComponentsGoByTheirNames) {
+    h.state->selectExercise("SVE54100.DAT");
+    ASSERT_TRUE(h.state->files.Kolla("SVE54100.DAT"));
+    auto w = makeExerciseWindow<glosbo::exercises::TLasLjud>({*h.state, h.services, nullptr});
+    EXPECT_EQ(w->objectName(), "TLasLjud");
+    const Named own = {{"OverskriftPanel2", w->OverskriftPanel2},
+                       {"OverskriftLabel1", w->OverskriftLabel1},
+                       {"OverskriftLabel2", w->OverskriftLabel2},
+                       {"InstruktionsLabel", w->InstruktionsLabel},
+                       {"Panel1", w->Panel1},
+                       {"FlerordButton", w->FlerordButton},
+                       {"LyssnaButton", w->LyssnaButton},
+                       {"AvbrytButton", w->AvbrytButton},
+                       {"OrdPanel1", w->OrdPanel[0]},
+                       {"OrdPanel2", w->OrdPanel[1]},
+                       {"OrdPanel3", w->OrdPanel[2]},
+                       {"OrdPanel4", w->OrdPanel[3]},
+                       {"OrdPanel5", w->OrdPanel[4]}};
+    for (const auto& [name, member] : own) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(member->objectName(), QString::fromLatin1(name));
+        EXPECT_EQ(w->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1);
+    }
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "core/data_fs.h"
 #include "core/line_file.h"
 #include "core/program_number.h"
+#include "core/reading.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
 #include "core/sentence_parts.h"
@@ -186,7 +187,15 @@ void checkFileList(const std::string& root, const std::string& list, Report& rep
         }
         // Program numbers select the exercise windows' record checks; only
         // exercise files have one.
-        checkLineFile(*path, exercise ? core::GeProgramtal(name) : 0, report);
+        const std::uint16_t programNumber = exercise ? core::GeProgramtal(name) : 0;
+        checkLineFile(*path, programNumber, report);
+        // The fables show their reading text first; without it the window
+        // cannot be used.
+        if (exercise && core::readAndAnswerProgram(programNumber, 0).readingText &&
+            !core::readReadingText(core::DataRoots{root, "", "", "", ""}, name))
+            report.problem(list, number,
+                           name + ": its reading text " + core::readingTextPath(name) +
+                               " is missing or is not text");
     }
 }
 

@@ -7,8 +7,10 @@
 #include "core/alternatives.h"
 #include "core/categories.h"
 #include "core/cp1252.h"
+#include "core/dictation.h"
 #include "core/picture_questions.h"
 #include "core/put_in_order.h"
+#include "core/reading.h"
 #include "core/sentence_parts.h"
 #include "core/write_answer.h"
 
@@ -229,6 +231,52 @@ void checkClock(const RecordView& record, std::vector<std::string>& problems) {
     if (blank(record.fields[1])) problems.push_back("no time in words (field 1)");
 }
 
+// The dictation: the word (field 1), which the pupil types.
+void checkDictation(const RecordView& record, std::vector<std::string>& problems) {
+    const std::string& word = record.fields[1];
+    if (blank(word)) problems.push_back("no word (field 1)");
+    if (word.size() > core::kLongestDictationWord)
+        problems.push_back("word of " + std::to_string(word.size()) +
+                           " characters; the input takes " +
+                           std::to_string(core::kLongestDictationWord));
+}
+
+// Read and answer: the question, the right answer and one or two wrong
+// ones, each shown in a row of its own.
+void checkReadAndAnswer(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    if (blank(f[1])) problems.push_back("no question (field 1)");
+    const int answers = core::answerCount(f);
+    if (answers < 2)
+        problems.push_back("needs the right answer (field 2) and one or two wrong ones after it");
+    for (int i = answers + 2; i <= f.fieldCount; ++i)
+        if (!f[i].empty()) {
+            problems.push_back("field " + std::to_string(i) + " is never shown: a question has " +
+                               "at most three answers, in fields 2 to 4, without an empty one");
+            break;
+        }
+    for (int i = 2; i < answers + 2; ++i) {
+        if (blank(f[i])) problems.push_back("answer in field " + std::to_string(i) + " is blank");
+        for (int j = 2; j < i; ++j)
+            if (f[i] == f[j])
+                problems.push_back("field " + std::to_string(i) + " repeats field " +
+                                   std::to_string(j));
+    }
+}
+
+// The reading gym: one word a line, of the program's length.
+void checkReadingGym(const RecordView& record, std::vector<std::string>& problems) {
+    const std::string_view text = record.text;
+    if (text.find('#') != std::string_view::npos) {
+        problems.push_back("'#' in a word: the whole line is shown as one word");
+        return;
+    }
+    const std::size_t letters = record.programNumber == 54100 ? 2 : 3;
+    if (text.size() != letters || text.find(' ') != std::string_view::npos)
+        problems.push_back("\"" + std::string(text) + "\" is not one word of " +
+                           std::to_string(letters) + " letters");
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -273,6 +321,10 @@ constexpr std::array kChecks = {
     // The sentence-parts and put-in-order exercises.
     RecordCheckRange{47100, 47300, checkSentenceParts},
     RecordCheckRange{34600, 34800, checkPutInOrder},
+    RecordCheckRange{24100, 24200, checkDictation},
+    RecordCheckRange{32130, 32130, checkReadAndAnswer},
+    RecordCheckRange{56100, 56900, checkReadAndAnswer},
+    RecordCheckRange{54100, 54200, checkReadingGym},
 };
 
 } // namespace

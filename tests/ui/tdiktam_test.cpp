@@ -1,0 +1,186 @@
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/text_codec.h"
+#include "core/sounds.h"
+#include "exercises/tdiktam.h"
+#include "ui_support.h"
+
+using glosbo::app::fromCp1252;
+using glosbo::exercises::TDiktam;
+using glosbo::test::Harness;
+namespace core = glosbo::core;
+
+namespace {
+
+// Twelve words with a sound each, and a file of one word.
+class TdiktamTest : public ::testing::Test {
+protected:
+    TdiktamTest() {
+        std::string words = "$Diktamen\r\n$Ganska sv\xE5rt\r\n$\xA7Skriv ordet.\r\n";
+        std::map<std::string, std::string> files;
+        for (int n = 1; n <= 12; ++n) {
+            words += "ord" + std::to_string(n) + "##Ett tips.\r\n";
+            files["LJUD/S241/" + core::recordSoundName("S241", n)] = "RIFF";
+        }
+        files["DATA/DAT/SVE24100.DAT"] = words;
+        files["DATA/DAT/SVE24200.DAT"] = "$Diktamen\r\nskjorta##Han har en vit ___.\r\n";
+        h.writeDataRoot(files);
+        h.state->settings.setAnswerDisplaySeconds(0);
+    }
+
+    std::unique_ptr<TDiktam> open(const std::string& file = "SVE24100.DAT") {
+        return h.openExercise<TDiktam>(file);
+    }
+
+    static void type(TDiktam& w, const QString& text) {
+        w.Edit1->setText(text);
+        QTest::keyClick(w.Edit1, Qt::Key_Return);
+    }
+
+    std::string lastPlayed() const {
+        if (h.sounds.played.empty() || !h.sounds.played.back().path) return {};
+        return *h.sounds.played.back().path;
+    }
+
+    Harness h;
+};
+
+} // namespace
+
+TEST_F(TdiktamTest, SeeOnlyFlashesTheWordForTheDisplayTime) {
+    h.state->presentation = core::Presentation::See;
+    auto w = open();
+    EXPECT_TRUE(w->SeTidPanel->isVisible());
+    EXPECT_EQ(w->SeTidPanel->caption(), "1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->BlinkLabel->isVisible(); }, 1000));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(w->BlinkLabel->text(), fromCp1252(h.state->fields[1]));
+    EXPECT_FALSE(w->Edit1->isEnabled());
+    EXPECT_EQ(w->Timer3->interval(), 100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 2000));
+    EXPECT_GE(clock.elapsed(), 80);
+    EXPECT_FALSE(w->BlinkLabel->isVisible());
+    EXPECT_TRUE(w->Edit1->hasFocus());
+    EXPECT_TRUE(h.sounds.played.empty()); // seen, not heard
+}
+
+TEST_F(TdiktamTest, PresentationChosenHoldsInTheNextDictation) {
+    {
+        auto w = open();
+        EXPECT_FALSE(w->SeTidPanel->isVisible());
+        EXPECT_FALSE(w->SeIntervalLabel->isVisible());
+        w->SeochHoraButton->click();
+        EXPECT_TRUE(w->SeTidPanel->isVisible());
+        EXPECT_TRUE(w->TidSpinButton->isVisible());
+        EXPECT_EQ(w->SeIntervalLabel->text(), "Visningstid:");
+    }
+    auto next = open("SVE24200.DAT");
+    EXPECT_EQ(h.state->presentation, core::Presentation::SeeAndHear);
+    EXPECT_TRUE(next->SeTidPanel->isVisible());
+    next->BaraHoraButton->click();
+    EXPECT_FALSE(next->SeTidPanel->isVisible());
+    EXPECT_TRUE(next->Edit1->hasFocus());
+}
+
+TEST_F(TdiktamTest, DisplayTimeStopsAtOneAndThirtyTenths) {
+    h.state->presentation = core::Presentation::See;
+    auto w = open();
+    w->TidSpinDown->click();
+    EXPECT_EQ(w->SeTidPanel->caption(), "1");
+    for (int i = 0; i < 35; ++i)
+        w->TidSpinUp->click();
+    EXPECT_EQ(w->SeTidPanel->caption(), "30");
+    EXPECT_EQ(w->displayTime().milliseconds(), 3000);
+    w->TidSpinDown->click();
+    EXPECT_EQ(w->SeTidPanel->caption(), "29");
+}
+
+TEST_F(TdiktamTest, WordInOtherCaseIsRightAWrongOneShowsTheWordUntilSpace) {
+    h.state->settings.setAnswerDisplaySeconds(9);
+    auto w = open("SVE24200.DAT");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    type(*w, QStringLiteral("SKJORTA"));
+    EXPECT_EQ(w->series().correctCount(), 1);
+    EXPECT_FALSE(w->Label5->isVisible());
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    type(*w, QStringLiteral("sjorta"));
+    EXPECT_EQ(w->series().wrongCount(), 1);
+    EXPECT_TRUE(w->Label5->isVisible());
+    EXPECT_EQ(w->Label5->text(), "skjorta");
+    EXPECT_EQ(w->Label5->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    EXPECT_TRUE(w->Timer1->isActive());
+    EXPECT_FALSE(w->Edit1->isEnabled());
+    // Choosing a presentation meanwhile does not give the input back.
+    w->BaraHoraButton->click();
+    EXPECT_FALSE(w->Edit1->isEnabled());
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->Label5->isVisible(); }, 1000));
+    EXPECT_TRUE(w->Edit1->isEnabled());
+    EXPECT_EQ(h.state->series.questionNumber, 3);
+}
+
+TEST_F(TdiktamTest, F2PlaysTheWordExceptInSeeOnlyMode) {
+    auto w = open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !h.sounds.played.empty(); }, 1000));
+    const std::size_t heard = h.sounds.played.size();
+    QTest::keyClick(w->Edit1, Qt::Key_F2);
+    EXPECT_EQ(h.sounds.played.size(), heard + 1);
+    w->BaraseordetButton->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    QTest::keyClick(w->Edit1, Qt::Key_F2);
+    EXPECT_EQ(h.sounds.played.size(), heard + 1);
+    EXPECT_TRUE(h.messages.texts.empty());
+}
+
+// The sound is named by the record number; in a correction round by the
+// queued record's number.
+TEST_F(TdiktamTest, SoundOfTheRecordAndOfTheQueuedRecord) {
+    auto w = open();
+    int wrongRecord = 0;
+    for (int q = 1; q <= 10; ++q) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000)) << q;
+        const int record = h.state->files.currentRecordNumber;
+        EXPECT_EQ(w->soundFileName(), core::recordSoundName("S241", record));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return lastPlayed().ends_with(core::recordSoundName("S241", record)); }, 1000));
+        if (record == 7) {
+            EXPECT_TRUE(lastPlayed().ends_with("LJUD/S241/S241007.WAV")) << lastPlayed();
+        }
+        if (q == 4) {
+            wrongRecord = record;
+            type(*w, QStringLiteral("fel"));
+        } else {
+            type(*w, fromCp1252(h.state->fields[1]));
+        }
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible(); }, 2000));
+    EXPECT_FALSE(w->UpprepaButton->isEnabled());
+    ASSERT_TRUE(w->Button1->isEnabled());
+    w->Button1->click();
+    EXPECT_EQ(w->soundFileName(), core::recordSoundName("S241", wrongRecord));
+    w->UpprepaButton->click();
+    EXPECT_TRUE(lastPlayed().ends_with(core::recordSoundName("S241", wrongRecord)));
+}
+
+TEST_F(TdiktamTest, HelpShowsFieldThree) {
+    auto w = open("SVE24200.DAT");
+    EXPECT_EQ(w->BitBtn2->text(), QString::fromUtf8("&Hjälp"));
+    ASSERT_TRUE(w->BitBtn2->isVisible());
+    EXPECT_FALSE(w->Label6->isVisible());
+    w->BitBtn2->click();
+    EXPECT_TRUE(w->Label6->isVisible());
+    EXPECT_EQ(w->Label6->text(), "Han har en vit ___.");
+    EXPECT_FALSE(w->BitBtn2->isVisible());
+}
+
+TEST_F(TdiktamTest, CtrlSPastesTheSharpS) {
+    auto w = open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    QTest::keyClick(w->Edit1, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(w->Edit1->text(), QString::fromUtf8("ß"));
+    EXPECT_NE(w->PopupMenu1, nullptr);
+}
