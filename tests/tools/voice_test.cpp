@@ -354,12 +354,30 @@ bool shortVowelSpelt(std::uint16_t p, const std::string& word, const std::string
     return p == 22300 && (last == 'm' || last == 'n') && alternative == word + last;
 }
 
+// The dictation says whole words: a spelling of a sound that pupils miss
+// must be heard as that sound. "ng" before "en" is not the ng-sound
+// ("ingenjör").
+std::string dictationSoundMissing(const std::string& word, const std::string& ph) {
+    const auto spelt = [&](const char* pattern) {
+        return std::regex_search(word, std::regex(pattern));
+    };
+    if (spelt("skj|stj|sj") && !(hasSjSound(ph) && !hasTjSound(ph))) return "sj-sound (sx, S)";
+    if (spelt("(^|[^s])[tk]j") && !hasTjSound(ph)) return "tj-sound (S;)";
+    if (spelt("ng(?!e[nj])") && !has(ph, "N")) return "ng-sound (N)";
+    if (spelt("^(dj|hj|lj)") && (!has(ph, "j") || std::regex_search(ph, std::regex("^'?[dhl]"))))
+        return "j-sound (j) without its silent letter";
+    return "";
+}
+
 // The sound the exercise trains when the phonemes lack it, else empty.
 std::string missingSound(std::uint16_t p, const std::string& word, const std::string& marked,
                          const std::string& field2, const std::string& ph) {
     // field2 is the record's second field: the wrong spelling, the category.
     const auto need = [](bool heard, const char* sound) { return heard ? "" : std::string(sound); };
     switch (p) {
+    case 24100:
+    case 24200:
+        return dictationSoundMissing(lowerUtf8(word), ph);
     case 23100:
         return need(has(ph, "E"), "ä-sound (E)");
     case 23200:
@@ -398,10 +416,11 @@ std::string missingSound(std::uint16_t p, const std::string& word, const std::st
     }
 }
 
-// The spelling exercises of sounds, and the short or long vowel exercise.
+// The spelling exercises of sounds, the short or long vowel exercise and
+// the dictation.
 constexpr std::uint16_t kSoundSpelling[] = {22100, 22200, 22300, 23100, 23200, 23300, 23400,
-                                            23500, 23600, 23700, 23800, 23900, 25100, 25200,
-                                            25300, 25400, 25500, 25600, 25700};
+                                            23500, 23600, 23700, 23800, 23900, 24100, 24200,
+                                            25100, 25200, 25300, 25400, 25500, 25600, 25700};
 
 // Windows-1252 letters in lower case.
 std::string lowerCp1252(std::string text) {
