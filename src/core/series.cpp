@@ -63,6 +63,35 @@ void Series::fetchRecord(const std::function<bool(const RecordFields&)>& usable)
 void Series::beginQuestion() {
     m_state.tickCounter = 0;
     m_helpUsed = isDiagnosisPractice(m_state.runMode) && m_lampOn ? 1 : 0;
+    m_gapWrong = false;
+}
+
+Verdict Series::judgeGap(bool right, bool lastGap) {
+    SeriesCounters& s = m_state.series;
+    DataFiles& files = m_state.files;
+    const bool earlierWrong = m_gapWrong;
+    m_lastRight = right;
+    Verdict verdict;
+    verdict.right = right;
+    verdict.answered = s.questionNumber;
+    if (right) {
+        const bool questionRight = lastGap && !earlierWrong;
+        if (questionRight && m_helpUsed == 0) ++s.correctCount;
+        if (files.errorPracticeMode && questionRight)
+            files.haemtafel(files.currentExerciseFile, QueueOp::Remove);
+        verdict.marksStrip = questionRight && marksStrip(m_state.runMode);
+    } else {
+        m_gapWrong = true;
+        ++s.wrongCount;
+        if (!files.errorPracticeMode)
+            files.haemtafel(files.currentExerciseFile, QueueOp::Add);
+        else if (!earlierWrong)
+            files.haemtafel(files.currentExerciseFile, QueueOp::MoveBack);
+        verdict.marksStrip = marksStrip(m_state.runMode);
+    }
+    if (lastGap) ++s.questionNumber;
+    verdict.seriesOver = lastGap && !running();
+    return verdict;
 }
 
 Verdict Series::judge(bool right, bool queueable) {

@@ -101,6 +101,16 @@ public:
     // queueable is false for a record the window built itself, which has no
     // place in the file and so cannot be asked again.
     Verdict judge(bool right, bool queueable = true);
+    // One gap of a question of one or two gaps (the fill-in window). Each
+    // wrong gap counts a wrong answer and queues the record once more; the
+    // question counts right only when its last gap is right, every gap
+    // before it was right and no help was used. In a correction round the
+    // queue entry moves back at the first wrong gap and leaves the queue
+    // only when every gap was right, so that no other record's entry is
+    // touched. marksStrip says whether this gap takes a square: every wrong
+    // gap, and the last gap of a question answered right throughout. The
+    // question number advances with the last gap.
+    Verdict judgeGap(bool right, bool lastGap);
 
     // One tick (100 ms) of the answer display; true once the answer has been
     // shown for the set seconds.
@@ -147,6 +157,8 @@ private:
     bool m_lampOn = false;
     // The practice rule has judged the counts of this series already.
     bool m_ruleApplied = false;
+    // A gap of the current question was wrong.
+    bool m_gapWrong = false;
 };
 
 } // namespace glosbo::core

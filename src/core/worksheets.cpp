@@ -17,6 +17,7 @@ void Worksheets::clear() {
 void Worksheets::addHeading(std::string_view title, std::string_view subHeading) {
     if (!m_headingPending) return;
     ++m_headingNumber;
+    m_title = std::string(title.substr(0, kTitleLength));
     const std::string heading =
         std::to_string(m_headingNumber) + ".  " + std::string(title.substr(0, kTitleLength));
     for (auto* list : {&m_questions, &m_answers}) {

@@ -45,6 +45,9 @@ public:
     bool empty() const { return m_questions.empty(); }
     int headingNumber() const { return m_headingNumber; }
     int taskNumber() const { return m_taskNumber; }
+    // The title of the last heading added, which a file without a heading
+    // line of its own takes over.
+    const std::string& title() const { return m_title; }
 
     // The pages of one printed copy of the answer list (withAnswers) or the
     // question list.
@@ -56,6 +59,7 @@ private:
     int m_headingNumber = 0;
     int m_taskNumber = 0;
     bool m_headingPending = false;
+    std::string m_title;
 };
 
 // "   1. ", " 10. ", "100. ": the number of a task, right-aligned in four.

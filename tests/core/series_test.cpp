@@ -491,3 +491,80 @@ TEST_F(SeriesTest, LeavingAfterAGoodSeriesDoesNotCountItTwice) {
     EXPECT_EQ(state->diagnosis.record().status[12], kStatusPractise);
     EXPECT_EQ(state->diagnosis.practiceCounter(), 1);
 }
+
+// Questions of two gaps: each wrong gap counts and queues once; the question
+// is right only when both gaps are, and only then takes a right square.
+TEST_F(SeriesTest, TwoGapQuestions) {
+    struct Case {
+        const char* gaps; // gap 1, gap 2: 'R' or 'W'
+        int correct;
+        int wrong;
+        int queued;
+        std::vector<bool> squares; // marksStrip of gap 1, gap 2
+    };
+    const Case cases[] = {
+        {"RR", 1, 0, 0, {false, true}},
+        {"RW", 0, 1, 1, {false, true}},
+        {"WR", 0, 1, 1, {true, false}},
+        {"WW", 0, 2, 2, {true, true}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gaps);
+        state->files.resetCounts();
+        open(kFile);
+        Series series(*state, CompletionRule::TwoGoodSeries);
+        series.begin();
+        series.fetchRecord();
+        series.beginQuestion();
+        const Verdict first = series.judgeGap(c.gaps[0] == 'R', false);
+        EXPECT_EQ(series.questionNumber(), 1);
+        const Verdict second = series.judgeGap(c.gaps[1] == 'R', true);
+        EXPECT_EQ(series.questionNumber(), 2);
+        EXPECT_EQ(first.answered, 1);
+        EXPECT_EQ(second.answered, 1);
+        EXPECT_EQ(series.correctCount(), c.correct);
+        EXPECT_EQ(series.wrongCount(), c.wrong);
+        EXPECT_EQ(errorCount(), c.queued);
+        EXPECT_EQ((std::vector<bool>{first.marksStrip, second.marksStrip}), c.squares);
+    }
+}
+
+// In a correction round a two-gap question moves its own queue entry only:
+// back once however many gaps are wrong, out only when both are right.
+TEST_F(SeriesTest, TwoGapQuestionInACorrectionRoundTouchesOnlyItsEntry) {
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    const int first = answer(series, 'W');
+    const int second = answer(series, 'W');
+    ASSERT_EQ(queuedRecords(), (std::vector<int>{first, second}));
+    ASSERT_TRUE(series.startCorrectionRound());
+
+    series.fetchRecord();
+    series.beginQuestion();
+    series.judgeGap(false, false);
+    series.judgeGap(true, true);
+    EXPECT_EQ(queuedRecords(), (std::vector<int>{second, first}));
+
+    series.fetchRecord();
+    series.beginQuestion();
+    series.judgeGap(true, false);
+    EXPECT_EQ(queuedRecords(), (std::vector<int>{second, first}));
+    series.judgeGap(true, true);
+    EXPECT_EQ(queuedRecords(), (std::vector<int>{first}));
+}
+
+// A help press keeps a right question from counting, in diagnosis practice.
+TEST_F(SeriesTest, GapQuestionWithHelpDoesNotCount) {
+    state->runMode = RunMode::DiagnosisPractice;
+    Series series(*state, CompletionRule::TwoGoodSeries);
+    series.begin();
+    series.fetchRecord();
+    series.beginQuestion();
+    series.useHelp(HelpButton::First);
+    series.judgeGap(true, true);
+    EXPECT_EQ(series.correctCount(), 0);
+    series.fetchRecord();
+    series.beginQuestion();
+    series.judgeGap(true, true);
+    EXPECT_EQ(series.correctCount(), 1);
+}
