@@ -12,6 +12,8 @@
 #include "exercises/tsats.h"
 #include "exercises/tskriv.h"
 #include "exercises/tvokalex.h"
+#include "exercises/tskrivhi.h"
+#include "exercises/tskrivinf.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
 #include "menus/menu_window.h"
@@ -29,6 +31,12 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TSKRIV", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TSKRIV>(c);
+    });
+    registry.add("TSkrivinf", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TSkrivinf>(c);
+    });
+    registry.add("TSKRIVHI", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<exercises::TSKRIVHI>(c);
     });
     registry.add("TFLERBAR", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TFLERBAR>(c);

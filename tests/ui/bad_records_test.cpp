@@ -14,6 +14,8 @@
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
 #include "exercises/tskriv.h"
+#include "exercises/tskrivhi.h"
+#include "exercises/tskrivinf.h"
 #include "ui_support.h"
 
 using glosbo::exercises::ChoiceBox;
@@ -42,6 +44,8 @@ constexpr Opener kPicture = openIn<glosbo::exercises::TBilden>;
 constexpr Opener kClock = openIn<glosbo::exercises::TKlockan>;
 constexpr Opener kDictation = openIn<glosbo::exercises::TDiktam>;
 constexpr Opener kReadAndAnswer = openIn<glosbo::exercises::TInseTxt>;
+constexpr Opener kFillIn = openIn<glosbo::exercises::TSkrivinf>;
+constexpr Opener kVerb = openIn<glosbo::exercises::TSKRIVHI>;
 
 struct BadFile {
     const char* name;
@@ -102,6 +106,16 @@ const BadFile kBadFiles[] = {
          kLongLine + "#" + kLongLine + "#x\r\n&&&#&#&\r\n",
      kReadAndAnswer},
     {"SVE56100.DAT", "Fr\xE5ga?\r\nFr\xE5ga?#a\r\n#\r\nFr\xE5ga?#a#a#a\r\n", kReadAndAnswer},
+    // Filling in: no, three or empty marked words, unpaired marks, and one
+    // record that can be asked; a model sentence with its own faults.
+    {"SVE42000.DAT",
+     "inga markeringar\r\na <b> c <d> e <f>\r\n<>\r\na < > b\r\n<a\r\nb>\r\n<<a>>\r\n#\r\n"
+     "Jag <svar> nu.\r\n" +
+         kLongLine + "\r\n",
+     kFillIn},
+    {"SVE46200.DAT", "<a#<b>\r\nM <a>#Q\r\nM <a>#<>\r\n#<svar>\r\nM <x>#Q <svar>\r\n", kFillIn},
+    // The verb form: a verb without its form, a form without its verb.
+    {"SVE46110.DAT", "springa\r\nspringa#\r\n#springer\r\ngå#&går\r\nsvara#svar\r\n", kVerb},
 };
 
 class BadRecordsTest : public ::testing::Test {
@@ -138,7 +152,14 @@ protected:
             text->click();
             return false;
         }
-        if (auto* input = w.findChild<QLineEdit*>("Edit1"); input && input->isEnabled()) {
+        // The open input: a shown one first (two gaps), else the first.
+        QLineEdit* input = nullptr;
+        for (const char* name : {"Edit1", "Edit2"})
+            if (auto* e = w.findChild<QLineEdit*>(name);
+                !input && e && e->isVisible() && e->isEnabled())
+                input = e;
+        if (auto* e = w.findChild<QLineEdit*>("Edit1"); !input && e && e->isEnabled()) input = e;
+        if (input) {
             input->setText(n % 3 ? QStringLiteral("svar") : QString());
             // The windows with numbered answers take a digit, the others
             // the text and Enter.

@@ -16,6 +16,8 @@
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
 #include "exercises/tskriv.h"
+#include "exercises/tskrivhi.h"
+#include "exercises/tskrivinf.h"
 #include "ui_support.h"
 
 using glosbo::exercises::ExerciseWindow;
@@ -24,6 +26,8 @@ using glosbo::exercises::TOrdna;
 using glosbo::exercises::TPassAkt;
 using glosbo::exercises::TSats;
 using glosbo::exercises::TSKRIV;
+using glosbo::exercises::TSKRIVHI;
+using glosbo::exercises::TSkrivinf;
 using glosbo::test::Harness;
 namespace core = glosbo::core;
 
@@ -52,6 +56,13 @@ std::map<std::string, std::string> longRecords() {
                    "#Traktorerna#Husvagnarna#Sparkcyklar#Segelb\xE5tar\r\n"},
         {"DATA/DAT/SVE38100.DAT", heading + kLongQuestion + "#" + kLongAnswer + "\r\n"},
         {"DATA/DAT/SVE55000.DAT", "tjugofem minuter i halv tolv p\xE5 kv\xE4llen#11.05\r\n"},
+        // Two lines with a gap on each, two long help texts.
+        {"DATA/DAT/SVE43300.DAT", heading +
+                                      "P\xE5 v\xE4gen fr\xE5n Smygehuk till Treriksr\xF6set "
+                                      "<k\xF6rde> vi med t\xE5g och buss hela dagen och sedan "
+                                      "<promenerade> vi.#" +
+                                      kLongQuestion + "#" + kLongQuestion + "\r\n"},
+        {"DATA/DAT/SVE46150.DAT", heading + "promenera#ska promenera#&kommer att promenera\r\n"},
         {"DATA/DAT/SVE47400.DAT", heading + kLongQuestion +
                                       " <objekt>.#Predikatsfyllnad#Subjekt#Predikat#Objekt"
                                       "#Adverbial#Attribut#Agent\r\n"},
@@ -160,6 +171,28 @@ const WindowCase kWindows[] = {
          auto& t = static_cast<glosbo::exercises::TKlockan&>(w);
          t.lampknapp->click();
          t.Edit1->setText(QString(45, QLatin1Char('x')));
+         QTest::keyClick(t.Edit1, Qt::Key_Return);
+     }},
+    {"TSkrivinf", "SVE43300.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<TSkrivinf>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<TSkrivinf&>(w);
+         t.BitBtn2->click();
+         t.BitBtn2->click();
+         t.Edit1->setText(QStringLiteral("fel"));
+         QTest::keyClick(t.Edit1, Qt::Key_Return);
+         t.Edit2->setText(QStringLiteral("fel"));
+         QTest::keyClick(t.Edit2, Qt::Key_Return);
+     }},
+    {"TSKRIVHI", "SVE46150.DAT",
+     [](const glosbo::app::WindowContext& c) {
+         return glosbo::exercises::makeExerciseWindow<TSKRIVHI>(c);
+     },
+     [](ExerciseWindow& w) {
+         auto& t = static_cast<TSKRIVHI&>(w);
+         t.Edit1->setText(QStringLiteral("fel"));
          QTest::keyClick(t.Edit1, Qt::Key_Return);
      }},
 };

@@ -19,6 +19,8 @@
 #include "exercises/tlasljud.h"
 #include "exercises/tpassakt.h"
 #include "exercises/tskriv.h"
+#include "exercises/tskrivhi.h"
+#include "exercises/tskrivinf.h"
 #include "ui_support.h"
 
 using glosbo::exercises::CreationToken;
@@ -153,6 +155,48 @@ TEST_F(SkeletonTest, TskrivComponentsGoByTheirNames) {
                      {"Klistrain2", w->Klistrain2},
                      {"Klistrain3", w->Klistrain3}});
     EXPECT_EQ(w->wordSound, nullptr);
+}
+
+TEST_F(SkeletonTest, FillInAndVerbFormComponentsGoByTheirNames) {
+    h.writeDataRoot({{"DATA/DAT/SVE42000.DAT", "$Prov\r\nJag bor <i> Sverige.\r\n"},
+                     {"DATA/DAT/SVE46110.DAT", "$Prov\r\nspringa#springer\r\n"}});
+    auto w = h.openExercise<glosbo::exercises::TSkrivinf>("SVE42000.DAT");
+    EXPECT_EQ(w->objectName(), "TSkrivinf");
+    EXPECT_STREQ(w->skeleton().lastAnswerTimerName, "Timer2");
+    expectNamed(*w, {{"Label3", w->sentenceLabels[0]},
+                     {"Label13", w->sentenceLabels[10]},
+                     {"Label14", w->Label14},
+                     {"Label15", w->Label15},
+                     {"Label16", w->Label16},
+                     {"Label17", w->Label17},
+                     {"Label18", w->Label18},
+                     {"Edit1", w->Edit1},
+                     {"Edit2", w->Edit2},
+                     {"BitBtn2", w->BitBtn2},
+                     {"BitBtn3", w->BitBtn3},
+                     {"BitBtn4", w->BitBtn4},
+                     {"EngLabel", w->EngLabel},
+                     {"PopupMenu1", w->PopupMenu1}});
+    EXPECT_NE(w->wordSound, nullptr);
+    w.reset();
+
+    auto v = h.openExercise<glosbo::exercises::TSKRIVHI>("SVE46110.DAT");
+    EXPECT_EQ(v->objectName(), "TSKRIVHI");
+    expectNamed(*v, {{"Label1", v->Label1},
+                     {"Edit1", v->Edit1},
+                     {"FrageLabel1", v->FrageLabel1},
+                     {"Label2", v->Label2},
+                     {"Panel2", v->Panel2},
+                     {"Panel3", v->rowSquares[0]},
+                     {"Panel8", v->rowSquares[5]},
+                     {"Label3", v->rowSentences[0]},
+                     {"Label12", v->rowVerbs[0]},
+                     {"Label18", v->rowSentences[5]},
+                     {"Label19", v->rowVerbs[5]},
+                     {"SlutLabel", v->SlutLabel},
+                     {"BitBtn2", v->BitBtn2},
+                     {"BitBtn3", v->BitBtn3},
+                     {"PopupMenu1", v->PopupMenu1}});
 }
 
 TEST_F(SkeletonTest, TflerbarComponentsGoByTheirNames) {
