@@ -323,3 +323,72 @@ TEST(CheckCommand, DictationReadAndAnswerAndReadingGymRecords) {
         if (line.find("/LJUD/") == std::string::npos) records.push_back(line);
     EXPECT_EQ(records, expected);
 }
+
+// Records of the fill-in exercises (one or two marked words in the question,
+// at most two help texts) and of the verb forms (a verb and its form).
+TEST(CheckCommand, FillInAndVerbRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE42000.DAT", "SVE46200.DAT", "SVE46110.DAT"}));
+    root.write("DATA/DAT/SVE42000.DAT",
+               crlf({"Jag bor <i> Sverige.", "Jag <bor> <i> Sverige.#h1#h2", "Jag bor i Sverige.",
+                     "<Jag> <bor> <i> Sverige.", "Jag bor < > Sverige.", "Jag <bor> i <Sverige",
+                     "Jag bor <i> Sverige.#h1#h2#h3#&p\xE5"}));
+    root.write("DATA/DAT/SVE46200.DAT",
+               crlf({"Du ska <l\xE4sa>.#<L\xE4s>!", "Du ska <l\xE4sa>.#L\xE4s!", "<L\xE4s>!",
+                     "Du ska <>.#<L\xE4s>!"}));
+    root.write("DATA/DAT/SVE46110.DAT",
+               crlf({"springa # springer", "springa", "# springer", "g\xE5 # &g\xE5r"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string fill = root.path() + "/DATA/DAT/SVE42000.DAT:";
+    const std::string imperative = root.path() + "/DATA/DAT/SVE46200.DAT:";
+    const std::string verb = root.path() + "/DATA/DAT/SVE46110.DAT:";
+    const std::string skipped = "; the window skips this record";
+    const std::vector<std::string> expected = {
+        fill + "3: question: no marked word" + skipped,
+        fill + "4: question: more than two marked words" + skipped,
+        fill + "5: question: an empty marked word" + skipped,
+        fill + "6: unclosed '<' at column 13",
+        fill + "6: question: a \"<\" without its \">\"" + skipped,
+        fill + "7: 3 help texts: the window offers help only for one or two",
+        imperative + "2: question: no marked word" + skipped,
+        imperative + "4: model sentence: an empty marked word" + skipped,
+        verb + "2: no form (field 2)" + skipped,
+        verb + "3: no verb (field 1)" + skipped,
+        verb + "4: no form (field 2)" + skipped,
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}
+
+// The worksheet lines of chosen records, as a fresh window would add them.
+TEST(WorksheetCommand, QuestionAndAnswerLists) {
+    TempRoot root;
+    const std::string file = root.path() + "/SVE42000.DAT";
+    root.write("SVE42000.DAT",
+               crlf({"$Preposition", "$%Skriv r\xE4tt preposition", "Katten sover <under> bordet.",
+                     "Jag bor <i> Sverige.", "utan markering"}));
+    const auto q = runTool({"worksheet", file, "2", "1"});
+    EXPECT_EQ(q.status, 0) << q.err;
+    EXPECT_EQ(outputLines(q.out),
+              (std::vector<std::string>{"1.  Preposition", "      Skriv r\xC3\xA4tt preposition:",
+                                        "   1. Jag bor  ______  Sverige.",
+                                        "   2. Katten sover  _______  bordet."}));
+    const auto a = runTool({"worksheet", "--answers", file, "1"});
+    EXPECT_EQ(outputLines(a.out)[2], "   1. Katten sover <under> bordet.");
+
+    // All records: the one outside the format is reported and left out.
+    const auto all = runTool({"worksheet", file});
+    EXPECT_EQ(all.status, 1);
+    EXPECT_EQ(outputLines(all.out).size(), 4u);
+    EXPECT_NE(all.err.find("record 3"), std::string::npos) << all.err;
+
+    root.write("SVE46150.DAT", crlf({"$Tempus", "springa#ska springa#&kommer att springa"}));
+    const auto verbs = runTool({"worksheet", "--answers", root.path() + "/SVE46150.DAT"});
+    EXPECT_EQ(outputLines(verbs.out).back(), "       ska springa eller kommer att springa.");
+
+    root.write("SVE23100.DAT", crlf({"p<e>nna"}));
+    EXPECT_EQ(runTool({"worksheet", root.path() + "/SVE23100.DAT"}).status, 2);
+    EXPECT_EQ(runTool({"worksheet", file, "9"}).status, 2);
+    EXPECT_EQ(runTool({"worksheet", file, "x"}).status, 2);
+}

@@ -8,10 +8,12 @@
 #include "core/categories.h"
 #include "core/cp1252.h"
 #include "core/dictation.h"
+#include "core/fill_in.h"
 #include "core/picture_questions.h"
 #include "core/put_in_order.h"
 #include "core/reading.h"
 #include "core/sentence_parts.h"
+#include "core/verb_cycle.h"
 #include "core/write_answer.h"
 
 namespace glosbo::tool {
@@ -277,6 +279,31 @@ void checkReadingGym(const RecordView& record, std::vector<std::string>& problem
                            std::to_string(letters) + " letters");
 }
 
+// The fill-in window: one or two non-empty marked words in the question
+// (field 1, or field 2 after a model sentence), marks in pairs, at most two
+// help texts.
+void checkFillIn(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    const core::FillInProgram program = core::fillInProgram(record.programNumber);
+    if (const std::string fault = core::fillInRecordFault(program, f); !fault.empty())
+        problems.push_back(fault + "; the window skips this record");
+    const int sentences = program.twoSentences && f.fieldCount >= 2 && !f[2].empty() ? 2 : 1;
+    int counted = 0;
+    while (counted < f.fieldCount && !f[counted + 1].empty())
+        ++counted;
+    const int help = counted - f.alternativeCount - sentences;
+    if (help >= 3)
+        problems.push_back(std::to_string(help) +
+                           " help texts: the window offers help only for one or two");
+}
+
+// The verb-form window: the verb (field 1) and the form after "Jag " (field 2).
+void checkVerb(const RecordView& record, std::vector<std::string>& problems) {
+    if (const std::string fault = core::verbRecordFault(record.fields); !fault.empty())
+        problems.push_back(fault == "no verb" ? "no verb (field 1); the window skips this record"
+                                              : "no form (field 2); the window skips this record");
+}
+
 constexpr std::array kChecks = {
     RecordCheckRange{0, kAny, checkAngleBrackets},
     // The write-the-answer exercises, their diagnosis tests and practices.
@@ -298,6 +325,21 @@ constexpr std::array kChecks = {
     RecordCheckRange{55000, 55000, checkClock},
     // The picture questions on the body and the head.
     RecordCheckRange{38100, 38200, checkPictureQuestion},
+    // The fill-in exercises, diagnosis tests 11, 13, 14, 16 and their
+    // practices.
+    RecordCheckRange{11, 11, checkFillIn},
+    RecordCheckRange{13, 14, checkFillIn},
+    RecordCheckRange{16, 16, checkFillIn},
+    RecordCheckRange{111, 111, checkFillIn},
+    RecordCheckRange{113, 114, checkFillIn},
+    RecordCheckRange{116, 116, checkFillIn},
+    RecordCheckRange{24300, 24300, checkFillIn},
+    RecordCheckRange{33100, 33300, checkFillIn},
+    RecordCheckRange{42000, 42000, checkFillIn},
+    RecordCheckRange{43100, 43300, checkFillIn},
+    RecordCheckRange{46200, 46200, checkFillIn},
+    // The verb-form exercises.
+    RecordCheckRange{46110, 46150, checkVerb},
     // The click-the-category exercises and diagnosis test 17.
     RecordCheckRange{17, 17, checkCategories},
     RecordCheckRange{21100, 21300, checkCategories},

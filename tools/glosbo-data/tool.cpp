@@ -72,8 +72,10 @@ constexpr Command kCommands[] = {
      "files than the program takes, a name longer than 12 characters, a control\n"
      "character or a byte Windows-1252 leaves undefined, a scrambled line that\n"
      "unscrambles to a control character, a '$' text longer than 80 characters,\n"
-     "a '$' line after line 6, more than 900 records, no records, and unbalanced\n"
-     "'<' '>' in a record. Exit status 1 when a problem was found.\n",
+     "a '$' line after line 6, more than 900 records, no records, unbalanced\n"
+     "'<' '>' in a record, and records the exercise's window cannot ask (a\n"
+     "fill-in sentence without one or two marked words, more than two help\n"
+     "texts, a verb without its form). Exit status 1 when a problem was found.\n",
      runCheck},
     {"render", "IN.svg OUT.bmp WIDTH HEIGHT", "render an SVG drawing to a BMP picture",
      "Draws IN.svg on a white WIDTH x HEIGHT picture (1 to 8000 pixels each way),\n"
@@ -105,6 +107,16 @@ constexpr Command kCommands[] = {
      "Without the synthesiser the missing sounds are listed and the exit status\n"
      "is still 0. Exit status 1 when a sound could not be made.\n",
      runVoice},
+    {"worksheet", "[--answers] FILE [RECORD...]", "the worksheet lines of records of a file",
+     "Prints the question list (with --answers the answer list) that sending\n"
+     "the given records, numbered as 'show' numbers them and in the order given\n"
+     "(default: all), from a freshly opened fill-in or verb-form exercise would\n"
+     "make: the exercise heading first, then the numbered tasks, in UTF-8 with\n"
+     "every space kept, sentences wrapped as on a screen 1024 pixels wide. A\n"
+     "record the window never shows (outside the format) is reported and left\n"
+     "out, and the exit status is 1. Exit status 2 for a file of another\n"
+     "exercise window or a record number the file does not have.\n",
+     runWorksheet},
     {"diagnosis", "FILE [--csv]", "list the pupils of a diagnosis file",
      "Prints one line per pupil of a diagnosis file (336-byte records): the name,\n"
      "then for tests 1 to 17 the result, the status and the time (YYMMDD HH:MM,\n"

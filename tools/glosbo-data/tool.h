@@ -31,6 +31,7 @@ int runCheck(const Args& args, std::istream& in, std::ostream& out, std::ostream
 int runRender(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runClock(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runVoice(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runWorksheet(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runDiagnosis(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Prints "glosbo-data COMMAND: problem (usage: ...)" and returns kExitUsage.
