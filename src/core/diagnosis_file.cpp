@@ -1,6 +1,8 @@
 #include "core/diagnosis_file.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -18,13 +20,28 @@ std::optional<std::size_t> DiagnosisContents::find(std::string_view name) const 
     return std::nullopt;
 }
 
+std::vector<std::string> DiagnosisContents::names() const {
+    std::vector<std::string> all;
+    all.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        std::string name = record(i).name;
+        if (!name.empty()) all.push_back(std::move(name));
+    }
+    return all;
+}
+
 DiagnosisContents parseDiagnosisFile(std::string_view bytes) {
     constexpr std::size_t size = DiagnosisRecord::kSize;
     DiagnosisContents contents;
     const std::size_t whole = bytes.size() / size;
     contents.records.reserve(whole);
-    for (std::size_t i = 0; i < whole; ++i)
+    for (std::size_t i = 0; i < whole; ++i) {
         contents.records.emplace_back(bytes.substr(i * size, size));
+        const auto nameLength = std::uint8_t(bytes[i * size]);
+        const auto passwordLength = std::uint8_t(bytes[i * size + 22]);
+        if (!contents.badLengths && (nameLength > 21 || passwordLength > 10))
+            contents.badLengths = i;
+    }
     contents.tailBytes = bytes.size() % size;
     return contents;
 }
@@ -51,8 +68,8 @@ DiagnosisLoad loadDiagnosisFile(const std::string& path) {
 
 DiagnosisFile::DiagnosisFile(const std::string& directory, const Clock& clock,
                              LockSystem& lockSystem, LockOptions lockOptions, FileOps& ops)
-    : m_path(directory + "/" + kFileName), m_clock(clock), m_lockSystem(lockSystem),
-      m_lockOptions(lockOptions), m_ops(ops) {}
+    : m_directory(directory), m_path(directory + "/" + kFileName), m_clock(clock),
+      m_lockSystem(lockSystem), m_lockOptions(lockOptions), m_ops(ops) {}
 
 DiagnosisLoad DiagnosisFile::load() const {
     return loadDiagnosisFile(m_path);
@@ -125,6 +142,120 @@ DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
     }
     result.status = Status::Saved;
     removeLeftovers();
+    return result;
+}
+
+DiagnosisChange DiagnosisFile::remove(const std::string& name) {
+    using Status = DiagnosisChange::Status;
+    DiagnosisChange result;
+    LockFile lock(m_path + ".lock", m_clock, m_lockSystem, m_lockOptions);
+    const LockResult locked = lock.lock();
+    if (locked.status != LockResult::Status::Locked) {
+        result.status = locked.status == LockResult::Status::Busy ? Status::Busy : Status::Failed;
+        result.holder = locked.holder;
+        result.code = locked.code;
+        return result;
+    }
+    const DiagnosisLoad current = load();
+    if (current.status != DiagnosisLoad::Status::Loaded) {
+        result.status =
+            current.status == DiagnosisLoad::Status::Missing ? Status::Missing : Status::Failed;
+        result.code = current.code;
+        return result;
+    }
+    if (current.contents.damaged()) {
+        result.status = Status::Damaged;
+        return result;
+    }
+    std::string bytes;
+    bytes.reserve(current.contents.fileSize());
+    bool found = false, dropped = false;
+    for (std::size_t i = 0; i < current.contents.records.size(); ++i) {
+        const std::string stored = current.contents.record(i).name;
+        if (stored == name) found = true;
+        if (stored == name || stored.empty())
+            dropped = true;
+        else
+            bytes += current.contents.records[i];
+    }
+    if (dropped) {
+        if (auto error = replaceFile(m_path, bytes, m_ops)) {
+            result.error = std::move(error);
+            result.code = result.error->code;
+            return result;
+        }
+    }
+    result.status = found ? Status::Done : Status::NotFound;
+    return result;
+}
+
+std::string archiveName(std::time_t now) {
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    std::snprintf(text, sizeof text, "SV%02d%02d%02d%02d%02d.DIS", (local.tm_year + 1900) % 100,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+    return text;
+}
+
+namespace {
+
+// Gives the file at from the name to without ever replacing a file there:
+// false with errno EEXIST when to exists.
+bool renameNoReplace(const std::string& from, const std::string& to) {
+    if (::link(from.c_str(), to.c_str()) == 0) return ::unlink(from.c_str()) == 0;
+    if (errno == EEXIST) return false;
+    // File systems without hard links: under the lock nobody else makes
+    // archives, so looking first is enough.
+    if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EXDEV) return false;
+    struct stat st {};
+    if (::lstat(to.c_str(), &st) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void syncDirectory(const std::string& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+DiagnosisChange DiagnosisFile::archive() {
+    using Status = DiagnosisChange::Status;
+    DiagnosisChange result;
+    LockFile lock(m_path + ".lock", m_clock, m_lockSystem, m_lockOptions);
+    const LockResult locked = lock.lock();
+    if (locked.status != LockResult::Status::Locked) {
+        result.status = locked.status == LockResult::Status::Busy ? Status::Busy : Status::Failed;
+        result.holder = locked.holder;
+        result.code = locked.code;
+        return result;
+    }
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0) {
+        result.code = errno;
+        result.status = errno == ENOENT ? Status::Missing : Status::Failed;
+        return result;
+    }
+    const std::string base = archiveName(m_clock.now());
+    for (int n = 1; n < 1000; ++n) {
+        std::string name = base;
+        if (n > 1) name.insert(name.size() - 4, "-" + std::to_string(n));
+        if (renameNoReplace(m_path, m_directory + "/" + name)) {
+            syncDirectory(m_directory);
+            result.status = Status::Done;
+            result.archive = std::move(name);
+            return result;
+        }
+        if (errno != EEXIST) break;
+    }
+    result.code = errno;
+    result.error = FileError{FileError::Step::Rename, m_path, errno};
     return result;
 }
 

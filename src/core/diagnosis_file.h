@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +19,17 @@ struct DiagnosisContents {
     // Bytes after the last whole record. A file with such a tail was cut or
     // written by something else; it is shown but never overwritten.
     std::size_t tailBytes = 0;
+    // The first record whose name or password length does not fit its
+    // field: the file is not a diagnosis file as this program writes it.
+    std::optional<std::size_t> badLengths;
 
-    bool damaged() const { return tailBytes != 0; }
+    bool damaged() const { return tailBytes != 0 || badLengths.has_value(); }
     std::size_t fileSize() const { return records.size() * DiagnosisRecord::kSize + tailBytes; }
     DiagnosisRecord record(std::size_t i) const { return DiagnosisRecord::fromBytes(records[i]); }
     // The index of the first record whose name equals name in capitals.
     std::optional<std::size_t> find(std::string_view name) const;
+    // The names of the records in file order, empty names left out.
+    std::vector<std::string> names() const;
 };
 
 // Splits the bytes of a diagnosis file into whole records and a tail.
@@ -49,6 +55,26 @@ struct DiagnosisSave {
     int code = 0;                     // errno when the lock or reading failed
 };
 
+// What a removal or an archiving did.
+struct DiagnosisChange {
+    enum class Status {
+        Done,
+        NotFound, // removal: no record of exactly that name; nothing written
+        Missing,  // there is no diagnosis file
+        Damaged,  // removal: the file is not whole records; it was left alone
+        Busy,     // another program held the lock the whole wait
+        Failed,   // see error / code
+    };
+    Status status = Status::Failed;
+    std::string archive; // the archive's file name (no directory) when archived
+    std::optional<LockHolder> holder;
+    std::optional<FileError> error;
+    int code = 0;
+};
+
+// "SV" + YYMMDDHHMM + ".DIS" for a local time.
+std::string archiveName(std::time_t now);
+
 // The diagnosis file "SDIAG.DIA" of a diagnosis directory, which pupils on
 // several computers may save into at once.
 class DiagnosisFile {
@@ -69,9 +95,22 @@ public:
     // left by a save that was killed are removed once they are old.
     DiagnosisSave save(const DiagnosisRecord& record);
 
+    // Removes under the lock every record of exactly that name (case
+    // counts) and every record without a name; the others keep their bytes.
+    DiagnosisChange remove(const std::string& name);
+
+    // Renames the file, whole as it is (a damaged one too), to its archive
+    // name "SV" + YYMMDDHHMM + ".DIS" in the same directory. An archive never
+    // replaces another: a second within the minute gets "-2" before ".DIS",
+    // and so on.
+    DiagnosisChange archive();
+
+    const std::string& directory() const { return m_directory; }
+
 private:
     void removeLeftovers() const;
 
+    std::string m_directory;
     std::string m_path;
     const Clock& m_clock;
     LockSystem& m_lockSystem;

@@ -41,9 +41,9 @@ LockSystem& systemLockSystem();
 struct LockOptions {
     // A lock older than this is left over from a program that hung or died
     // on another computer. Saving under the lock takes a fraction of a second.
-    std::chrono::seconds staleAfter{120};
+    std::chrono::seconds staleAfter{60};
     // How long a live lock is waited for before giving up.
-    std::chrono::milliseconds waitLimit{10000};
+    std::chrono::milliseconds waitLimit{20000};
     std::chrono::milliseconds retryEvery{100};
 };
 
