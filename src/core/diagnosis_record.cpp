@@ -114,6 +114,15 @@ void diagnosback(DiagnosisRecord& record, int t, int correctCount, std::time_t n
     record.minute[t] = std::uint16_t(local.tm_min);
 }
 
+void resetDiagnosisRecord(DiagnosisRecord& record) {
+    record.name.clear();
+    record.password.clear();
+    for (int t = 1; t <= DiagnosisRecord::kTests; ++t) {
+        record.result[t] = 0;
+        record.status[t] = GeStatusTal(record, t);
+    }
+}
+
 void completePractice(DiagnosisRecord& record, int test) {
     if (test >= 1 && test <= DiagnosisRecord::kTests) record.status[test] = kStatusTest;
 }

@@ -53,6 +53,10 @@ std::uint8_t GeStatusTal(const DiagnosisRecord& record, int test);
 // with result 0; otherwise the result and its status. Stamps the time.
 void diagnosback(DiagnosisRecord& record, int test, int correctCount, std::time_t now);
 
+// A new user or a name not in the file: no name, no password, every result
+// 0 and every status "Börja". The times stay; they show only with a result.
+void resetDiagnosisRecord(DiagnosisRecord& record);
+
 // A practice met its completion rule: the test may be taken again.
 void completePractice(DiagnosisRecord& record, int test);
 

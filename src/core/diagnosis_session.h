@@ -31,17 +31,27 @@ public:
         diagnosback(m_record, m_testNumber, correct, now);
         m_savePending = true;
     }
-    // The practice of the test at hand is done: the test is next.
-    void completePractice() { core::completePractice(m_record, m_testNumber); }
+    // The practice of the test at hand is done: the test is next. The
+    // record is saved at once, as after a result.
+    void completePractice() {
+        core::completePractice(m_record, m_testNumber);
+        m_savePending = true;
+    }
 
     bool savePending() const { return m_savePending; }
     void markSaved() { m_savePending = false; }
+    void markUnsaved() { m_savePending = true; }
+
+    // The protocol row last selected (0..18), kept between protocol openings.
+    int selectedRow() const { return m_selectedRow; }
+    void setSelectedRow(int row) { m_selectedRow = row; }
 
 private:
     DiagnosisRecord m_record;
     int m_testNumber = 1;
     int m_practiceCounter = 0;
     bool m_savePending = false;
+    int m_selectedRow = 0;
 };
 
 } // namespace glosbo::core

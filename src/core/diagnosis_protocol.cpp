@@ -1,0 +1,195 @@
+#include "core/diagnosis_protocol.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "core/cp1252.h"
+#include "core/text.h"
+
+namespace glosbo::core {
+
+namespace {
+
+constexpr DiagnosisTest kTests[kDiagnosisTests] = {
+    {u8"Ä-ljudet", "SVDI01.DAT", "SVOVN101.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"Å-ljudet", "SVDI02.DAT", "SVOVN102.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"TJ-ljudet", "SVDI03.DAT", "SVOVN103.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"SJ-ljudet", "SVDI04.DAT", "SVOVN104.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"SJ-ljudet", "SVDI05.DAT", "SVOVN105.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"NG-ljudet", "SVDI06.DAT", "SVOVN106.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"J-ljudet", "SVDI07.DAT", "SVOVN107.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"KS-\"ljudet\"", "SVDI08.DAT", "SVOVN108.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"S-ljudet", "SVDI09.DAT", "SVOVN109.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"Dubbelskrivning", "SVDI10.DAT", "SVOVN110.DAT", "TFLERBAR", "TFLERBAR"},
+    {u8"Knepiga ord", "SVDI11.DAT", "SVOVN111.DAT", "TSkrivinf", "TSkrivinf"},
+    {u8"Plural", "SVDI12.DAT", "SVOVN112.DAT", "TSKRIV", "TSKRIV"},
+    {u8"Oregelbundna ord", "SVDI13.DAT", "SVOVN113.DAT", "TSkrivinf", "TSkrivinf"},
+    {u8"Preposition", "SVDI14.DAT", "SVOVN114.DAT", "TSkrivinf", "TSkrivinf"},
+    {u8"Motsatser", "SVDI15.DAT", "SVOVN115.DAT", "TSKRIV", "TSKRIV"},
+    {u8"Talesätt", "SVDI16.DAT", "SVOVN116.DAT", "TSkrivinf", "TSkrivinf"},
+    {u8"Alfabetet", "SVDI17.DAT", "SVOVN117.DAT", "TPassAkt", "TSKRIV"},
+};
+
+std::string cp1252(const char8_t* utf8) {
+    return utf8ToCp1252Lossy(utf8Bytes(utf8));
+}
+
+// The place of a capital letter in the Swedish alphabet, or 0 for a byte
+// that is no letter.
+int letterPlace(unsigned char b) {
+    if (b >= 'A' && b <= 'Z') return b - 'A' + 1;
+    switch (b) {
+    case 0xC0:
+    case 0xC1:
+    case 0xC2:
+    case 0xC3:
+        return 'A' - 'A' + 1;
+    case 0xC7:
+        return 'C' - 'A' + 1;
+    case 0xC8:
+    case 0xC9:
+    case 0xCA:
+    case 0xCB:
+        return 'E' - 'A' + 1;
+    case 0xCC:
+    case 0xCD:
+    case 0xCE:
+    case 0xCF:
+        return 'I' - 'A' + 1;
+    case 0xD1:
+        return 'N' - 'A' + 1;
+    case 0xD2:
+    case 0xD3:
+    case 0xD4:
+    case 0xD5:
+        return 'O' - 'A' + 1;
+    case 0xD9:
+    case 0xDA:
+    case 0xDB:
+        return 'U' - 'A' + 1;
+    case 0xDC:
+    case 0xDD:
+    case 0x9F:
+        return 'Y' - 'A' + 1;
+    case 0x8A:
+        return 'S' - 'A' + 1;
+    case 0x8E:
+        return 'Z' - 'A' + 1;
+    case 0xC5:
+        return 27; // Å
+    case 0xC4:
+    case 0xC6:
+        return 28; // Ä, Æ
+    case 0xD6:
+    case 0xD8:
+        return 29; // Ö, Ø
+    default:
+        return 0;
+    }
+}
+
+// Letters after every other byte, in their Swedish places.
+int weight(char c) {
+    const auto b = static_cast<unsigned char>(upperCp1252(c));
+    const int place = letterPlace(b);
+    return place ? 1000 + place : b;
+}
+
+std::string padded(int value, int below10, int below100, int above) {
+    const int spaces = value < 10 ? below10 : value < 100 ? below100 : above;
+    return std::string(std::size_t(spaces), ' ') + std::to_string(value);
+}
+
+} // namespace
+
+const DiagnosisTest& diagnosisTest(int test) {
+    return kTests[std::clamp(test, 1, kDiagnosisTests) - 1];
+}
+
+bool swedishLess(std::string_view a, std::string_view b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const int wa = weight(a[i]), wb = weight(b[i]);
+        if (wa != wb) return wa < wb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    // The same letters: capitals, then accents, decide.
+    return a < b;
+}
+
+std::string protocolDateText(const DiagnosisRecord& r, int t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d%02d%02d %02d:%02d", r.year[t] % 100, r.month[t] % 100,
+                  r.day[t] % 100, r.hour[t] % 100, r.minute[t] % 100);
+    return text;
+}
+
+int protocolSum(const DiagnosisRecord& record) {
+    long long sum = 0;
+    for (int t = 1; t <= DiagnosisRecord::kTests; ++t)
+        sum += record.result[t];
+    return int(std::clamp<long long>(sum, INT32_MIN, INT32_MAX));
+}
+
+ProtocolTable protocolTable(const DiagnosisRecord& record) {
+    ProtocolTable table;
+    table[0] = {"  Nr", "                  " + cp1252(u8"Område"), "    Resultat", "    Tidpunkt",
+                "    Status"};
+    for (int t = 1; t <= kDiagnosisTests; ++t) {
+        auto& row = table[std::size_t(t)];
+        row[0] = (t < 10 ? "   " : "  ") + std::to_string(t);
+        row[1] = "  " + cp1252(diagnosisTest(t).area);
+        row[2] = padded(record.result[t], 10, 8, 6);
+        row[3] = "  " + (record.result[t] > 0 ? protocolDateText(record, t) : std::string());
+        row[4] = "    " + cp1252(statusName(record.status[t]).c_str());
+    }
+    table[kSumRow][1] = std::string(56, ' ') + "Summa:";
+    table[kSumRow][2] = padded(protocolSum(record), 10, 8, 7);
+    return table;
+}
+
+std::array<int, 4> printColumnStarts(int u, int sample, int screenWidth) {
+    if (screenWidth <= 0) return {0, 0, 0, 0};
+    const auto percent = [&](double pixels) {
+        return int(std::lround(100.0 * pixels / screenWidth));
+    };
+    const int c1 = percent(7 * u / 2);
+    const int d = percent(sample) - 1;
+    const int e = d + 2;
+    return {c1, 100 - 3 * d, 100 - 2 * d, 100 - 2 * d + e};
+}
+
+Page protocolPage(const ProtocolTable& table, std::string_view name,
+                  const std::array<int, 4>& starts) {
+    // The table is 180 mm wide from x = 15; rules sit a printer pixel
+    // (600 dots an inch) outside the text.
+    constexpr double kLeft = 15, kRight = 195, kWidth = 180, kPixel = 25.4 / 600;
+    const PageFont font{12, true, "Arial"};
+    Page page;
+    double y = 2;
+    page.text(20, y + 2, "Diagnosprotokoll fr\xE5n Glosbo f\xF6r " + std::string(name) + ".", font);
+    y += 10;
+    std::array<double, 5> columnX{kLeft};
+    for (std::size_t c = 1; c < 5; ++c)
+        columnX[c] = kLeft + starts[c - 1] * kWidth / 100;
+    for (int r = 0; r < kProtocolRows; ++r) {
+        page.line(kLeft - kPixel, y, kLeft - kPixel, y + 8);
+        for (std::size_t c = 1; c < 5; ++c)
+            page.line(columnX[c] - kPixel, y, columnX[c] - kPixel, y + 8);
+        page.line(kRight + kPixel, y, kRight + kPixel, y + 8);
+        page.line(kLeft - kPixel, y, kRight + kPixel, y);
+        page.line(kLeft - kPixel, y + 3 * kPixel, kRight + kPixel, y + 3 * kPixel);
+        for (std::size_t c = 0; c < 5; ++c) {
+            const std::string& text = table[std::size_t(r)][c];
+            if (text.empty()) continue;
+            const bool lower = r == kSumRow && (c == 1 || c == 2);
+            page.text(columnX[c], y + (lower ? 3 : 2), text, font);
+        }
+        y += 6;
+    }
+    page.line(kLeft - kPixel, y + 2, kRight + kPixel, y + 2);
+    return page;
+}
+
+} // namespace glosbo::core
