@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/page.h"
+#include "print/page_painter.h"
 
 class QPainter;
 class QPrinter;
@@ -26,22 +27,6 @@ public:
     // of the pages. False when the dialog was cancelled or the printer could
     // not be started.
     virtual bool print(const std::vector<core::Page>& pages, QWidget* parent) = 0;
-};
-
-// Draws one page into area, its 210 × 297 millimetres stretched to the
-// area's size.
-void drawPage(QPainter& painter, const QRect& area, const core::Page& page);
-
-// Draws pages on a printer that has been set up, one sheet a page, mapping
-// the A4 millimetres of a page onto the printer's page rectangle. False when
-// painting cannot start.
-bool drawPages(QPrinter& printer, const std::vector<core::Page>& pages);
-
-// Sizes of text in the printer fonts, in millimetres.
-class PrinterMetrics final : public core::PageMetrics {
-public:
-    double widthMm(std::string_view cp1252, const core::PageFont& font) const override;
-    double heightMm(std::string_view cp1252, const core::PageFont& font) const override;
 };
 
 // The printer through the print dialog.
