@@ -17,6 +17,9 @@
 #include "info/tregelform.h"
 #include "info/tstallin.h"
 #include "menus/menu_window.h"
+#include "results/tdiag.h"
+#include "results/tdiaprot.h"
+#include "results/tnlos.h"
 
 namespace glosbo::catalogue {
 
@@ -69,6 +72,21 @@ void registerWindows(app::WindowRegistry& registry) {
         "TStallin",
         [](const WindowContext& c) {
             return std::make_unique<info::TStallin>(c.state, c.services, c.parent);
+        },
+        ModalWindows::Placement::Centred);
+    registry.add(
+        "TDiag",
+        [](const WindowContext& c) {
+            return std::make_unique<results::TDiag>(c.state, c.services, c.parent);
+        },
+        ModalWindows::Placement::Centred);
+    registry.add("Tdiaprot", [](const WindowContext& c) {
+        return std::make_unique<results::Tdiaprot>(c.state, c.services, c.parent);
+    });
+    registry.add(
+        "TNLOS",
+        [](const WindowContext& c) {
+            return std::make_unique<results::TNLOS>(c.state, c.services, c.parent);
         },
         ModalWindows::Placement::Centred);
     registry.add("TRegelform", [](const WindowContext& c) {

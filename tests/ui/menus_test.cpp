@@ -158,8 +158,9 @@ TEST(MenuTable, TreeIsCompleteAndEveryMenuIsRegistered) {
 TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     app::WindowRegistry registry;
     glosbo::catalogue::registerWindows(registry);
-    for (const char* name : {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden",
-                             "TKlockan", "TVokalex", "TStallin", "TRegelform"})
+    for (const char* name :
+         {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden", "TKlockan", "TVokalex",
+          "TStallin", "TRegelform", "TDiag", "Tdiaprot", "TNLOS"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 
