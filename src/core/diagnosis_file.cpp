@@ -71,6 +71,14 @@ DiagnosisFile::DiagnosisFile(const std::string& directory, const Clock& clock,
     : m_directory(directory), m_path(directory + "/" + kFileName), m_clock(clock),
       m_lockSystem(lockSystem), m_lockOptions(lockOptions), m_ops(ops) {}
 
+DiagnosisFile DiagnosisFile::atPath(const std::string& path, const Clock& clock) {
+    const std::filesystem::path file(path);
+    const std::string parent = file.parent_path().empty() ? "." : file.parent_path().string();
+    DiagnosisFile diagnosis(parent, clock);
+    diagnosis.m_path = path;
+    return diagnosis;
+}
+
 DiagnosisLoad DiagnosisFile::load() const {
     return loadDiagnosisFile(m_path);
 }

@@ -85,6 +85,10 @@ public:
                            LockSystem& lockSystem = systemLockSystem(),
                            LockOptions lockOptions = {}, FileOps& ops = systemFileOps());
 
+    // A diagnosis file of another name, as the data tool is given it; its
+    // lock and archives lie beside it.
+    static DiagnosisFile atPath(const std::string& path, const Clock& clock);
+
     const std::string& path() const { return m_path; }
 
     DiagnosisLoad load() const;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
+#include "core/diagnosis_file.h"
 #include "core/diagnosis_record.h"
+#include "core/teacher_password.h"
 #include "core/test_support.h"
 #include "tools/tool_runner.h"
 
@@ -132,4 +135,154 @@ TEST(DiagnosisCommand, BadArgumentsAndMissingFile) {
         EXPECT_EQ(r.status, c.status) << c.args.back() << ": " << r.err;
         EXPECT_EQ(r.out, "");
     }
+}
+
+namespace {
+
+glosbo::core::DiagnosisContents contentsOf(const std::string& file) {
+    return glosbo::core::parseDiagnosisFile(readBytes(file));
+}
+
+} // namespace
+
+TEST(DiagnosisCommand, SetRecordsAResultAsAFinishedTestDoes) {
+    glosbo::test::TempRoot dir;
+    DiagnosisRecord bo;
+    bo.name = "BO";
+    dir.write("SDIAG.DIA", anna().toBytes() + bo.toBytes());
+    const std::string file = dir.path() + "/SDIAG.DIA";
+
+    ASSERT_EQ(runTool({"diagnosis", file, "--set", "bo", "5", "14"}).status, 0);
+    auto contents = contentsOf(file);
+    ASSERT_EQ(contents.records.size(), 2u);
+    EXPECT_EQ(contents.records[0], anna().toBytes()) << "others keep their bytes";
+    EXPECT_EQ(contents.record(1).name, "BO") << "the stored name is kept";
+    EXPECT_EQ(contents.record(1).result[5], 14);
+    EXPECT_EQ(contents.record(1).status[5], glosbo::core::kStatusPractise);
+    EXPECT_GE(contents.record(1).year[5], 2025);
+
+    // A retaken test with 0 right becomes "Öva"; a new pupil is appended.
+    ASSERT_EQ(runTool({"diagnosis", file, "--set", "BO", "5", "0"}).status, 0);
+    ASSERT_EQ(runTool({"diagnosis", file, "--set", "\xC3\x96rjan", "17", "20"}).status, 0);
+    contents = contentsOf(file);
+    EXPECT_EQ(contents.record(1).status[5], glosbo::core::kStatusPractise);
+    EXPECT_EQ(contents.record(1).result[5], 0);
+    ASSERT_EQ(contents.records.size(), 3u);
+    EXPECT_EQ(contents.record(2).name, "\xD6rjan");
+    EXPECT_EQ(contents.record(2).status[17], glosbo::core::kStatusTest);
+
+    // The first save makes the file.
+    glosbo::test::TempRoot empty;
+    ASSERT_EQ(runTool({"diagnosis", empty.path() + "/SDIAG.DIA", "--set", "Ny", "1", "15"}).status,
+              0);
+    EXPECT_EQ(contentsOf(empty.path() + "/SDIAG.DIA").record(0).name, "Ny");
+}
+
+TEST(DiagnosisCommand, RemoveAndArchive) {
+    glosbo::test::TempRoot dir;
+    DiagnosisRecord bo, nameless;
+    bo.name = "Bo";
+    dir.write("SDIAG.DIA", anna().toBytes() + nameless.toBytes() + bo.toBytes());
+    const std::string file = dir.path() + "/SDIAG.DIA";
+
+    const auto missing = runTool({"diagnosis", file, "--remove", "bo"});
+    EXPECT_EQ(missing.status, 1) << "the name must match exactly";
+    EXPECT_NE(missing.err.find("no pupil named exactly 'bo'"), std::string::npos) << missing.err;
+    EXPECT_EQ(runTool({"diagnosis", file, "--remove", "Bo"}).status, 0);
+    EXPECT_EQ(readBytes(file), anna().toBytes());
+
+    const auto first = runTool({"diagnosis", file, "--archive"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    const std::string archive = first.out.substr(0, first.out.size() - 1);
+    EXPECT_EQ(archive.rfind(dir.path() + "/SV", 0), 0u) << archive;
+    EXPECT_EQ(archive.substr(archive.size() - 4), ".DIS");
+    EXPECT_EQ(readBytes(archive), anna().toBytes());
+    EXPECT_EQ(runTool({"diagnosis", file, "--archive"}).status, 2) << "nothing left";
+}
+
+TEST(DiagnosisCommand, DamagedFilesAreRefusedAndLeftAlone) {
+    glosbo::test::TempRoot dir;
+    std::string bytes = anna().toBytes();
+    bytes[0] = 40; // a name length of 40
+    dir.write("SDIAG.DIA", bytes);
+    const std::string file = dir.path() + "/SDIAG.DIA";
+    for (const glosbo::tool::Args& args :
+         {glosbo::tool::Args{"diagnosis", file, "--set", "Bo", "1", "3"},
+          glosbo::tool::Args{"diagnosis", file, "--remove", "Bo"},
+          glosbo::tool::Args{"diagnosis", file, "--pdf", dir.path() + "/out.pdf"},
+          glosbo::tool::Args{"diagnosis", file}}) {
+        const auto r = runTool(args);
+        EXPECT_EQ(r.status, 1) << args[2];
+        EXPECT_NE(r.err.find("damaged"), std::string::npos) << r.err;
+        EXPECT_EQ(readBytes(file), bytes);
+    }
+    const auto archived = runTool({"diagnosis", file, "--archive"});
+    ASSERT_EQ(archived.status, 0) << "the teacher can still archive it";
+    EXPECT_EQ(readBytes(archived.out.substr(0, archived.out.size() - 1)), bytes);
+}
+
+TEST(DiagnosisCommand, BadChangeArguments) {
+    glosbo::test::TempRoot dir;
+    dir.write("SDIAG.DIA", anna().toBytes());
+    const std::string file = dir.path() + "/SDIAG.DIA";
+    for (const glosbo::tool::Args& args : {
+             glosbo::tool::Args{"diagnosis", file, "--set", "Bo", "18", "3"},
+             glosbo::tool::Args{"diagnosis", file, "--set", "Bo", "1", "21"},
+             glosbo::tool::Args{"diagnosis", file, "--set", "Bo", "1", "x"},
+             glosbo::tool::Args{"diagnosis", file, "--set", "Bo", "1"},
+             glosbo::tool::Args{"diagnosis", file, "--set", "", "1", "3"},
+             glosbo::tool::Args{"diagnosis", file, "--set", "\xC5\x81ukasz", "1", "3"},
+             glosbo::tool::Args{"diagnosis", file, "--set", std::string(21, 'a'), "1", "3"},
+             glosbo::tool::Args{"diagnosis", file, "--remove"},
+             glosbo::tool::Args{"diagnosis", file, "--archive", "--remove", "Bo"},
+             glosbo::tool::Args{"diagnosis", file, "--name", "Bo"},
+             glosbo::tool::Args{"diagnosis", file, "--csv", "--archive"},
+         }) {
+        const auto r = runTool(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_EQ(readBytes(file), anna().toBytes());
+    }
+}
+
+TEST(DiagnosisCommand, TeacherPassword) {
+    glosbo::test::TempRoot dir;
+    const std::string file = dir.path() + "/SVE45444.DOT";
+    ASSERT_EQ(runTool({"teacher-password", dir.path()}, "Ny\xC3\xA5rs\n").status, 0);
+    EXPECT_EQ(readBytes(file), glosbo::core::teacherPasswordRecord("Ny\xE5rs"));
+    for (const std::string& bad : {std::string("\n"), std::string(")hemlis\n"),
+                                   std::string("01234567890\n"), std::string("\xC5\x81\n")}) {
+        const auto r = runTool({"teacher-password", dir.path()}, bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(readBytes(file), glosbo::core::teacherPasswordRecord("Ny\xE5rs"));
+    }
+    EXPECT_EQ(runTool({"teacher-password", dir.path() + "/none"}, "abc\n").status, 2);
+    EXPECT_EQ(runTool({"teacher-password"}, "abc\n").status, 2);
+}
+
+// The printed protocols as PDF, read back with pdftotext.
+TEST(DiagnosisCommand, PdfHasAPagePerPupil) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    glosbo::test::TempRoot dir;
+    DiagnosisRecord bo;
+    bo.name = "Bo";
+    dir.write("SDIAG.DIA", anna().toBytes() + bo.toBytes());
+    const std::string file = dir.path() + "/SDIAG.DIA", pdf = dir.path() + "/p.pdf";
+    const auto r = runTool({"diagnosis", file, "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string txt = dir.path() + "/p.txt";
+    ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").c_str()), 0);
+    const std::string text = readBytes(txt);
+    EXPECT_NE(text.find("Diagnosprotokoll fr\xC3\xA5n Glosbo f\xC3\xB6r \xC3\x85sa Berg."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Diagnosprotokoll fr\xC3\xA5n Glosbo f\xC3\xB6r Bo."), std::string::npos);
+    EXPECT_NE(text.find('\f'), std::string::npos) << "two pages";
+    EXPECT_NE(text.find("Summa:"), std::string::npos);
+
+    const auto one = runTool({"diagnosis", file, "--pdf", pdf, "--name", "bo"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    const auto none = runTool({"diagnosis", file, "--pdf", pdf, "--name", "Eva"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(runTool({"diagnosis", file, "--pdf", dir.path() + "/no/dir/p.pdf"}).status, 2);
 }

@@ -1,13 +1,26 @@
+#include <QFont>
+#include <QFontMetrics>
+#include <QString>
+#include <array>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <vector>
 
 #include "core/cp1252.h"
 #include "core/diagnosis_file.h"
+#include "core/diagnosis_protocol.h"
 #include "core/diagnosis_record.h"
+#include "core/teacher_password.h"
 #include "core/text.h"
+#include "headless_gui.h"
+#include "print/page_painter.h"
 #include "text_io.h"
 #include "tool.h"
 
@@ -80,27 +93,169 @@ std::vector<std::string> csvHeader() {
 
 } // namespace
 
-int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+namespace {
+
+// The changes a command line asks for; listing when none.
+struct Request {
+    enum class Kind { List, Set, Remove, Archive, Pdf } kind = Kind::List;
     bool csv = false;
-    std::vector<std::string> files;
-    for (const std::string& a : args) {
-        if (a == "--csv")
-            csv = true;
-        else if (a.size() > 1 && a.front() == '-')
-            return usageError(err, "diagnosis", "unknown option '" + a + "'");
-        else
-            files.push_back(a);
+    std::string file, name, out;
+    bool named = false;
+    int test = 0, result = 0;
+};
+
+std::optional<int> number(const std::string& text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// A pupil's name from the command line: UTF-8 to Windows-1252, as long as
+// the name box of the login takes.
+std::optional<std::string> pupilName(const std::string& utf8) {
+    auto name = core::utf8ToCp1252(utf8);
+    if (!name || name->empty() || name->size() > 20) return std::nullopt;
+    return name;
+}
+
+std::string damagedText(const std::string& file) {
+    return file + " is damaged (cut short, or a name or password length beyond its field); "
+                  "it was left as it is";
+}
+
+std::string lockText(const std::optional<core::LockHolder>& holder) {
+    if (!holder) return "another program holds its lock";
+    return "locked by process " + std::to_string(holder->pid) + " on " + holder->host;
+}
+
+int setResult(const Request& r, std::ostream& err) {
+    const auto name = pupilName(r.name);
+    if (!name)
+        return usageError(err, "diagnosis",
+                          "NAME must be 1 to 20 characters that Windows-1252 can hold");
+    const core::SystemClock clock;
+    core::DiagnosisFile file = core::DiagnosisFile::atPath(r.file, clock);
+    const core::DiagnosisLoad load = file.load();
+    if (load.status == core::DiagnosisLoad::Status::Unreadable)
+        return fileError(err, "diagnosis", "cannot read " + r.file);
+    if (load.contents.damaged()) {
+        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
+        return kExitDataProblem;
     }
-    if (files.size() != 1)
-        return usageError(err, "diagnosis", files.empty() ? "no FILE given" : "too many arguments");
-    const auto data = readFile(files[0]);
-    if (!data) return fileError(err, "diagnosis", "cannot read " + files[0]);
+    core::DiagnosisRecord record;
+    record.name = *name;
+    if (const auto i = load.contents.find(*name)) record = load.contents.record(*i);
+    core::diagnosback(record, r.test, r.result, clock.now());
+    const core::DiagnosisSave saved = file.save(record);
+    switch (saved.status) {
+    case core::DiagnosisSave::Status::Saved:
+        return kExitOk;
+    case core::DiagnosisSave::Status::Damaged:
+        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
+        return kExitDataProblem;
+    case core::DiagnosisSave::Status::Busy:
+        return fileError(err, "diagnosis", r.file + " is " + lockText(saved.holder));
+    case core::DiagnosisSave::Status::Failed:
+        break;
+    }
+    return fileError(err, "diagnosis",
+                     saved.error ? saved.error->text()
+                                 : "cannot save " + r.file + ": " + std::strerror(saved.code));
+}
+
+int change(const Request& r, std::ostream& out, std::ostream& err) {
+    const core::SystemClock clock;
+    core::DiagnosisFile file = core::DiagnosisFile::atPath(r.file, clock);
+    std::optional<std::string> name;
+    if (r.kind == Request::Kind::Remove) {
+        name = core::utf8ToCp1252(r.name);
+        if (!name) return usageError(err, "diagnosis", "NAME is not Windows-1252 text");
+    }
+    const core::DiagnosisChange done =
+        r.kind == Request::Kind::Remove ? file.remove(*name) : file.archive();
+    using Status = core::DiagnosisChange::Status;
+    switch (done.status) {
+    case Status::Done:
+        if (r.kind == Request::Kind::Archive)
+            out << file.directory() << "/" << done.archive << "\n";
+        return kExitOk;
+    case Status::NotFound:
+        err << "glosbo-data diagnosis: no pupil named exactly '" << r.name << "' in " << r.file
+            << "\n";
+        return kExitDataProblem;
+    case Status::Missing:
+        return fileError(err, "diagnosis", "cannot read " + r.file + ": no such file");
+    case Status::Damaged:
+        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
+        return kExitDataProblem;
+    case Status::Busy:
+        return fileError(err, "diagnosis", r.file + " is " + lockText(done.holder));
+    case Status::Failed:
+        break;
+    }
+    return fileError(err, "diagnosis",
+                     done.error ? done.error->text()
+                                : "cannot change " + r.file + ": " + std::strerror(done.code));
+}
+
+// Where the protocol columns begin on paper when the protocol is shown on a
+// 1024 x 768 screen: the letter unit is an "L" of 12 points, the sample is
+// measured in the protocol's 17-pixel font.
+std::array<int, 4> screenColumnStarts() {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(16);
+    const int letterUnit = QFontMetrics(font).horizontalAdvance(QLatin1Char('L'));
+    font.setPixelSize(17);
+    const int sample =
+        QFontMetrics(font).horizontalAdvance(QString::fromLatin1(core::kProtocolSample));
+    return core::printColumnStarts(letterUnit, sample, 1024);
+}
+
+int writeProtocols(const Request& r, std::ostream& err) {
+    std::optional<std::string> wanted;
+    if (r.named) {
+        wanted = core::utf8ToCp1252(r.name);
+        if (!wanted) return usageError(err, "diagnosis", "NAME is not Windows-1252 text");
+    }
+    const core::DiagnosisLoad load = core::loadDiagnosisFile(r.file);
+    if (load.status != core::DiagnosisLoad::Status::Loaded)
+        return fileError(err, "diagnosis", "cannot read " + r.file);
+    if (load.contents.damaged()) {
+        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
+        return kExitDataProblem;
+    }
+    HeadlessGui gui(err, "diagnosis");
+    const std::array<int, 4> columns = screenColumnStarts();
+    std::vector<core::Page> pages;
+    for (std::size_t i = 0; i < load.contents.records.size(); ++i) {
+        const core::DiagnosisRecord record = load.contents.record(i);
+        if (record.name.empty()) continue;
+        if (wanted && core::upperCp1252(record.name) != core::upperCp1252(*wanted)) continue;
+        pages.push_back(core::protocolPage(core::protocolTable(record), record.name, columns));
+    }
+    if (pages.empty()) {
+        err << "glosbo-data diagnosis: "
+            << (wanted ? "no pupil named '" + r.name + "'" : "no pupils") << " in " << r.file
+            << "\n";
+        return kExitDataProblem;
+    }
+    if (!app::writePdf(QString::fromStdString(r.out), pages))
+        return fileError(err, "diagnosis", "cannot write " + r.out);
+    return kExitOk;
+}
+
+int list(const Request& r, std::ostream& out, std::ostream& err) {
+    const auto data = readFile(r.file);
+    if (!data) return fileError(err, "diagnosis", "cannot read " + r.file);
 
     const core::DiagnosisContents contents = core::parseDiagnosisFile(*data);
-    if (csv) writeCsvLine(out, csvHeader());
+    if (r.csv) writeCsvLine(out, csvHeader());
     for (std::size_t i = 0; i < contents.records.size(); ++i) {
-        const std::vector<std::string> fields = fieldsOf(contents.record(i), csv);
-        if (csv) {
+        const std::vector<std::string> fields = fieldsOf(contents.record(i), r.csv);
+        if (r.csv) {
             writeCsvLine(out, fields);
         } else {
             for (std::size_t f = 0; f < fields.size(); ++f)
@@ -108,14 +263,113 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
             out << "\n";
         }
     }
-    if (contents.damaged()) {
+    if (contents.tailBytes != 0) {
         const std::size_t whole = contents.records.size();
-        err << "glosbo-data diagnosis: " << files[0] << " is damaged: its " << data->size()
+        err << "glosbo-data diagnosis: " << r.file << " is damaged: its " << data->size()
             << " bytes are not a whole number of " << core::DiagnosisRecord::kSize
             << "-byte records; it holds " << whole << " whole record" << (whole == 1 ? "" : "s")
             << "\n";
         return kExitDataProblem;
     }
+    if (contents.badLengths) {
+        err << "glosbo-data diagnosis: " << r.file << " is damaged: record "
+            << *contents.badLengths + 1 << " has a name or password length beyond its field\n";
+        return kExitDataProblem;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    Request r;
+    std::vector<std::string> files;
+    const auto setKind = [&](Request::Kind kind) {
+        if (r.kind != Request::Kind::List) return false;
+        r.kind = kind;
+        return true;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const std::size_t left = args.size() - i - 1;
+        if (a == "--csv") {
+            r.csv = true;
+        } else if (a == "--set") {
+            if (left < 3) return usageError(err, "diagnosis", "--set needs NAME TEST RESULT");
+            if (!setKind(Request::Kind::Set))
+                return usageError(err, "diagnosis", "one change at a time");
+            r.name = args[++i];
+            const auto test = number(args[++i], 1, core::kDiagnosisTests);
+            const auto result = number(args[++i], 0, core::DiagnosisRecord::kFullScore);
+            if (!test) return usageError(err, "diagnosis", "TEST must be 1 to 17");
+            if (!result) return usageError(err, "diagnosis", "RESULT must be 0 to 20");
+            r.test = *test;
+            r.result = *result;
+        } else if (a == "--remove") {
+            if (left < 1) return usageError(err, "diagnosis", "--remove needs NAME");
+            if (!setKind(Request::Kind::Remove))
+                return usageError(err, "diagnosis", "one change at a time");
+            r.name = args[++i];
+        } else if (a == "--archive") {
+            if (!setKind(Request::Kind::Archive))
+                return usageError(err, "diagnosis", "one change at a time");
+        } else if (a == "--pdf") {
+            if (left < 1) return usageError(err, "diagnosis", "--pdf needs OUT.pdf");
+            if (!setKind(Request::Kind::Pdf))
+                return usageError(err, "diagnosis", "one change at a time");
+            r.out = args[++i];
+        } else if (a == "--name") {
+            if (left < 1) return usageError(err, "diagnosis", "--name needs NAME");
+            r.named = true;
+            r.name = args[++i];
+        } else if (a.size() > 1 && a.front() == '-') {
+            return usageError(err, "diagnosis", "unknown option '" + a + "'");
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (files.size() != 1)
+        return usageError(err, "diagnosis", files.empty() ? "no FILE given" : "too many arguments");
+    r.file = files[0];
+    if (r.named && r.kind != Request::Kind::Pdf)
+        return usageError(err, "diagnosis", "--name goes with --pdf");
+    if (r.csv && r.kind != Request::Kind::List)
+        return usageError(err, "diagnosis", "--csv goes with the listing only");
+    switch (r.kind) {
+    case Request::Kind::List:
+        return list(r, out, err);
+    case Request::Kind::Set:
+        return setResult(r, err);
+    case Request::Kind::Remove:
+    case Request::Kind::Archive:
+        return change(r, out, err);
+    case Request::Kind::Pdf:
+        return writeProtocols(r, err);
+    }
+    return kExitOk;
+}
+
+int runTeacherPassword(const Args& args, std::istream& in, std::ostream&, std::ostream& err) {
+    if (args.size() != 1)
+        return usageError(err, "teacher-password",
+                          args.empty() ? "no DIR given" : "too many arguments");
+    const std::string& directory = args[0];
+    struct stat st {};
+    if (::stat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return fileError(err, "teacher-password", directory + " is not a directory");
+    std::string line;
+    std::getline(in, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.pop_back();
+    const auto password = core::utf8ToCp1252(line);
+    if (!password || !core::validTeacherPassword(*password))
+        return usageError(err, "teacher-password",
+                          "the password must be 1 to 10 Windows-1252 characters and must not "
+                          "start with ')'");
+    const core::SystemClock clock;
+    core::TeacherPasswordFile file(directory, clock);
+    if (const auto error = file.save(*password))
+        return fileError(err, "teacher-password", error->text());
     return kExitOk;
 }
 

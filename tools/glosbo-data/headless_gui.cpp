@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <ostream>
-#include <string>
 
 namespace glosbo::tool {
+
 namespace {
 
 std::ostream* g_remarks = nullptr;
@@ -19,9 +19,9 @@ void forwardRemarks(QtMsgType type, const QMessageLogContext& context, const QSt
 
 } // namespace
 
-HeadlessGui::HeadlessGui(std::ostream& err, const char* command) {
+HeadlessGui::HeadlessGui(std::ostream& err, std::string command) {
     g_remarks = &err;
-    g_command = command;
+    g_command = std::move(command);
     m_previousHandler = qInstallMessageHandler(forwardRemarks);
     if (QCoreApplication::instance()) return;
     // The application takes the platform options out of the arguments, so

@@ -3,18 +3,18 @@
 #include <QGuiApplication>
 #include <iosfwd>
 #include <memory>
+#include <string>
 
 namespace glosbo::tool {
 
-// Qt needs a GUI application for fonts (an SVG may hold text, a worksheet is
-// measured in the program's font). The tool has no screen to use, so the
-// application is made on the offscreen platform, and only when the process
-// has none of its own (the tests may). Qt's remarks about drawing and its
-// errors go to err, prefixed with the command; its talk about the platform
-// does not.
+// Qt needs a GUI application for fonts (an SVG or a page may hold text). The
+// tool has no screen to use, so the application is made on the offscreen
+// platform, and only when the process has none of its own (the tests may).
+// Qt's remarks on drawing and its errors go to err, headed by the command;
+// its talk about the platform does not.
 class HeadlessGui {
 public:
-    HeadlessGui(std::ostream& err, const char* command);
+    HeadlessGui(std::ostream& err, std::string command);
     ~HeadlessGui();
     HeadlessGui(const HeadlessGui&) = delete;
     HeadlessGui& operator=(const HeadlessGui&) = delete;

@@ -1,6 +1,4 @@
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
@@ -13,6 +11,7 @@
 
 #include "app/clock_painter.h"
 #include "core/clock.h"
+#include "headless_gui.h"
 #include "tool.h"
 
 namespace glosbo::tool {
@@ -31,48 +30,6 @@ std::optional<int> parseNumber(const std::string& text, int lowest, int highest)
 std::optional<int> parseSide(const std::string& text) {
     return parseNumber(text, 1, kLargestSide);
 }
-
-// Qt's remarks on the drawing (an element it cannot draw, a broken file) go
-// to standard error; its talk about the platform does not.
-std::ostream* g_remarks = nullptr;
-
-void forwardRemarks(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    const bool aboutDrawing = context.category && QByteArray(context.category).startsWith("qt.svg");
-    if (g_remarks && (aboutDrawing || type == QtCriticalMsg || type == QtFatalMsg))
-        *g_remarks << "glosbo-data render: " << message.toStdString() << "\n";
-}
-
-// Qt needs a GUI application for fonts (an SVG may hold text). The tool has
-// no screen to use, so the application is made on the offscreen platform,
-// and only when the process has none of its own (the tests may).
-class HeadlessGui {
-public:
-    explicit HeadlessGui(std::ostream& err) {
-        g_remarks = &err;
-        m_previousHandler = qInstallMessageHandler(forwardRemarks);
-        if (QCoreApplication::instance()) return;
-        // The application takes the platform options out of the arguments,
-        // so every application gets a fresh set.
-        m_argc = 3;
-        m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-    ~HeadlessGui() {
-        m_app.reset();
-        qInstallMessageHandler(m_previousHandler);
-        g_remarks = nullptr;
-    }
-    HeadlessGui(const HeadlessGui&) = delete;
-    HeadlessGui& operator=(const HeadlessGui&) = delete;
-
-private:
-    QtMessageHandler m_previousHandler = nullptr;
-    char m_name[12] = "glosbo-data";
-    char m_platformOption[10] = "-platform";
-    char m_platform[10] = "offscreen";
-    char* m_argv[4] = {m_name, m_platformOption, m_platform, nullptr};
-    int m_argc = 3;
-    std::unique_ptr<QGuiApplication> m_app;
-};
 
 // The drawing keeps its proportions: scaled to fit and centred.
 QRectF fittedArea(const QSizeF& drawing, const QSize& target) {
@@ -101,7 +58,7 @@ int runRender(const Args& args, std::istream&, std::ostream&, std::ostream& err)
     const QString inPath = QString::fromStdString(in);
     if (!QFileInfo(inPath).isFile()) return fileError(err, "render", in + ": no such file");
 
-    HeadlessGui gui(err);
+    HeadlessGui gui(err, "render");
     QSvgRenderer renderer(inPath);
     if (!renderer.isValid()) return fileError(err, "render", in + ": not a valid SVG drawing");
 
@@ -138,7 +95,7 @@ int runClock(const Args& args, std::istream&, std::ostream&, std::ostream& err) 
                           "HEIGHT must be a whole number from 1 to " +
                               std::to_string(kLargestSide));
 
-    HeadlessGui gui(err);
+    HeadlessGui gui(err, "render");
     const QImage image = app::clockImage(*record, *height);
     // Written beside the target and renamed over it: never half a picture.
     QSaveFile file(QString::fromStdString(args[1]));

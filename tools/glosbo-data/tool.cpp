@@ -117,15 +117,39 @@ constexpr Command kCommands[] = {
      "out, and the exit status is 1. Exit status 2 for a file of another\n"
      "exercise window or a record number the file does not have.\n",
      runWorksheet},
-    {"diagnosis", "FILE [--csv]", "list the pupils of a diagnosis file",
-     "Prints one line per pupil of a diagnosis file (336-byte records): the name,\n"
-     "then for tests 1 to 17 the result, the status and the time (YYMMDD HH:MM,\n"
-     "empty while the result is 0), then the sum of the results. Tab-separated\n"
-     "UTF-8; with --csv comma-separated with a header row and CR LF line ends,\n"
-     "fields quoted where they must be. A file that is not a whole number of\n"
-     "records is damaged: its whole records are listed, the damage is reported\n"
-     "and the exit status is 1. The file is never changed.\n",
+    {"diagnosis",
+     "FILE [--csv | --set NAME TEST RESULT | --remove NAME | --archive | --pdf OUT [--name NAME]]",
+     "list, change, archive or print a diagnosis file",
+     "Without an option prints one line per pupil of a diagnosis file (336-byte\n"
+     "records): the name, then for tests 1 to 17 the result, the status and the\n"
+     "time (YYMMDD HH:MM, empty while the result is 0), then the sum of the\n"
+     "results. Tab-separated UTF-8; with --csv comma-separated with a header row\n"
+     "and CR LF line ends, fields quoted where they must be. A damaged file (not\n"
+     "a whole number of records, or a name or password length beyond its field)\n"
+     "has its whole records listed, the damage reported and exit status 1.\n"
+     "\n"
+     "The options change the file as the program does, under its lock and\n"
+     "through a temporary file, never touching a damaged file except to archive\n"
+     "it:\n"
+     "--set NAME TEST RESULT: records RESULT (0-20) of test TEST (1-17) for the\n"
+     "  pupil NAME (letter case ignored; a new pupil is added), with the time now\n"
+     "  and the status the result gives, as a finished test does.\n"
+     "--remove NAME: removes the pupil of exactly that name (and every record\n"
+     "  without a name), as the teacher's removal without password; exit status\n"
+     "  1 when no pupil has exactly that name.\n"
+     "--archive: renames the file to SV<YYMMDDHHMM>.DIS beside it (-2, -3 ...\n"
+     "  added rather than replacing an archive) and prints the archive's path.\n"
+     "--pdf OUT: writes the printed protocol, a page per pupil (with --name only\n"
+     "  that pupil, letter case ignored), to the PDF file OUT.\n"
+     "Exit status 2 for bad arguments or a file that cannot be read or written;\n"
+     "the file is then as it was.\n",
      runDiagnosis},
+    {"teacher-password", "DIR", "set the teacher's diagnosis password",
+     "Reads a new teacher password from the first line of standard input (1 to\n"
+     "10 characters, not starting with ')') and writes it to DIR/SVE45444.DOT as\n"
+     "the program does, replacing the file under its lock. Exit status 2 for a\n"
+     "password that cannot be used or a file that cannot be written.\n",
+     runTeacherPassword},
 };
 
 const Command* findCommand(std::string_view name) {
