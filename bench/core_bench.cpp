@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/data_files.h"
+#include "core/diagnosis_file.h"
 #include "core/draw.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
@@ -211,6 +212,37 @@ void BM_levelFetch(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_levelFetch)->Arg(1)->Arg(LevelFile::kMostLevels)->Unit(benchmark::kMicrosecond);
+
+// Saving one pupil's record into a class's diagnosis file of N pupils: the
+// lock, reading the file, writing, syncing and reading back the new one, and
+// renaming it into place. The pupil is in the middle of the file.
+void BM_DiagnosisSave(benchmark::State& state) {
+    const int pupils = int(state.range(0));
+    const std::string dir = g_root + "/diagnos-" + std::to_string(pupils);
+    fs::create_directories(dir);
+    std::string bytes;
+    bytes.reserve(std::size_t(pupils) * DiagnosisRecord::kSize);
+    for (int i = 0; i < pupils; ++i) {
+        DiagnosisRecord r;
+        r.name = "Elev " + std::to_string(i);
+        for (int t = 1; t <= 17; ++t)
+            diagnosback(r, t, (i + t) % 21, 1765000000);
+        bytes += r.toBytes();
+    }
+    std::ofstream(dir + "/" + DiagnosisFile::kFileName, std::ios::binary) << bytes;
+    SystemClock clock;
+    DiagnosisFile file(dir, clock);
+    DiagnosisRecord mine = DiagnosisRecord::fromBytes(
+        std::string_view(bytes).substr(std::size_t(pupils / 2) * DiagnosisRecord::kSize));
+    int result = 0;
+    for (auto _ : state) {
+        diagnosback(mine, 3, ++result % 21, 1765000000);
+        if (file.save(mine).status != DiagnosisSave::Status::Saved)
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
+}
+BENCHMARK(BM_DiagnosisSave)->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
