@@ -180,11 +180,14 @@ Page protocolPage(const ProtocolTable& table, std::string_view name,
         page.line(kRight + kPixel, y, kRight + kPixel, y + 8);
         page.line(kLeft - kPixel, y, kRight + kPixel, y);
         page.line(kLeft - kPixel, y + 3 * kPixel, kRight + kPixel, y + 3 * kPixel);
+        // The texts stand 1 mm below the row's top rule, so that a line of
+        // 12 points sits between the rules rather than on the next one; the
+        // sum row's a millimetre lower.
         for (std::size_t c = 0; c < 5; ++c) {
             const std::string& text = table[std::size_t(r)][c];
             if (text.empty()) continue;
             const bool lower = r == kSumRow && (c == 1 || c == 2);
-            page.text(columnX[c], y + (lower ? 3 : 2), text, font);
+            page.text(columnX[c], y + (lower ? 2 : 1), text, font);
         }
         y += 6;
     }

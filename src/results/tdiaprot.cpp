@@ -161,7 +161,8 @@ void Tdiaprot::FormCreate() {
     HjalpLabel2->adjustSize();
     HjalpLabel1->move(u, u / 2);
     HjalpLabel2->move(u, HjalpLabel1->y() + HjalpLabel1->height());
-    Panel1->resize(HjalpLabel1->width() + 2 * u, HjalpLabel2->y() + HjalpLabel2->height() + u / 2);
+    Panel1->resize(std::max(HjalpLabel1->width(), HjalpLabel2->width()) + 2 * u,
+                   HjalpLabel2->y() + HjalpLabel2->height() + u / 2);
     Panel1->move((w - Panel1->width()) / 2, StringGrid1->y() + gridHeight / 3);
 
     m_state.diagnosis.markSaved();
