@@ -95,7 +95,7 @@ int runClock(const Args& args, std::istream&, std::ostream&, std::ostream& err) 
                           "HEIGHT must be a whole number from 1 to " +
                               std::to_string(kLargestSide));
 
-    HeadlessGui gui(err, "render");
+    HeadlessGui gui(err, "clock");
     const QImage image = app::clockImage(*record, *height);
     // Written beside the target and renamed over it: never half a picture.
     QSaveFile file(QString::fromStdString(args[1]));
