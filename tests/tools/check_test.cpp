@@ -392,3 +392,29 @@ TEST(WorksheetCommand, QuestionAndAnswerLists) {
     EXPECT_EQ(runTool({"worksheet", file, "9"}).status, 2);
     EXPECT_EQ(runTool({"worksheet", file, "x"}).status, 2);
 }
+
+// Stories of the crazy text and introductions of the story window: titles
+// may stand on any line; each story or introduction outside its format is
+// reported, as the windows leave it out.
+TEST(CheckCommand, StoriesAndIntroductions) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE51000.DAT", "SVE53000.DAT"}));
+    root.write("DATA/DAT/SVE51000.DAT",
+               crlf({"; sagor", "$Ett", kryptrad("Hon var #1 och #2."), "#", "", "", "", "$Tv\xE5",
+                     kryptrad("#1#1#1#1#1#1#1#1#1#1#1"), "#", "$Tre", kryptrad("En #4 rad."), "#",
+                     "utanf\xF6r", "$Fyra", kryptrad("Slut #3.")}));
+    root.write("DATA/DAT/SVE53000.DAT",
+               crlf({"a1", "a2", "a3", "#", "b1", "b2", "#", "c1", "c2", "c3", "#"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string dir = root.path() + "/DATA/DAT/";
+    const std::vector<std::string> expected = {
+        dir + "SVE51000.DAT:8: story \"Tv\xE5\" has 11 gaps #1; at most 10 are allowed: left out",
+        dir + "SVE51000.DAT:11: story \"Tre\" has a \"#\" not followed by 1, 2 or 3: left out",
+        dir + "SVE51000.DAT:14: line outside a story: ignored",
+        dir + "SVE51000.DAT:15: story \"Fyra\" has no closing \"#\" line: left out",
+        dir + "SVE53000.DAT:5: introduction of 2 lines; it needs exactly 3: left out",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}

@@ -1,8 +1,10 @@
 #include <array>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 
 #include "core/clock.h"
+#include "core/crazy_text.h"
 #include "core/data_files.h"
 #include "core/data_fs.h"
 #include "core/line_file.h"
@@ -11,6 +13,7 @@
 #include "core/record_fields.h"
 #include "core/scramble.h"
 #include "core/sentence_parts.h"
+#include "core/story_writing.h"
 #include "media_checks.h"
 #include "record_checks.h"
 #include "text_io.h"
@@ -106,6 +109,25 @@ void checkLevels(const std::string& file,
     if (first == 1) report.problem(file, "no level 1: the climb has nowhere to start");
 }
 
+// The files whose records only make sense together: the stories of the
+// crazy text and the introductions of the story window, read as the
+// windows read them.
+void checkWholeFile(const std::string& file, std::uint16_t programNumber, const std::string& data,
+                    Report& report) {
+    std::istringstream in(data);
+    std::vector<core::FileProblem> problems;
+    if (programNumber == core::kCrazyTextProgram)
+        problems = core::readCrazyStories(in).problems;
+    else if (programNumber == core::kStoryProgram)
+        problems = core::readIntroductions(in).problems;
+    for (const core::FileProblem& problem : problems) {
+        if (problem.line > 0)
+            report.problem(file, std::size_t(problem.line), problem.message);
+        else
+            report.problem(file, problem.message);
+    }
+}
+
 void checkLineFile(const std::string& file, std::uint16_t programNumber, Report& report) {
     const auto data = readFile(file);
     if (!data) {
@@ -124,7 +146,10 @@ void checkLineFile(const std::string& file, std::uint16_t programNumber, Report&
         const bool scrambled = kind == core::LineClass::Scrambled;
         const std::string text = scrambled ? core::dekryptrad(line.text) : line.text;
         checkBytes(file, number, line.text, text, scrambled, report);
-        if (kind == core::LineClass::Heading) checkHeading(file, number, line.text, report);
+        // The titles of the stories are "$" lines and stand anywhere; they
+        // are not the file's heading.
+        if (kind == core::LineClass::Heading && programNumber != core::kCrazyTextProgram)
+            checkHeading(file, number, line.text, report);
         if (!core::isRecord(kind)) continue;
 
         if (++records == kMaxDrawnRecords + 1)
@@ -140,6 +165,7 @@ void checkLineFile(const std::string& file, std::uint16_t programNumber, Report&
         }
     }
     if (records == 0) report.problem(file, "no records");
+    checkWholeFile(file, programNumber, *data, report);
     if (levels) checkLevels(file, perLevel, report);
     // The clock shows the time of the record number: one record for each
     // five minutes of twelve hours. Another count still runs, but the
