@@ -14,6 +14,7 @@
 #include "exercises/tvokalex.h"
 #include "exercises/tskrivhi.h"
 #include "exercises/tskrivinf.h"
+#include "games/tprank.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
 #include "menus/menu_window.h"
@@ -67,6 +68,9 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TLasLjud", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TLasLjud>(c);
+    });
+    registry.add("TPrank", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::TPrank>(c);
     });
     registry.add(
         "TStallin",
