@@ -14,6 +14,7 @@
 #include "exercises/tvokalex.h"
 #include "exercises/tskrivhi.h"
 #include "exercises/tskrivinf.h"
+#include "games/tberaetta.h"
 #include "games/tprank.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
@@ -71,6 +72,9 @@ void registerWindows(app::WindowRegistry& registry) {
     });
     registry.add("TPrank", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<games::TPrank>(c);
+    });
+    registry.add("Tberaetta", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::Tberaetta>(c);
     });
     registry.add(
         "TStallin",

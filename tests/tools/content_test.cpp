@@ -8,7 +8,9 @@
 
 #include "core/clock.h"
 #include "core/cp1252.h"
+#include "core/crazy_text.h"
 #include "core/record_fields.h"
+#include "core/story_writing.h"
 #include "core/test_support.h"
 
 using namespace glosbo::core;
@@ -111,4 +113,45 @@ TEST(Content, ClockRecordsAcceptTheirOwnTimeOnly) {
             }
         }
     }
+}
+
+// The stories of the crazy text and the introductions of the story window,
+// read as the windows read them: every one usable, of the length the
+// screen and the pupils can take.
+TEST(Content, StoriesAndIntroductions) {
+    const auto source = [](const std::string& file) {
+        std::string text;
+        std::istringstream in(readBytes(kContent + "/DATA/DAT/" + file));
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const auto cp1252 = utf8ToCp1252(line);
+            EXPECT_TRUE(cp1252.has_value()) << line;
+            text += cp1252.value_or("") + "\r\n";
+        }
+        return text;
+    };
+
+    std::istringstream stories(source("SVE51000.DAT"));
+    const CrazyStoryFile crazy = readCrazyStories(stories);
+    EXPECT_TRUE(crazy.problems.empty());
+    EXPECT_GE(crazy.stories.size(), 12u);
+    for (const CrazyStory& story : crazy.stories) {
+        SCOPED_TRACE(story.title);
+        EXPECT_GE(story.lines.size(), 5u); // the title and 4 to 10 lines
+        EXPECT_LE(story.lines.size(), 11u);
+        for (const std::string& line : story.lines)
+            EXPECT_LE(line.size(), 90u) << line;
+        for (int gaps : story.gaps) {
+            EXPECT_GE(gaps, 2);
+            EXPECT_LE(gaps, CrazyStory::kMostGaps);
+        }
+    }
+
+    std::istringstream intros(source("SVE53000.DAT"));
+    const IntroductionFile file = readIntroductions(intros);
+    EXPECT_TRUE(file.problems.empty());
+    EXPECT_GE(file.introductions.size(), 30u);
+    for (const StoryIntroduction& intro : file.introductions)
+        for (const std::string& line : intro.lines)
+            EXPECT_LE(line.size(), 50u) << line;
 }

@@ -160,7 +160,7 @@ TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     glosbo::catalogue::registerWindows(registry);
     for (const char* name :
          {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden", "TKlockan", "TVokalex",
-          "TPrank", "TStallin", "TRegelform", "TDiag", "Tdiaprot", "TNLOS"})
+          "TPrank", "Tberaetta", "TStallin", "TRegelform", "TDiag", "Tdiaprot", "TNLOS"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 
