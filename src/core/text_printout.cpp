@@ -53,7 +53,7 @@ std::vector<Page> layOutPrintedLines(const std::vector<PrintedLine>& lines, doub
             if (last && line.nextTop >= 0)
                 y = printerPixelsToMm(line.nextTop);
             else
-                y += height + printerPixelsToMm(line.gapAfter);
+                y += height + (last ? printerPixelsToMm(line.gapAfter) : 0.0);
         }
     }
     return pages;

@@ -28,8 +28,9 @@ struct PrintedLine {
 // Lays the lines out at left, the first at top. A line that would pass the
 // bottom margin (as wide as the left one) starts a new page at continueTop,
 // and a line wider than the page between the margins is wrapped at its
-// spaces (or, for a word longer than the line, inside the word), so that
-// no text is lost off the paper. No lines give one empty page.
+// spaces (or, for a word longer than the line, inside the word), its
+// pieces close together, so that no text is lost off the paper. No lines
+// give one empty page.
 std::vector<Page> layOutPrintedLines(const std::vector<PrintedLine>& lines, double left, double top,
                                      double continueTop, const PageMetrics& metrics);
 

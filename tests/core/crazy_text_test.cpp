@@ -237,4 +237,6 @@ TEST(CrazyTextPrint, ALineWiderThanThePageIsWrappedAtItsSpaces) {
     ASSERT_EQ(pages[0].texts.size(), 3u);
     EXPECT_EQ(pages[0].texts[1].text, word + " " + word);
     EXPECT_EQ(pages[0].texts[2].text, word);
+    // The pieces of one line stand close together.
+    EXPECT_NEAR(pages[0].texts[2].y, pages[0].texts[1].y + 0.4 * 12, 1e-9);
 }
