@@ -124,14 +124,16 @@ void TPrank::layOut() {
     const int listWidth = std::max(W / 2, ValjLabel->sizeHint().width());
     ValjLabel->adjustSize();
     ValjLabel->move(0, 0);
-    HistoriePanel->setGeometry(u, top, listWidth, H - top - u);
+    // The list and the word rows stand under the title box's left edge.
+    const int left = std::max(u, title.left());
+    HistoriePanel->setGeometry(left, top, listWidth, H - top - u);
     ListBox1->setGeometry(0, ValjLabel->height() + u / 2, listWidth,
                           HistoriePanel->height() - ValjLabel->height() - u / 2);
 
     // The word entry: the prompt, then ten rows, each 4/3 of the prompt's
     // height below the one before.
     const int promptHeight = QFontMetrics(FragaLabel->font()).height();
-    OrdPanel->setGeometry(u, top, W - 2 * u, H - top - u / 2);
+    OrdPanel->setGeometry(left, top, W - left - u, H - top - u / 2);
     FragaLabel->setGeometry(0, u / 2, OrdPanel->width(), promptHeight);
     const int rowWidth = QFontMetrics(Edit1->font()).averageCharWidth() * 24;
     const int rowHeight = QFontMetrics(Edit1->font()).height() + 6;
