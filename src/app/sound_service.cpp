@@ -109,6 +109,11 @@ void QtSoundService::play(const core::SoundRequest& request) {
     if (request.wait) waitForEnd(generation);
 }
 
+void QtSoundService::stop() {
+    if (m_waitLoop) m_waitLoop->quit();
+    if (m_player && !m_playerFailed) m_player->stop();
+}
+
 void QtSoundService::onPlayerChanged() {
     if (m_waitLoop && (m_playerFailed || m_player->finished())) m_waitLoop->quit();
 }

@@ -27,6 +27,9 @@ public:
     // Plays request.path; with request.wait the call returns only when the
     // sound has ended. A request without a path plays nothing.
     virtual void play(const core::SoundRequest& request) = 0;
+    // Stops what plays, and lets go of a sound being waited for. Services
+    // that play nothing have nothing to stop.
+    virtual void stop() {}
 };
 
 class MediaPlayer;
@@ -51,6 +54,7 @@ public:
     ~QtSoundService() override;
 
     void play(const core::SoundRequest& request) override;
+    void stop() override;
 
     bool playerCreated() const { return m_player != nullptr; }
     // True when the machine has an audio output to play on.

@@ -22,6 +22,7 @@ public:
     // The next sound lies directly in "/LJUD", not in the exercise's directory.
     void playFromRoot() { m_rootSound = true; }
     bool fromRoot() const { return m_rootSound; }
+    void clearRootSound() { m_rootSound = false; }
     // Finds the file of a sound (fileName Windows-1252) for the exercise of
     // the context, in this state's directory or the root, and clears the
     // root flag.

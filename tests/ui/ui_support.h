@@ -48,7 +48,9 @@ public:
 class RecordingSoundService final : public app::SoundService {
 public:
     void play(const core::SoundRequest& request) override { played.push_back(request); }
+    void stop() override { ++stops; }
     std::vector<core::SoundRequest> played;
+    int stops = 0;
 };
 
 // Every letter is the same number of pixels wide, whatever the size.
