@@ -52,6 +52,10 @@ int main(int argc, char* argv[]) {
         std::cout << app::usageText();
         return 0;
     }
+    if (options.version) {
+        std::cout << app::versionText();
+        return 0;
+    }
     const menus::MenuEntry* exercise = nullptr;
     if (options.exerciseFile) {
         exercise = menus::findExerciseEntry(*options.exerciseFile);
@@ -88,6 +92,11 @@ int main(int argc, char* argv[]) {
     app::FontTextMeasure measure;
     app::WindowRegistry windows;
     catalogue::registerWindows(windows);
+    if (options.windowName && !windows.has(*options.windowName)) {
+        std::cerr << "glosbo: the window " << *options.windowName
+                  << " is not available in this version\n";
+        return 2;
+    }
     if (exercise) {
         for (const std::string& window : menus::windowsOpenedBy(*exercise)) {
             if (!windows.has(window)) {
@@ -105,7 +114,13 @@ int main(int argc, char* argv[]) {
     if (probe.finished()) return probe.exitCode();
     probe.setMainWindow(&form);
     form.showOnScreen();
-    if (exercise) {
+    if (options.windowName) {
+        probe.awaitWindowOverMain();
+        QTimer::singleShot(0, &form, [&] {
+            windows.openOrSayNotReady(*options.windowName,
+                                      app::WindowContext{state, services, &form});
+        });
+    } else if (exercise) {
         probe.awaitWindowOverMain();
         // Once the event loop runs, as if the pupil had pressed the entry.
         QTimer::singleShot(0, &form, [&] {

@@ -34,7 +34,7 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
         const auto takeValue = [&]() -> std::optional<std::string> {
             if (value) return value;
             if (i + 1 < arguments.size()) return arguments[++i];
-            o.error = name + " needs a file name";
+            o.error = name + (name == "--window" ? " needs a window name" : " needs a file name");
             return std::nullopt;
         };
         if (name == "--help" || name == "-h") {
@@ -45,6 +45,13 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
             o.screenshotFile = takeValue();
         } else if (name == "--exercise") {
             o.exerciseFile = takeValue();
+        } else if (name == "--window") {
+            o.windowName = takeValue();
+            if (o.windowName && !isPageWindow(*o.windowName))
+                o.error = "--window opens TManual, TOmTolm, TKarta, TFlagga or TSvHymn, not " +
+                          *o.windowName;
+        } else if (name == "--version") {
+            o.version = true;
         } else if (name == "--quit-after-paint") {
             o.quitAfterPaint = true;
         } else if (name.rfind("--", 0) == 0 && !isQtOption(std::string_view(name).substr(2))) {
@@ -70,10 +77,28 @@ std::string usageText() {
            "  --quit-after-paint     quit once the main window has painted and print the\n"
            "                         milliseconds since the program started; a message\n"
            "                         box before it is printed instead, with exit status 3\n"
+           "  --window NAME          open the page NAME (TManual, TOmTolm, TKarta, TFlagga\n"
+           "                         or TSvHymn) over the main window, as its button\n"
+           "                         does; with --screenshot the page is saved\n"
+           "  --version              print the program's version and quit\n"
            "  -h, --help             show this text\n"
            "\n"
            "The INI file is looked for in this order: --ini, $GLOSBO_INI,\n"
            "$XDG_CONFIG_HOME/glosbo/Glos97.Ini, then the one installed with the program.\n";
+}
+
+std::string programVersion() {
+    return GLOSBO_VERSION;
+}
+
+std::string versionText() {
+    return "glosbo " + programVersion() + "\n";
+}
+
+bool isPageWindow(std::string_view name) {
+    for (std::string_view page : {"TManual", "TOmTolm", "TKarta", "TFlagga", "TSvHymn"})
+        if (name == page) return true;
+    return false;
 }
 
 } // namespace glosbo::app

@@ -5,14 +5,16 @@
 using glosbo::app::parseProgramOptions;
 
 TEST(ProgramOptions, ReadsItsOwnAndLeavesQtsAlone) {
-    auto o =
-        parseProgramOptions({"--ini", "a.ini", "-platform", "offscreen", "--screenshot=/tmp/s.png",
-                             "--quit-after-paint", "--exercise", "SVE23100.DAT"});
+    auto o = parseProgramOptions({"--ini", "a.ini", "-platform", "offscreen",
+                                  "--screenshot=/tmp/s.png", "--quit-after-paint", "--exercise",
+                                  "SVE23100.DAT", "--window", "TKarta", "--version"});
     EXPECT_TRUE(o.error.empty()) << o.error;
     EXPECT_EQ(o.iniFile, "a.ini");
     EXPECT_EQ(o.screenshotFile, "/tmp/s.png");
     EXPECT_TRUE(o.quitAfterPaint);
     EXPECT_EQ(o.exerciseFile, "SVE23100.DAT");
+    EXPECT_EQ(o.windowName, "TKarta");
+    EXPECT_TRUE(o.version);
     EXPECT_FALSE(o.help);
 
     EXPECT_TRUE(parseProgramOptions({"-h"}).help);
@@ -20,7 +22,13 @@ TEST(ProgramOptions, ReadsItsOwnAndLeavesQtsAlone) {
 }
 
 TEST(ProgramOptions, RejectsMissingValuesAndUnknownOptions) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--ini"}, {"--screenshot"}, {"--ini="}, {"--screnshot", "x.png"}, {"--exercise"}})
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--ini"},
+                                                                  {"--screenshot"},
+                                                                  {"--ini="},
+                                                                  {"--screnshot", "x.png"},
+                                                                  {"--exercise"},
+                                                                  {"--window"},
+                                                                  {"--window", "TSKRIV"},
+                                                                  {"--window=tkarta"}})
         EXPECT_FALSE(parseProgramOptions(args).error.empty()) << args[0];
 }
