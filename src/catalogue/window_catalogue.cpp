@@ -11,13 +11,18 @@
 #include "exercises/tpassakt.h"
 #include "exercises/tsats.h"
 #include "exercises/tskriv.h"
-#include "exercises/tvokalex.h"
 #include "exercises/tskrivhi.h"
 #include "exercises/tskrivinf.h"
+#include "exercises/tvokalex.h"
 #include "games/tberaetta.h"
 #include "games/tprank.h"
+#include "info/tflagga.h"
+#include "info/tkarta.h"
+#include "info/tmanual.h"
+#include "info/tomtolm.h"
 #include "info/tregelform.h"
 #include "info/tstallin.h"
+#include "info/tsvhymn.h"
 #include "menus/menu_window.h"
 #include "results/tdiag.h"
 #include "results/tdiaprot.h"
@@ -97,6 +102,21 @@ void registerWindows(app::WindowRegistry& registry) {
             return std::make_unique<results::TNLOS>(c.state, c.services, c.parent);
         },
         ModalWindows::Placement::Centred);
+    registry.add("TManual", [](const WindowContext& c) {
+        return std::make_unique<info::TManual>(c.state, c.services, c.parent);
+    });
+    registry.add("TOmTolm", [](const WindowContext& c) {
+        return std::make_unique<info::TOmTolm>(c.state, c.services, c.parent);
+    });
+    registry.add("TKarta", [](const WindowContext& c) {
+        return std::make_unique<info::TKarta>(c.state, c.services, c.parent);
+    });
+    registry.add("TFlagga", [](const WindowContext& c) {
+        return std::make_unique<info::TFlagga>(c.state, c.services, c.parent);
+    });
+    registry.add("TSvHymn", [](const WindowContext& c) {
+        return std::make_unique<info::TSvHymn>(c.state, c.services, c.parent);
+    });
     registry.add("TRegelform", [](const WindowContext& c) {
         return std::make_unique<info::TRegelform>(c.state, c.services, c.programNumber, c.parent);
     });
