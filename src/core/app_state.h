@@ -115,6 +115,12 @@ public:
     int clockNumber = 0;
     // How the dictation puts its words, kept from one dictation to the next.
     Presentation presentation = Presentation::Hear;
+    // The players of the word games: how many play the odd-one-out game (0
+    // before its first game) and their names (Windows-1252, at most 20
+    // characters). The first name is also the pupil's name in the word
+    // duel, the word hunts and the records table.
+    int playerCount = 0;
+    std::array<std::string, 3> playerNames{};
 
     // Praise and pictures.
     std::string currentPraiseFile;
