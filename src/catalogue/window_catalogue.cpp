@@ -15,7 +15,11 @@
 #include "exercises/tskrivinf.h"
 #include "exercises/tvokalex.h"
 #include "games/tberaetta.h"
+#include "games/tavsloj.h"
+#include "games/tfalska.h"
+#include "games/tkatten.h"
 #include "games/tprank.h"
+#include "games/tspelnam.h"
 #include "info/tflagga.h"
 #include "info/tkarta.h"
 #include "info/tmanual.h"
@@ -75,6 +79,21 @@ void registerWindows(app::WindowRegistry& registry) {
     registry.add("TLasLjud", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<exercises::TLasLjud>(c);
     });
+    registry.add("Tavsloj", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::Tavsloj>(c);
+    });
+    registry.add("TFalska", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::TFalska>(c);
+    });
+    registry.add("Tkatten", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::Tkatten>(c);
+    });
+    registry.add(
+        "TSpelNam",
+        [](const WindowContext& c) {
+            return std::make_unique<games::TSpelNam>(c.state, c.services, c.parent);
+        },
+        ModalWindows::Placement::Centred);
     registry.add("TPrank", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<games::TPrank>(c);
     });

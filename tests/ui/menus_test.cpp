@@ -160,7 +160,8 @@ TEST(MenuTable, BuiltWindowsAreRegisteredByClassName) {
     glosbo::catalogue::registerWindows(registry);
     for (const char* name :
          {"TSKRIV", "TFLERBAR", "TPassAkt", "TSats", "TOrdna", "TBilden", "TKlockan", "TVokalex",
-          "TPrank", "Tberaetta", "TStallin", "TRegelform", "TDiag", "Tdiaprot", "TNLOS"})
+          "TPrank", "Tberaetta", "TSpelNam", "Tkatten", "TFalska", "Tavsloj", "TStallin",
+          "TRegelform", "TDiag", "Tdiaprot", "TNLOS"})
         EXPECT_TRUE(registry.has(name)) << name;
 }
 

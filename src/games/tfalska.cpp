@@ -1,0 +1,397 @@
+#include "games/tfalska.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/services.h"
+#include "app/style.h"
+#include "app/text_codec.h"
+#include "core/game_records.h"
+#include "games/game_messages.h"
+
+namespace glosbo::games {
+
+using namespace app::style;
+
+namespace {
+
+constexpr int kWordPixels = 29;
+
+app::Panel* panel(QWidget* parent, const QString& name, const QColor& color) {
+    auto* p = new app::Panel(parent);
+    p->setObjectName(name);
+    p->setColor(color);
+    return p;
+}
+
+QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFont(arialBold(18));
+    b->setAutoDefault(true);
+    return b;
+}
+
+} // namespace
+
+TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
+    : ExerciseFrame(context, "TFalska", "Ordkamp") {
+    NamnPanel = panel(this, QStringLiteral("NamnPanel"), kSilver);
+    NamnPanel->setBevelWidth(2);
+    NamnLabel1 = textLabel(NamnPanel, "NamnLabel1", kNavy, 26);
+    NamnLabel2 = textLabel(NamnPanel, "NamnLabel2", kNavy, 26);
+    NamnLabel1->setText(QStringLiteral("Skriv ditt namn."));
+    NamnLabel2->setText(QStringLiteral("Tryck Enter."));
+    NamnLabel1->show();
+    NamnLabel2->show();
+    Edit1 = new QLineEdit(NamnPanel);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setAccessibleName(QStringLiteral("Ditt namn"));
+    Edit1->setMaxLength(kNameLength);
+    Edit1->setFont(arialBold(26));
+    Edit1->installEventFilter(this);
+
+    for (int i = 0; i < 5; ++i) {
+        QLabel* word = textLabel(this, "", kNavy, kWordPixels);
+        word->setObjectName(QStringLiteral("OrdLabel%1").arg(i + 1));
+        QLabel* wordClass = textLabel(this, "", kRed, kWordPixels);
+        wordClass->setObjectName(QStringLiteral("KlassLabel%1").arg(i + 1));
+        OrdLabel[std::size_t(i)] = word;
+        KlassLabel[std::size_t(i)] = wordClass;
+    }
+    Instruktion2Label = textLabel(this, "Instruktion2Label", kMaroon, 22);
+    Instruktion2Label->setText(QStringLiteral("Välj här. Svarar du fel får datorn poängen."));
+
+    SifferPanel = new QWidget(this);
+    SifferPanel->setObjectName(QStringLiteral("SifferPanel"));
+    for (int n = 0; n <= 5; ++n) {
+        auto* b = new QPushButton(QString::number(n), SifferPanel);
+        b->setObjectName(QStringLiteral("SpeedButton%1").arg(n + 1));
+        b->setAccessibleName(QStringLiteral("Svar %1").arg(n));
+        b->setFont(arialBold(26));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, n] { Kollasvar(n); });
+        SpeedButton[std::size_t(n)] = b;
+    }
+    MarkorLabel = textLabel(SifferPanel, "MarkorLabel", kWhite, 26);
+    MarkorLabel->setAutoFillBackground(true);
+    MarkorLabel->setAlignment(Qt::AlignCenter);
+    QPalette marker = MarkorLabel->palette();
+    marker.setColor(QPalette::Window, kRed);
+    MarkorLabel->setPalette(marker);
+    SifferPanel->hide();
+
+    BanaYtterPanel = panel(this, QStringLiteral("BanaYtterPanel"), kBlue);
+    BanaMittPanel = panel(BanaYtterPanel, QStringLiteral("BanaMittPanel"), kYellow);
+    BanaInnerPanel = panel(BanaMittPanel, QStringLiteral("BanaInnerPanel"), kSilver);
+    for (int t = 1; t <= kSquares; ++t) {
+        app::Panel* square = panel(BanaInnerPanel, QStringLiteral("Ruta%1").arg(t), kBlue);
+        Ruta[std::size_t(t - 1)] = square;
+    }
+    ElevLabel = textLabel(BanaInnerPanel, "ElevLabel", kNavy, 22);
+    DatornLabel = textLabel(BanaInnerPanel, "DatornLabel", kNavy, 22);
+    DatornLabel->setText(QStringLiteral("Datorn"));
+    ElevLabel->show();
+    DatornLabel->show();
+    BanaYtterPanel->hide();
+
+    BildPanelen = new exercises::FinishPicture(this);
+    BildPanelen->setObjectName(QStringLiteral("BildPanelen"));
+    BildPanelen->hide();
+    LovordPanel = new exercises::PraisePanel(this);
+
+    KnappPanel = panel(this, QStringLiteral("KnappPanel"), kSilver);
+    Button3 = barButton(KnappPanel, "Button3", QStringLiteral("&Fortsätta"));
+    Button4 = barButton(KnappPanel, "Button4", QStringLiteral("&Avbryta"));
+    BitBtn1 = barButton(KnappPanel, "BitBtn1", QStringLiteral("&Inställningar"));
+    connect(Button3, &QPushButton::clicked, this, &TFalska::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TFalska::reject);
+    connect(BitBtn1, &QPushButton::clicked, this, &TFalska::BitBtn1Click);
+    KnappPanel->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TFalska::Timer1Timer);
+}
+
+void TFalska::FormCreate() {
+    prepareFrame();
+    drawHeadline();
+    m_target = core::duelTargetClass(m_state.programNumber);
+    InstruktionsLabel->hide();
+    layOut();
+    Edit1->setText(app::fromCp1252(m_state.playerNames[0].substr(0, kNameLength)));
+    // The duel needs at least one word of its format.
+    if (core::drawUsableRecord(m_state, core::duelRecordUsable) == 0) {
+        m_services.messages.information(missingFileMessage(m_state.files.currentExerciseFile));
+        QTimer::singleShot(0, this, &TFalska::reject);
+        return;
+    }
+    NamnPanel->show();
+    Edit1->setFocus();
+}
+
+void TFalska::layOut() {
+    const int u = std::max(1, letterUnit());
+    const int W = width();
+    const int H = height();
+
+    const int barHeight = H / 48 * 4;
+    KnappPanel->setGeometry(u / 2, H - u / 5 - barHeight, W - u, barHeight);
+    const int buttonWidth = std::min((W - u) / 4, 12 * u);
+    const int gap = int(std::lround(double(W - u - 3 * buttonWidth) / 4));
+    int left = gap;
+    for (QPushButton* b : {Button3, Button4, BitBtn1}) {
+        b->setGeometry(left, barHeight / 8, buttonWidth, barHeight * 3 / 4);
+        left += buttonWidth + gap;
+    }
+
+    // The score track right above the button bar.
+    const int innerWidth = W - u - 2 * u;
+    const int F = innerWidth - textWidth("MMMMMMMM", 16);
+    m_square = int(std::lround(F * 0.04));
+    const int step = int(std::lround(F * 0.05));
+    const int innerHeight = 3 * m_square;
+    const int outerHeight = innerHeight + 2 * u;
+    BanaYtterPanel->setGeometry(u / 2, KnappPanel->y() - outerHeight, W - u, outerHeight);
+    BanaMittPanel->setGeometry(u / 2, u / 2, W - 2 * u, innerHeight + u);
+    BanaInnerPanel->setGeometry(u / 2, u / 2, innerWidth, innerHeight);
+    for (int t = 1; t <= kSquares; ++t) {
+        const int top = t <= 20 ? innerHeight / 11 - 2 : 6 * innerHeight / 11 - 2;
+        Ruta[std::size_t(t - 1)]->setGeometry(innerWidth - ((40 - t) % 20 + 1) * step,
+                                              std::max(0, top), m_square, m_square);
+    }
+    ElevLabel->setGeometry(u, 0, innerWidth / 2, innerHeight / 2);
+    DatornLabel->setGeometry(u, innerHeight / 2, innerWidth / 2, innerHeight / 2);
+    const int labelPixels = std::max(10, std::min(22, innerHeight / 3));
+    ElevLabel->setFont(arialBold(labelPixels));
+    DatornLabel->setFont(arialBold(labelPixels));
+
+    // The praise above the track; the picture between headline and track.
+    const QRect headline = OverskriftYtterShape->geometry();
+    LovordPanel->setGeometry(u / 2, BanaYtterPanel->y() - H / 48 * 5, W - u, H / 48 * 5);
+    BildPanelen->setGeometry(u / 2, headline.bottom() + u / 2, W - u,
+                             std::max(0, LovordPanel->y() - headline.bottom() - u / 2));
+
+    // The turn below the headline box.
+    InstruktionsLabel->adjustSize();
+    const int instructionTop = headline.bottom() + 1 + InstruktionsLabel->height() / 2;
+    InstruktionsLabel->move(headline.left(), instructionTop);
+    const int wordHeight = OrdLabel[0]->fontMetrics().height();
+    int top = instructionTop + 3 * std::max(InstruktionsLabel->height(), wordHeight) / 2;
+    for (QLabel* word : OrdLabel) {
+        word->move(headline.left(), top);
+        top += 6 * wordHeight / 5;
+    }
+    top += wordHeight / 2 - wordHeight / 5;
+    Instruktion2Label->adjustSize();
+    Instruktion2Label->move(headline.left(), top);
+    const int button = std::max(36, 5 * u / 2);
+    const int panelTop = top + 3 * Instruktion2Label->height() / 2;
+    SifferPanel->setGeometry(headline.left(), panelTop, 6 * button, button);
+    for (int n = 0; n <= 5; ++n)
+        SpeedButton[std::size_t(n)]->setGeometry(n * button, 0, button, button);
+    MarkorLabel->resize(button, button);
+
+    const int nameWidth = std::min(W - 2 * u, 24 * u);
+    NamnPanel->setGeometry((W - nameWidth) / 2, headline.bottom() + 2 * u, nameWidth, 8 * u);
+    NamnLabel1->setGeometry(u, u / 2, nameWidth - 2 * u, 2 * u);
+    NamnLabel2->setGeometry(u, 5 * u / 2, nameWidth - 2 * u, 2 * u);
+    Edit1->setGeometry(u, 9 * u / 2, nameWidth - 2 * u, 3 * u);
+}
+
+void TFalska::Edit1KeyPress() {
+    const std::string name = app::toCp1252(Edit1->text());
+    if (name.empty()) {
+        NamnLabel1->setText(QString::fromStdString(core::emptyNamePrompt(++m_emptyNames)));
+        return;
+    }
+    m_name = name;
+    m_state.playerNames[0] = name.substr(0, 20);
+    ElevLabel->setText(Edit1->text());
+    m_named = true;
+    NamnPanel->hide();
+    SifferPanel->show();
+    BanaYtterPanel->show();
+    NyPost();
+}
+
+void TFalska::NyPost() {
+    Timer1->stop();
+    m_waiting = false;
+    m_turn = core::drawDuelTurn(m_state, m_target);
+    if (!m_turn) {
+        reject();
+        return;
+    }
+    int widest = 0;
+    for (std::size_t i = 0; i < 5; ++i) {
+        OrdLabel[i]->setText(app::fromCp1252(m_turn->words[i].word));
+        OrdLabel[i]->adjustSize();
+        OrdLabel[i]->show();
+        widest = std::max(widest, OrdLabel[i]->width());
+        KlassLabel[i]->setText(app::fromCp1252(m_turn->words[i].wordClass));
+        KlassLabel[i]->adjustSize();
+        KlassLabel[i]->hide();
+    }
+    for (std::size_t i = 0; i < 5; ++i)
+        KlassLabel[i]->move(OrdLabel[0]->x() + widest + letterUnit(), OrdLabel[i]->y());
+    MarkorLabel->hide();
+    m_answered = false;
+    setButtonsEnabled(true);
+    m_ticks = 0;
+    InstruktionsLabel->show();
+    Instruktion2Label->show();
+}
+
+void TFalska::setButtonsEnabled(bool enabled) {
+    for (QPushButton* b : SpeedButton)
+        b->setEnabled(enabled);
+}
+
+void TFalska::colourSquares(int first, int last, bool scored) {
+    for (int t = std::max(1, first); t <= std::min(last, kSquares); ++t)
+        Ruta[std::size_t(t - 1)]->setColor(scored ? kYellow : kBlue);
+}
+
+bool TFalska::squareScored(int tag) const {
+    return Ruta[std::size_t(tag - 1)]->color() == kYellow;
+}
+
+void TFalska::Kollasvar(int answer) {
+    if (!m_turn || m_answered || !buttonsEnabled()) return;
+    m_answered = true;
+    const int c = m_turn->count;
+    const core::WordDuel::Verdict v = m_duel.answer(answer, c);
+    m_state.files.errorPracticeMode = false;
+    colourSquares(v.squares.first, v.squares.last, true);
+    if (!v.right) {
+        MarkorLabel->setText(QString::number(c));
+        MarkorLabel->move(c * MarkorLabel->width(), 0);
+        MarkorLabel->show();
+        MarkorLabel->raise();
+    }
+    setButtonsEnabled(false);
+    for (std::size_t i = 0; i < 5; ++i)
+        KlassLabel[i]->setVisible(m_turn->words[i].target);
+    if (v.right) {
+        if (v.over)
+            Avslutning();
+        else
+            NyPost();
+        return;
+    }
+    // A wrong answer stays in sight for the answer display seconds, even
+    // when it ends the game.
+    m_waiting = true;
+    m_endAfterWait = v.over;
+    m_ticks = 0;
+    Timer1->start();
+}
+
+void TFalska::Timer1Timer() {
+    if (!m_waiting) {
+        Timer1->stop();
+        return;
+    }
+    if (++m_ticks < 10 * m_state.settings.answerDisplaySeconds()) return;
+    Timer1->stop();
+    m_waiting = false;
+    if (m_endAfterWait)
+        Avslutning();
+    else
+        NyPost();
+}
+
+void TFalska::Avslutning() {
+    Timer1->stop();
+    m_waiting = false;
+    // The empty picture covers the last turn; the praise stands over it.
+    BildPanelen->showEmpty(BildPanelen->geometry(), 0);
+    BildPanelen->raise();
+    const std::string text = m_duel.won() ? core::duelWonText(m_name) : core::duelLostText(m_name);
+    LovordPanel->RitaLovord(text, letterUnit(), [this](const std::string& t, int points) {
+        return textWidth(t, points);
+    });
+    showBar(Button4);
+}
+
+void TFalska::showBar(QPushButton* focus) {
+    KnappPanel->show();
+    KnappPanel->raise();
+    focus->setFocus();
+}
+
+void TFalska::Button3Click() {
+    KnappPanel->hide();
+    if (!m_named) {
+        Edit1->setFocus();
+        return;
+    }
+    if (m_duel.over()) {
+        for (QLabel* l : KlassLabel)
+            l->hide();
+        BildPanelen->hide();
+        LovordPanel->hide();
+        m_duel.reset();
+        colourSquares(1, kSquares, false);
+        NyPost();
+        return;
+    }
+    // The turn in progress goes on; an answered turn stays answered.
+    setButtonsEnabled(!m_answered);
+}
+
+void TFalska::BitBtn1Click() {
+    const core::RunMode mode = m_state.runMode;
+    if (mode != core::RunMode::Worksheet)
+        m_services.windows.open("TStallin", {m_state, m_services, this});
+    KnappPanel->hide();
+    if (m_named && !m_duel.over()) setButtonsEnabled(!m_answered);
+}
+
+void TFalska::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        if (KnappPanel->isVisible()) {
+            reject();
+        } else {
+            setButtonsEnabled(false);
+            showBar(Button3);
+        }
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Space && m_waiting) {
+        // Ends the wait at the next tick.
+        m_ticks = 10 * m_state.settings.answerDisplaySeconds();
+        event->accept();
+        return;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_5) {
+        if (m_named && buttonsEnabled()) Kollasvar(key - Qt::Key_0);
+        event->accept();
+        return;
+    }
+    ExerciseFrame::keyPressEvent(event);
+}
+
+bool TFalska::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Edit1KeyPress();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+    }
+    return ExerciseFrame::eventFilter(watched, event);
+}
+
+} // namespace glosbo::games
