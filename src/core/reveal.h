@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
@@ -12,6 +13,9 @@
 // laid into 7 rows of 7 word slots with every word hidden, and the pupil
 // bringing the words back by dragging them from a list or by guessing.
 namespace glosbo::core {
+
+// The program number of the story file.
+constexpr std::uint16_t kRevealProgram = 52000;
 
 // The lines of each story of a story file (unscrambled, Windows-1252). A
 // line beginning with "#" closes a story; ";" and "$" lines are notes and

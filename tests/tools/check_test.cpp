@@ -108,7 +108,7 @@ TEST(CheckCommand, WriteAnswerRecords) {
                      "ko # kor ## tv\xE5", "man # m\xE4n # &m\xE4nnen ## m\xE4nner",
                      "ord # " + std::string(46, 'x')}));
     root.write("DATA/DAT/SVOVN112.DAT", crlf({"gris"}));
-    root.write("DATA/DAT/SVE41100.DAT", crlf({"gris"}));
+    root.write("DATA/DAT/SVE41100.DAT", crlf({"gris#substantiv"}));
 
     const auto r = runTool({"check", root.path()});
     EXPECT_EQ(r.status, 1);
@@ -415,6 +415,39 @@ TEST(CheckCommand, StoriesAndIntroductions) {
         dir + "SVE51000.DAT:14: line outside a story: ignored",
         dir + "SVE51000.DAT:15: story \"Fyra\" has no closing \"#\" line: left out",
         dir + "SVE53000.DAT:5: introduction of 2 lines; it needs exactly 3: left out",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}
+
+// The word games: odd-one-out records of five fields with the odd word
+// once, duel records of a word and a known class, stories that fit the
+// 7 x 7 word slots with nothing after the last "#".
+TEST(CheckCommand, WordGameRecordsAndRevealStories) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE32210.DAT", "SVE41100.DAT", "SVE52000.DAT"}));
+    root.write("DATA/DAT/SVE32210.DAT",
+               crlf({"$Katt", "gurka#\xE4pple#p\xE4ron#banan#Gurka \xE4r en gr\xF6nsak.",
+                     "gurka#\xE4pple#p\xE4ron#banan", "ko#ko#h\xE4st#gris#Tv\xE5 kor."}));
+    root.write("DATA/DAT/SVE41100.DAT",
+               crlf({"$Ordkamp", "hund#substantiv", "katt", "bil#fordon", "glad#adjektiv#extra"}));
+    root.write(
+        "DATA/DAT/SVE52000.DAT",
+        crlf({"$Avsl\xF6ja", "; en not", "Ett tv\xE5 tre.", "#", "a b c d e f g h", "#", "1", "2",
+              "3", "4", "5", "6", "7", "8", "#", std::string(21, 'x'), "#", "efter sista"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string dir = root.path() + "/DATA/DAT/";
+    const std::vector<std::string> expected = {
+        dir + "SVE32210.DAT:3: not five fields: odd word#three words that belong together#comment",
+        dir + "SVE32210.DAT:4: the odd word \"ko\" stands twice",
+        dir + "SVE41100.DAT:3: not two fields: word#word class",
+        dir + "SVE41100.DAT:4: unknown word class \"fordon\"",
+        dir + "SVE41100.DAT:5: not two fields: word#word class",
+        dir + "SVE52000.DAT: story 2: a line of more than 7 words",
+        dir + "SVE52000.DAT: story 3: more than 7 lines",
+        dir + "SVE52000.DAT: story 4: a word over 20 characters: " + std::string(21, 'x'),
+        dir + "SVE52000.DAT:18: text after the last \"#\" belongs to no story",
     };
     EXPECT_EQ(outputLines(r.out), expected);
 }

@@ -11,6 +11,7 @@
 #include "core/program_number.h"
 #include "core/reading.h"
 #include "core/record_fields.h"
+#include "core/reveal.h"
 #include "core/scramble.h"
 #include "core/sentence_parts.h"
 #include "core/story_writing.h"
@@ -109,6 +110,33 @@ void checkLevels(const std::string& file,
     if (first == 1) report.problem(file, "no level 1: the climb has nowhere to start");
 }
 
+// The stories of the reveal game: each must fit the 7 x 7 word slots with
+// words the guess box can hold, and nothing may follow the last "#".
+void checkRevealStories(const std::string& data, std::vector<core::FileProblem>& problems) {
+    std::istringstream in(data);
+    const auto stories = core::readRevealStories(in);
+    for (std::size_t n = 0; n < stories.size(); ++n) {
+        const std::string problem = core::storyProblem(stories[n]);
+        if (!problem.empty())
+            problems.push_back({0, "story " + std::to_string(n + 1) + ": " + problem});
+    }
+    // Lines after the last "#" belong to no story and are never shown.
+    std::istringstream again(data);
+    std::string raw;
+    int number = 0;
+    int after = 0;
+    while (core::readLine(again, raw)) {
+        ++number;
+        const std::string line = raw.empty() ? raw : core::dekryptrad(raw);
+        if (!line.empty() && line.front() == '#')
+            after = 0;
+        else if (!line.empty() && line.front() != ';' && line.front() != '$' && after == 0)
+            after = number;
+    }
+    if (after > 0) problems.push_back({after, "text after the last \"#\" belongs to no story"});
+    if (stories.empty()) problems.push_back({0, "no story closed by a \"#\" line"});
+}
+
 // The files whose records only make sense together: the stories of the
 // crazy text and the introductions of the story window, read as the
 // windows read them.
@@ -120,6 +148,7 @@ void checkWholeFile(const std::string& file, std::uint16_t programNumber, const 
         problems = core::readCrazyStories(in).problems;
     else if (programNumber == core::kStoryProgram)
         problems = core::readIntroductions(in).problems;
+    if (programNumber == core::kRevealProgram) checkRevealStories(data, problems);
     for (const core::FileProblem& problem : problems) {
         if (problem.line > 0)
             report.problem(file, std::size_t(problem.line), problem.message);

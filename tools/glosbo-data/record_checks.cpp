@@ -9,11 +9,13 @@
 #include "core/cp1252.h"
 #include "core/dictation.h"
 #include "core/fill_in.h"
+#include "core/odd_one_out.h"
 #include "core/picture_questions.h"
 #include "core/put_in_order.h"
 #include "core/reading.h"
 #include "core/sentence_parts.h"
 #include "core/verb_cycle.h"
+#include "core/word_duel.h"
 #include "core/write_answer.h"
 
 namespace glosbo::tool {
@@ -279,6 +281,28 @@ void checkReadingGym(const RecordView& record, std::vector<std::string>& problem
                            std::to_string(letters) + " letters");
 }
 
+// The odd-one-out game: the odd word, three words that belong together and
+// a comment that explains; the odd word must not stand among the others.
+void checkOddOneOut(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    if (f.fieldCount != 5 || !core::oddOneOutRecordUsable(f) || f[5].empty()) {
+        problems.push_back("not five fields: odd word#three words that belong together#comment");
+        return;
+    }
+    for (int i = 2; i <= 4; ++i)
+        if (f[i] == f[1]) problems.push_back("the odd word \"" + f[1] + "\" stands twice");
+}
+
+// The word duel: a word and its word class.
+void checkDuel(const RecordView& record, std::vector<std::string>& problems) {
+    const core::RecordFields& f = record.fields;
+    if (f.fieldCount != 2 || f[1].empty()) {
+        problems.push_back("not two fields: word#word class");
+        return;
+    }
+    if (!core::knownWordClass(f[2])) problems.push_back("unknown word class \"" + f[2] + "\"");
+}
+
 // The fill-in window: one or two non-empty marked words in the question
 // (field 1, or field 2 after a model sentence), marks in pairs, at most two
 // help texts.
@@ -340,6 +364,9 @@ constexpr std::array kChecks = {
     RecordCheckRange{46200, 46200, checkFillIn},
     // The verb-form exercises.
     RecordCheckRange{46110, 46150, checkVerb},
+    // The word games.
+    RecordCheckRange{32210, 32220, checkOddOneOut},
+    RecordCheckRange{41100, 41300, checkDuel},
     // The click-the-category exercises and diagnosis test 17.
     RecordCheckRange{17, 17, checkCategories},
     RecordCheckRange{21100, 21300, checkCategories},
