@@ -7,15 +7,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
+#include "core/app_state.h"
 #include "core/data_files.h"
 #include "core/diagnosis_file.h"
 #include "core/draw.h"
 #include "core/record_fields.h"
+#include "core/reveal.h"
 #include "core/scramble.h"
 #include "core/sentence_parts.h"
 #include "core/sources.h"
+#include "core/word_duel.h"
 #include "core/wrap.h"
 
 using namespace glosbo::core;
@@ -24,6 +28,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kFileName = "SVE41100.DAT";
+const char* const kDuelFile = "SVE41200.DAT";
 constexpr int kRecords = 900;
 
 std::string g_root; // set in main before any benchmark runs
@@ -47,12 +52,21 @@ void writeDataRoot(const std::string& root) {
     // The file sits late in a list of typical length, as the real list has it.
     for (int n = 0; n < 60; ++n)
         list << "SVE" << 10000 + n * 100 << ".DAT\r\n";
-    list << kFileName << "\r\n";
+    list << kFileName << "\r\n" << kDuelFile << "\r\n";
     std::ofstream dat(root + "/DATA/DAT/" + kFileName, std::ios::binary);
     dat << ";Glosor: engelska\r\n$Dina ord\r\n$Engelska glosor\r\n"
         << "$\xA7Skriv ordet p\xE5 engelska.\r\n$%Skriv orden p\xE5 engelska.\r\n\r\n";
     for (int i = 1; i <= kRecords; ++i)
         dat << record(i) << "\r\n";
+    // The word duel: words and their classes, scrambled, a tenth of them
+    // of a class the duel does not know.
+    std::ofstream duel(root + "/DATA/DAT/" + kDuelFile, std::ios::binary);
+    duel << "$Ordkamp\r\n$Adjektiv\r\n";
+    static const char* const kClasses[] = {"adjektiv", "substantiv", "verb", "adverb", "ordklass"};
+    for (int i = 1; i <= 300; ++i)
+        duel << kryptrad("ord" + std::to_string(i) + "#" +
+                         kClasses[i % 5 == 4 && i % 2 ? 4 : i % 4])
+             << "\r\n";
 }
 
 struct Files {
@@ -243,6 +257,46 @@ void BM_DiagnosisSave(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
 }
 BENCHMARK(BM_DiagnosisSave)->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The reveal game's story file of 17 stories of five lines of six words,
+// read and every story laid into its slots, as choosing stories does.
+void BM_RevealStoryParse(benchmark::State& state) {
+    std::string file = ";Avsl\xF6ja\r\n$Avsl\xF6ja\r\n";
+    for (int n = 0; n < 17; ++n) {
+        file += "<Anna> Hej, vad ska vi g\xF6ra idag?\r\n";
+        for (int line = 0; line < 4; ++line)
+            file += kryptrad("Katten sov l\xE4nge i solen, " + std::to_string(line) + ".") + "\r\n";
+        file += "#\r\n";
+    }
+    for (auto _ : state) {
+        std::istringstream in(file);
+        const auto stories = readRevealStories(in);
+        int words = 0;
+        for (const auto& lines : stories)
+            words += RevealStory(lines).wordTotal();
+        benchmark::DoNotOptimize(words);
+    }
+}
+BENCHMARK(BM_RevealStoryParse)->Unit(benchmark::kMicrosecond);
+
+// One turn of the word duel: five words drawn from a file of 300 records,
+// fetched, unscrambled and split, and the answer judged.
+void BM_DuelTurn(benchmark::State& state) {
+    NullMessageSink messages;
+    AppState app(DataRoots{g_root, "", "", "", ""}, messages, std::make_unique<SeededRandom>(1),
+                 nullptr);
+    if (!app.startUp()) throw std::runtime_error("no data root in " + g_root);
+    app.selectExercise(kDuelFile);
+    app.files.Kolla(kDuelFile);
+    const std::string target = duelTargetClass(app.programNumber);
+    WordDuel duel;
+    for (auto _ : state) {
+        const auto turn = drawDuelTurn(app, target);
+        if (!turn) throw std::runtime_error("no duel words");
+        if (duel.answer(2, turn->count).over) duel.reset();
+    }
+}
+BENCHMARK(BM_DuelTurn)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
