@@ -4,11 +4,13 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/services.h"
 #include "app/style.h"
@@ -83,7 +85,7 @@ Tavsloj::Tavsloj(exercises::CreationToken, const app::WindowContext& context)
     ListBox2 = new QListWidget(ValPanel);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setAccessibleName(QStringLiteral("Berättelser"));
-    ListBox2->setFont(QFont(QStringLiteral("Courier New"), 14, QFont::Bold));
+    ListBox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox2->setGeometry(30, 90, 84, 211);
     ListBox2->installEventFilter(this);
     connect(ListBox2, &QListWidget::itemClicked, this, &Tavsloj::ListBox2Click);
@@ -173,7 +175,8 @@ void Tavsloj::FormCreate() {
     p.setColor(QPalette::Window, kSilver);
     setPalette(p);
     setAutoFillBackground(true);
-    prepareFrame();
+    resize(screenSize());
+    layOut();
     const auto stories =
         core::loadRevealStories(m_state.roots(), m_state.files.currentExerciseFile);
     if (stories) m_stories = *stories;
@@ -190,7 +193,72 @@ void Tavsloj::FormCreate() {
 }
 
 int Tavsloj::scaled(int pixels) const {
-    return pixels * scalePercent() / 100;
+    return int(pixels * m_factor + 0.5);
+}
+
+void Tavsloj::layOut() {
+    // The window is designed for 800 x 560 pixels and grows evenly with the
+    // screen, centred across it.
+    m_factor = std::min(width() / 800.0, height() / 560.0);
+    const int left = (width() - scaled(800)) / 2;
+    const auto at = [this](int x, int y, int w, int h) {
+        return QRect(scaled(x), scaled(y), scaled(x + w) - scaled(x), scaled(y + h) - scaled(y));
+    };
+    const auto font = [this](QWidget* w, int pixels) { w->setFont(arialBold(scaled(pixels))); };
+
+    font(TitelLabel, 50);
+    font(TitelSkugga, 50);
+    TitelLabel->adjustSize();
+    TitelSkugga->adjustSize();
+    TitelLabel->move(left + scaled(110), scaled(4));
+    TitelSkugga->move(left + scaled(114), scaled(8));
+    const int ruleTop = TitelLabel->y() + TitelLabel->height() / 2;
+    VansterRegel->setGeometry(left + scaled(20), ruleTop, scaled(85), scaled(6));
+    const int rightRule = TitelSkugga->x() + TitelSkugga->width() + scaled(6);
+    HogerRegel->setGeometry(rightRule, ruleTop, left + scaled(786) - rightRule, scaled(6));
+
+    StoryPanel->setGeometry(at(20, 70, 761, 251).translated(left, 0));
+    for (QLabel* name : NamnLabel)
+        font(name, kSlotPixels);
+    for (QLabel* slot : Ord)
+        font(slot, kSlotPixels);
+
+    ValPanel->setGeometry(at(85, 110, 624, 430).translated(left, 0));
+    font(ValLabel1, 22);
+    font(ValLabel2, 22);
+    ValLabel1->setGeometry(at(30, 20, 400, 30));
+    ValLabel2->setGeometry(at(30, 50, 400, 30));
+    QFont numbers = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    numbers.setBold(true);
+    numbers.setPixelSize(scaled(20));
+    ListBox2->setFont(numbers);
+    ListBox2->setGeometry(at(30, 90, 110, 231));
+    font(GroupBox1, 22);
+    GroupBox1->setGeometry(at(170, 90, 420, 231));
+    RadioButton1->setGeometry(at(20, 50, 390, 70));
+    RadioButton2->setGeometry(at(20, 140, 390, 40));
+    font(Button2, 23);
+    Button2->setGeometry(at(30, 350, 160, 45));
+
+    GissaPanel->setGeometry(at(20, 330, 761, 61).translated(left, 0));
+    font(GissaLabel, 25);
+    GissaLabel->setGeometry(at(10, 12, 180, 36));
+    font(Edit1, 23);
+    Edit1->setGeometry(at(200, 11, 300, 38));
+    font(Button1, 20);
+    Button1->setGeometry(at(530, 9, 210, 42));
+    font(ListBox1, 18);
+    ListBox1->setGeometry(at(23, 330, 171, 181).translated(left, 0));
+
+    for (int i = 0; i < 3; ++i) {
+        StatPanel[std::size_t(i)]->setGeometry(
+            at(210 + 140 * i, 410, 121, 101).translated(left, 0));
+        font(StatRubrik[std::size_t(i)], 16);
+        StatRubrik[std::size_t(i)]->setGeometry(at(4, 4, 113, 44));
+        font(StatVarde[std::size_t(i)], 25);
+        StatVarde[std::size_t(i)]->setGeometry(at(10, 50, 101, 45));
+    }
+    OrdnaLabels();
 }
 
 void Tavsloj::letastorys() {

@@ -78,10 +78,12 @@ private:
     void showSlots(bool words);
     void fillWordList();
     int scaled(int pixels) const;
+    void layOut();
 
     std::vector<std::vector<std::string>> m_stories;
     std::optional<core::RevealStory> m_story;
     bool m_storyShown = false;
+    double m_factor = 1.0; // screen pixels per designed pixel
 };
 
 } // namespace glosbo::games

@@ -38,6 +38,7 @@ QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
 
 TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
     : ExerciseFrame(context, "TFalska", "Ordkamp") {
+    setFocusPolicy(Qt::StrongFocus);
     NamnPanel = panel(this, QStringLiteral("NamnPanel"), kSilver);
     NamnPanel->setBevelWidth(2);
     NamnLabel1 = textLabel(NamnPanel, "NamnLabel1", kNavy, 26);
@@ -180,27 +181,48 @@ void TFalska::layOut() {
     InstruktionsLabel->adjustSize();
     const int instructionTop = headline.bottom() + 1 + InstruktionsLabel->height() / 2;
     InstruktionsLabel->move(headline.left(), instructionTop);
-    const int wordHeight = OrdLabel[0]->fontMetrics().height();
-    int top = instructionTop + 3 * std::max(InstruktionsLabel->height(), wordHeight) / 2;
-    for (QLabel* word : OrdLabel) {
-        word->move(headline.left(), top);
+    // The words shrink until the number buttons stand clear of the track.
+    if (m_wordPixels == 0) m_wordPixels = OrdLabel[0]->font().pixelSize();
+    const int button = std::max(36, 5 * u / 2);
+    const int instruction2Height = Instruktion2Label->fontMetrics().height();
+    int pixels = m_wordPixels;
+    int wordHeight = 0;
+    int firstWord = 0;
+    int panelTop = 0;
+    for (;; --pixels) {
+        wordHeight = QFontMetrics(arialBold(pixels)).height();
+        firstWord = instructionTop + 3 * std::max(InstruktionsLabel->height(), wordHeight) / 2;
+        const int instruction2Top = firstWord + 4 * 6 * wordHeight / 5 + 3 * wordHeight / 2;
+        panelTop = instruction2Top + 3 * instruction2Height / 2;
+        if (panelTop + button <= BanaYtterPanel->y() - u / 2 || pixels <= 12) break;
+    }
+    int top = firstWord;
+    for (std::size_t i = 0; i < OrdLabel.size(); ++i) {
+        OrdLabel[i]->setFont(arialBold(pixels));
+        KlassLabel[i]->setFont(arialBold(pixels));
+        OrdLabel[i]->move(headline.left(), top);
         top += 6 * wordHeight / 5;
     }
-    top += wordHeight / 2 - wordHeight / 5;
     Instruktion2Label->adjustSize();
-    Instruktion2Label->move(headline.left(), top);
-    const int button = std::max(36, 5 * u / 2);
-    const int panelTop = top + 3 * Instruktion2Label->height() / 2;
+    Instruktion2Label->move(headline.left(), panelTop - 3 * instruction2Height / 2);
     SifferPanel->setGeometry(headline.left(), panelTop, 6 * button, button);
     for (int n = 0; n <= 5; ++n)
         SpeedButton[std::size_t(n)]->setGeometry(n * button, 0, button, button);
     MarkorLabel->resize(button, button);
 
-    const int nameWidth = std::min(W - 2 * u, 24 * u);
-    NamnPanel->setGeometry((W - nameWidth) / 2, headline.bottom() + 2 * u, nameWidth, 8 * u);
-    NamnLabel1->setGeometry(u, u / 2, nameWidth - 2 * u, 2 * u);
-    NamnLabel2->setGeometry(u, 5 * u / 2, nameWidth - 2 * u, 2 * u);
-    Edit1->setGeometry(u, 9 * u / 2, nameWidth - 2 * u, 3 * u);
+    // The name box as large as its texts in the fonts they are shown in.
+    const QFontMetrics prompt = NamnLabel1->fontMetrics();
+    const int lineHeight = prompt.height();
+    const int editHeight = Edit1->fontMetrics().height() + 10;
+    int widest = Edit1->fontMetrics().horizontalAdvance(QString(kNameLength, QLatin1Char('M')));
+    for (const char* text : {"Skriv ditt namn.", "Ditt namn tack!!!", "Avbryt med Escape."})
+        widest = std::max(widest, prompt.horizontalAdvance(QString::fromUtf8(text)));
+    const int nameWidth = std::min(W - 2 * u, widest + 4 * u);
+    NamnPanel->setGeometry((W - nameWidth) / 2, headline.bottom() + 2 * u, nameWidth,
+                           2 * lineHeight + editHeight + 3 * u);
+    NamnLabel1->setGeometry(2 * u, u, nameWidth - 4 * u, lineHeight);
+    NamnLabel2->setGeometry(2 * u, u + lineHeight, nameWidth - 4 * u, lineHeight);
+    Edit1->setGeometry(2 * u, 2 * u + 2 * lineHeight, nameWidth - 4 * u, editHeight);
 }
 
 void TFalska::Edit1KeyPress() {
@@ -213,6 +235,9 @@ void TFalska::Edit1KeyPress() {
     m_state.playerNames[0] = name.substr(0, 20);
     ElevLabel->setText(Edit1->text());
     m_named = true;
+    // The window takes the keys from here on: the hidden name box would
+    // otherwise keep the focus and swallow the digits.
+    setFocus();
     NamnPanel->hide();
     SifferPanel->show();
     BanaYtterPanel->show();
@@ -327,6 +352,7 @@ void TFalska::showBar(QPushButton* focus) {
 
 void TFalska::Button3Click() {
     KnappPanel->hide();
+    setFocus();
     if (!m_named) {
         Edit1->setFocus();
         return;
@@ -350,6 +376,7 @@ void TFalska::BitBtn1Click() {
     if (mode != core::RunMode::Worksheet)
         m_services.windows.open("TStallin", {m_state, m_services, this});
     KnappPanel->hide();
+    setFocus();
     if (m_named && !m_duel.over()) setButtonsEnabled(!m_answered);
 }
 

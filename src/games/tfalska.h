@@ -89,7 +89,8 @@ private:
     bool m_waiting = false;
     bool m_endAfterWait = false;
     int m_ticks = 0;
-    int m_square = 0; // square width
+    int m_square = 0;     // square width
+    int m_wordPixels = 0; // the words' size before any shrinking
 };
 
 } // namespace glosbo::games
