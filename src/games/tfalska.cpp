@@ -142,7 +142,13 @@ void TFalska::layOut() {
 
     const int barHeight = H / 48 * 4;
     KnappPanel->setGeometry(u / 2, H - u / 5 - barHeight, W - u, barHeight);
-    const int buttonWidth = std::min((W - u) / 4, 12 * u);
+    // The three buttons as wide as the widest caption needs.
+    int buttonWidth = 0;
+    for (QPushButton* b : {Button3, Button4, BitBtn1})
+        buttonWidth = std::max(buttonWidth, b->fontMetrics().horizontalAdvance(
+                                                QString(b->text()).remove(QLatin1Char('&'))) +
+                                                3 * u);
+    buttonWidth = std::min(buttonWidth, (W - u) / 3 - u);
     const int gap = int(std::lround(double(W - u - 3 * buttonWidth) / 4));
     int left = gap;
     for (QPushButton* b : {Button3, Button4, BitBtn1}) {
@@ -183,7 +189,7 @@ void TFalska::layOut() {
     InstruktionsLabel->move(headline.left(), instructionTop);
     // The words shrink until the number buttons stand clear of the track.
     if (m_wordPixels == 0) m_wordPixels = OrdLabel[0]->font().pixelSize();
-    const int button = std::max(36, 5 * u / 2);
+    const int button = std::max({36, 5 * u / 2, SpeedButton[0]->fontMetrics().height() * 3 / 2});
     const int instruction2Height = Instruktion2Label->fontMetrics().height();
     int pixels = m_wordPixels;
     int wordHeight = 0;
