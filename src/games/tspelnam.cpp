@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "app/panel.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 
@@ -34,6 +35,13 @@ TSpelNam::TSpelNam(core::AppState& state, app::Services&, QWidget* parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, kSilver);
     setPalette(p);
+
+    // A raised frame sets the window off from the window below it.
+    auto* frame = new app::Panel(this);
+    frame->setObjectName(QStringLiteral("RamPanel"));
+    frame->setColor(kSilver);
+    frame->setBevelWidth(3);
+    frame->setGeometry(0, 0, kWidth, kHeight);
 
     TitelLabel = textLabel(this, "TitelLabel", kNavy, 22);
     TitelLabel->setText(kTitle);
