@@ -76,6 +76,21 @@ TEST(RenderCommand, KeepsTheDrawingsProportionsAndCentresIt) {
     EXPECT_EQ(bmp.rgb(37, 10), kWhite);
 }
 
+TEST(RenderCommand, APngKeepsTheDrawingsTransparency) {
+    TempRoot dir;
+    dir.write("dot.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 10 10">
+<circle cx="5" cy="5" r="2" fill="#ff0000"/></svg>)");
+    const std::string out = dir.path() + "/icon.PNG";
+    ASSERT_EQ(runTool({"render", dir.path() + "/dot.svg", out, "16", "16"}).status, 0);
+    const std::string png = readBytes(out);
+    ASSERT_GT(png.size(), 33u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(png.substr(12, 4), "IHDR");
+    EXPECT_EQ(le(png, 16, 1) << 24 | le(png, 17, 1) << 16 | le(png, 18, 1) << 8 | le(png, 19, 1),
+              16u);                // width, big-endian
+    EXPECT_EQ(le(png, 25, 1), 6u); // colour type 6: RGB with an alpha channel
+}
+
 TEST(RenderCommand, RefusesAMissingOrBrokenDrawingAndLeavesTheOldPicture) {
     TempRoot dir;
     dir.write("broken.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect");

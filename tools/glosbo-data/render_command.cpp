@@ -62,9 +62,13 @@ int runRender(const Args& args, std::istream&, std::ostream&, std::ostream& err)
     QSvgRenderer renderer(inPath);
     if (!renderer.isValid()) return fileError(err, "render", in + ": not a valid SVG drawing");
 
+    // A PNG keeps the drawing's transparency (icons); a BMP is a picture of
+    // the program's, on white, 24 bits a pixel.
+    const bool png =
+        QFileInfo(QString::fromStdString(out)).suffix().compare("png", Qt::CaseInsensitive) == 0;
     const QSize size(*width, *height);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(png ? Qt::transparent : Qt::white);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -72,10 +76,13 @@ int runRender(const Args& args, std::istream&, std::ostream&, std::ostream& err)
         renderer.render(&painter, fittedArea(renderer.viewBoxF().size(), size));
     }
 
-    // 24 bits a pixel, written beside the target and renamed over it.
+    // Written beside the target and renamed over it.
     QSaveFile file(QString::fromStdString(out));
-    if (!file.open(QIODevice::WriteOnly) ||
-        !image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") || !file.commit())
+    const auto save = [&] {
+        return png ? image.save(&file, "PNG")
+                   : image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
+    };
+    if (!file.open(QIODevice::WriteOnly) || !save() || !file.commit())
         return fileError(err, "render", out + ": cannot be written");
     return kExitOk;
 }

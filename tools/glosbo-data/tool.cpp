@@ -77,10 +77,13 @@ constexpr Command kCommands[] = {
      "fill-in sentence without one or two marked words, more than two help\n"
      "texts, a verb without its form). Exit status 1 when a problem was found.\n",
      runCheck},
-    {"render", "IN.svg OUT.bmp WIDTH HEIGHT", "render an SVG drawing to a BMP picture",
+    {"render", "IN.svg OUT.bmp|OUT.png WIDTH HEIGHT",
+     "render an SVG drawing to a BMP or PNG picture",
      "Draws IN.svg on a white WIDTH x HEIGHT picture (1 to 8000 pixels each way),\n"
      "scaled to fit with its proportions kept and centred, and writes it as a\n"
-     "24-bit BMP file: OUT is replaced through a temporary file. Exit status 2\n"
+     "24-bit BMP file; an OUT ending in .png is a PNG picture that keeps the\n"
+     "drawing's transparency instead of the white (for icons). OUT is replaced\n"
+     "through a temporary file. Exit status 2\n"
      "when IN is missing or not a valid SVG drawing, or OUT cannot be written.\n",
      runRender},
     {"clock", "N OUT.png [HEIGHT]", "draw the clock face of a clock record",
@@ -180,9 +183,55 @@ void printOverview(std::ostream& out) {
             out << left << "\n" << std::string(26, ' ') << c.summary << "\n";
     }
     out << "\n"
-           "'glosbo-data help COMMAND' or 'glosbo-data COMMAND --help' tells more.\n"
+           "'glosbo-data help COMMAND' or 'glosbo-data COMMAND --help' tells more;\n"
+           "'glosbo-data --man' prints all of it as a manual page.\n"
            "Exit status: 0 done, 1 a problem in the data (reported), 2 bad arguments\n"
            "or a file that cannot be read or written.\n";
+}
+
+// Roff text: backslashes doubled, minus signs as such, and a line that
+// would start with a control character protected.
+std::string roff(std::string_view text) {
+    std::string out;
+    bool lineStart = true;
+    for (char ch : text) {
+        if (lineStart && (ch == '.' || ch == '\'')) out += "\\&";
+        if (ch == '\\')
+            out += "\\e";
+        else if (ch == '-')
+            out += "\\-";
+        else
+            out += ch;
+        lineStart = ch == '\n';
+    }
+    return out;
+}
+
+// The manual page, made from the same table as the help texts so that the
+// two never differ.
+void printManPage(std::ostream& out) {
+    out << ".TH GLOSBO-DATA 1 \"2026-12-10\" \"Glosbo\" \"User Commands\"\n"
+           ".SH NAME\n"
+           "glosbo\\-data \\- check and convert Glosbo data files\n"
+           ".SH SYNOPSIS\n"
+           ".B glosbo\\-data\n"
+           ".I COMMAND\n"
+           "[\\fIARGUMENTS\\fR]\n"
+           ".SH DESCRIPTION\n"
+           "Works on Glosbo data files. Data files hold Windows\\-1252 text; the tool\n"
+           "reads and prints UTF\\-8. Messages are in English.\n"
+           "\\fBglosbo\\-data help\\fR \\fICOMMAND\\fR prints the text of one command.\n"
+           ".SH COMMANDS\n";
+    for (const auto& c : kCommands) {
+        out << ".TP\n.B " << roff(usageLine(c)) << "\n"
+            << roff(c.summary) << ".\n.IP\n.nf\n"
+            << roff(c.details) << ".fi\n";
+    }
+    out << ".SH EXIT STATUS\n"
+           "0 done, 1 a problem in the data (reported), 2 bad arguments or a file that\n"
+           "cannot be read or written.\n"
+           ".SH SEE ALSO\n"
+           ".BR glosbo (1)\n";
 }
 
 void printCommandHelp(std::ostream& out, const Command& c) {
@@ -199,6 +248,10 @@ int dispatch(const Args& args, std::istream& in, std::ostream& out, std::ostream
         return kExitUsage;
     }
     const std::string& name = args.front();
+    if (name == "--man") {
+        printManPage(out);
+        return kExitOk;
+    }
     if (isHelpOption(name) || name == "help") {
         if (name == "help" && args.size() > 1) {
             const Command* c = findCommand(args[1]);
