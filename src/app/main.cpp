@@ -79,13 +79,14 @@ int main(int argc, char* argv[]) {
     const core::EnvLookup env = core::processEnvironment();
     const std::string defaultIni = bundledIni();
     const std::string iniFile = core::findIniFile(options.iniFile, env, defaultIni);
-    core::DataRoots roots =
-        core::dataRootsFromIni(core::IniFile::load(iniFile), directoryOf(iniFile), env);
+    const core::IniFile ini = core::IniFile::load(iniFile);
+    core::DataRoots roots = core::dataRootsFromIni(ini, directoryOf(iniFile), env);
     // On the bundled INI the results go to the program's own directory,
     // which a new user does not have yet.
     if (iniFile == defaultIni) core::createOwnResultsDirectories(roots, env);
     core::AppState state(std::move(roots), messages, nullptr, nullptr);
     if (!state.startUp()) return 1;
+    state.kiosk = options.kiosk || ini.value("Glosbo", "Kiosk") == "1";
     if (probe.finished()) return probe.exitCode();
 
     app::QtModalWindows modal(state.screen);

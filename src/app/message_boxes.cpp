@@ -1,6 +1,8 @@
 #include "app/message_boxes.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -46,6 +48,17 @@ bool QtMessageBoxes::confirm(const std::u8string& text) {
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+std::optional<std::string> QtMessageBoxes::askPassword(const std::u8string& prompt) {
+    QInputDialog dialog(frontWindow());
+    dialog.setWindowTitle(QStringLiteral("Glosbo"));
+    dialog.setLabelText(fromUtf8(prompt));
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Avbryt"));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
 }
 
 } // namespace glosbo::app

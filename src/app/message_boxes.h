@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/messages.h"
@@ -13,6 +14,9 @@ class MessageBoxes : public core::MessageSink {
 public:
     // True when the user answers yes.
     virtual bool confirm(const std::u8string& text) = 0;
+    // Asks for a password, the typed letters hidden; nothing when the user
+    // cancels. The answer is UTF-8.
+    virtual std::optional<std::string> askPassword(const std::u8string& prompt) = 0;
 };
 
 // The boxes the user sees, over the window in front.
@@ -22,6 +26,7 @@ public:
     void warning(const std::u8string& text) override;
     void error(const std::u8string& text) override;
     bool confirm(const std::u8string& text) override;
+    std::optional<std::string> askPassword(const std::u8string& prompt) override;
 };
 
 } // namespace glosbo::app

@@ -50,6 +50,8 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
             if (o.windowName && !isPageWindow(*o.windowName))
                 o.error = "--window opens TManual, TOmTolm, TKarta, TFlagga or TSvHymn, not " +
                           *o.windowName;
+        } else if (name == "--kiosk") {
+            o.kiosk = true;
         } else if (name == "--version") {
             o.version = true;
         } else if (name == "--quit-after-paint") {
@@ -74,6 +76,9 @@ std::string usageText() {
            "                         the main window, as its menu entry does; an entry\n"
            "                         without a data file by its window (TVokalex); with\n"
            "                         --screenshot the exercise is saved\n"
+           "  --kiosk                run full screen for a classroom: Esc, closing the\n"
+           "                         window and \"Avsluta\" end the program only after\n"
+           "                         the teacher password (also Kiosk=1 in [Glosbo])\n"
            "  --quit-after-paint     quit once the main window has painted and print the\n"
            "                         milliseconds since the program started; a message\n"
            "                         box before it is printed instead, with exit status 3\n"
@@ -84,7 +89,13 @@ std::string usageText() {
            "  -h, --help             show this text\n"
            "\n"
            "The INI file is looked for in this order: --ini, $GLOSBO_INI,\n"
-           "$XDG_CONFIG_HOME/glosbo/Glos97.Ini, then the one installed with the program.\n";
+           "$XDG_CONFIG_HOME/glosbo/Glos97.Ini, glosbo/Glos97.Ini in each directory of\n"
+           "$XDG_CONFIG_DIRS (default /etc/xdg), then the one installed with the program.\n"
+           "$XDG_DATA_HOME/glosbo/RESULTAT keeps the results with the installed INI.\n"
+           "\n"
+           "Exit status: 0 normal end, 1 data not found at start, 2 a wrong command\n"
+           "line, 3 a message box before the main window (--quit-after-paint,\n"
+           "--screenshot).\n";
 }
 
 std::string programVersion() {

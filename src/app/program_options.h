@@ -15,6 +15,7 @@ struct ProgramOptions {
     std::optional<std::string> windowName;     // --window NAME
     bool quitAfterPaint = false;               // --quit-after-paint
     bool version = false;                      // --version
+    bool kiosk = false;                        // --kiosk
     bool help = false;                         // --help, -h
     std::string error;                         // why the command line is wrong, if it is
 };

@@ -1,5 +1,6 @@
 #include "app/tform1.h"
 
+#include <QCloseEvent>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QShowEvent>
@@ -10,6 +11,7 @@
 #include "app/text_codec.h"
 #include "core/data_fs.h"
 #include "core/pictures.h"
+#include "core/teacher_password.h"
 #include "core/wrap.h"
 
 namespace glosbo::app {
@@ -303,7 +305,30 @@ void TForm1::showOnScreen() {
     // Without a window manager nobody maximises the window, so it is given
     // the screen's area as well.
     setGeometry(m_area);
-    showMaximized();
+    if (m_state.kiosk)
+        showFullScreen();
+    else
+        showMaximized();
+}
+
+// In kiosk mode every way out (Esc, "Avsluta", the window manager's close)
+// asks for the teacher password, checked as the teacher login checks it.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (m_state.kiosk) {
+        const auto typed = m_services.messages.askPassword(u8"Lärarens lösenord för att avsluta:");
+        if (!typed) {
+            event->ignore();
+            return;
+        }
+        core::TeacherPasswordFile file(m_state.roots().diagnosisDir, m_state.clock());
+        if (!core::TeacherPasswordFile::accepts(file.load(),
+                                                app::toCp1252(QString::fromStdString(*typed)))) {
+            m_services.messages.information(u8"Felaktigt lösen.");
+            event->ignore();
+            return;
+        }
+    }
+    QWidget::closeEvent(event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

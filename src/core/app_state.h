@@ -104,6 +104,9 @@ public:
 
     RunMode runMode = RunMode::Practice;
     int tickCounter = 0;
+    // Kiosk mode: full screen, and the program ends only with the teacher
+    // password.
+    bool kiosk = false;
     std::uint16_t programNumber = 0;
     DataFiles files;
     DrawPermutation draw;

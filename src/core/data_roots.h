@@ -38,8 +38,10 @@ std::string expandPath(std::string_view value, const EnvLookup& env);
 std::string cutChars(std::string_view utf8, std::size_t n);
 
 // The INI file to read: the --ini option, then $GLOSBO_INI, then
-// $XDG_CONFIG_HOME/glosbo/Glos97.Ini, then the bundled default. The first
-// that is given (and, for the two last, exists) wins.
+// $XDG_CONFIG_HOME/glosbo/Glos97.Ini, then glosbo/Glos97.Ini in each
+// directory of $XDG_CONFIG_DIRS (default /etc/xdg), then the bundled
+// default. The first that is given (and, for the files looked for, exists)
+// wins.
 std::string findIniFile(const std::optional<std::string>& option, const EnvLookup& env,
                         const std::string& bundledDefault);
 

@@ -77,6 +77,24 @@ TEST(DataRoots, IniSearchOrder) {
     EXPECT_EQ(findIniFile(std::string("/mine.ini"), env, bundled), "/mine.ini");
 }
 
+// A school's INI in the system directories: the first directory holding one
+// wins, and the user's own still wins over both.
+TEST(DataRoots, SchoolIniInTheConfigDirectories) {
+    glosbo::test::TempRoot root;
+    const std::string bundled = "/usr/share/glosbo/Glos97.Ini";
+    const std::string first = root.path() + "/etc1", second = root.path() + "/etc2";
+    auto env = fakeEnv({{"HOME", root.path() + "/home"},
+                        {"XDG_CONFIG_DIRS", "relative/dir:" + first + ":" + second}});
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), bundled);
+    root.write("etc2/glosbo/Glos97.Ini", "[Path]\n");
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), second + "/glosbo/Glos97.Ini");
+    root.write("etc1/glosbo/Glos97.Ini", "[Path]\n");
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled), first + "/glosbo/Glos97.Ini");
+    root.write("home/.config/glosbo/Glos97.Ini", "[Path]\n");
+    EXPECT_EQ(findIniFile(std::nullopt, env, bundled),
+              root.path() + "/home/.config/glosbo/Glos97.Ini");
+}
+
 // A new user: HOME is a fresh directory with nothing under it. The bundled
 // INI's own directories are made; a school's directory elsewhere is not, and
 // neither is anything outside the program's directory reached through "..".

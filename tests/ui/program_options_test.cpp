@@ -7,7 +7,7 @@ using glosbo::app::parseProgramOptions;
 TEST(ProgramOptions, ReadsItsOwnAndLeavesQtsAlone) {
     auto o = parseProgramOptions({"--ini", "a.ini", "-platform", "offscreen",
                                   "--screenshot=/tmp/s.png", "--quit-after-paint", "--exercise",
-                                  "SVE23100.DAT", "--window", "TKarta", "--version"});
+                                  "SVE23100.DAT", "--window", "TKarta", "--version", "--kiosk"});
     EXPECT_TRUE(o.error.empty()) << o.error;
     EXPECT_EQ(o.iniFile, "a.ini");
     EXPECT_EQ(o.screenshotFile, "/tmp/s.png");
@@ -15,6 +15,7 @@ TEST(ProgramOptions, ReadsItsOwnAndLeavesQtsAlone) {
     EXPECT_EQ(o.exerciseFile, "SVE23100.DAT");
     EXPECT_EQ(o.windowName, "TKarta");
     EXPECT_TRUE(o.version);
+    EXPECT_TRUE(o.kiosk);
     EXPECT_FALSE(o.help);
 
     EXPECT_TRUE(parseProgramOptions({"-h"}).help);

@@ -162,6 +162,30 @@ TEST(MainWindow, KeyboardFocusEnterAndEscape) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// In kiosk mode Esc, "Avsluta" and the window manager's close all ask for
+// the teacher password; only the right one ends the program.
+TEST(MainWindow, KioskEndsOnlyWithTheTeacherPassword) {
+    Harness h;
+    h.state->kiosk = true;
+    TForm1 form(*h.state, h.services);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    QTest::keyClick(button(form, 1), Qt::Key_Escape); // cancelled
+    EXPECT_TRUE(form.isVisible());
+    h.messages.passwordAnswer = "gissning";
+    button(form, 10)->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(h.messages.texts.back(), "Felaktigt lösen.");
+    EXPECT_FALSE(form.close()); // as the window manager closes it
+    EXPECT_TRUE(form.isVisible());
+
+    h.messages.passwordAnswer = "KVARNSTO"; // the teacher password of a new directory
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+}
+
 // The directory messages at start, in their order.
 struct DirectoryCase {
     const char* name;

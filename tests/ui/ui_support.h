@@ -31,8 +31,13 @@ public:
         texts.push_back(core::utf8Bytes(t));
         return confirmAnswer;
     }
+    std::optional<std::string> askPassword(const std::u8string& prompt) override {
+        texts.push_back(core::utf8Bytes(prompt));
+        return passwordAnswer;
+    }
     std::vector<std::string> texts;
     bool confirmAnswer = false;
+    std::optional<std::string> passwordAnswer; // nothing: the user cancels
 };
 
 // Records the windows opened instead of running them. A window closes with
