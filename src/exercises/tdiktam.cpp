@@ -104,8 +104,10 @@ void TDiktam::buildOwnComponents() {
     spinLayout->setSpacing(0);
     TidSpinUp = makeArrow(TidSpinButton, "TidSpinUp", Qt::UpArrow);
     TidSpinUp->setToolTip(QStringLiteral("Längre visningstid"));
+    TidSpinUp->setAccessibleName(TidSpinUp->toolTip());
     TidSpinDown = makeArrow(TidSpinButton, "TidSpinDown", Qt::DownArrow);
     TidSpinDown->setToolTip(QStringLiteral("Kortare visningstid"));
+    TidSpinDown->setAccessibleName(TidSpinDown->toolTip());
     spinLayout->addWidget(TidSpinUp);
     spinLayout->addWidget(TidSpinDown);
     for (QWidget* w : std::initializer_list<QWidget*>{SeIntervalLabel, SeTidPanel, TidSpinButton})

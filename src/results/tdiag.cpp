@@ -112,15 +112,18 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
     ListBox1->setObjectName("ListBox1");
     ListBox1->setFont(arialBold(16));
     ListBox1->setGeometry(24, 92, 280, 300);
+    ListBox1->setAccessibleName(QStringLiteral("Namn"));
     NamnLabel = label(this, "NamnLabel", fromUtf8(kNamePrompt), 16);
     NamnLabel->setGeometry(24, 64, 400, 24);
     Edit1 = edit(this, "Edit1", QRect(24, 92, 280, 30), 20);
+    NamnLabel->setBuddy(Edit1);
     LosenLabel = label(this, "LosenLabel", fromUtf8(kPasswordPrompt), 16);
     LosenLabel->setGeometry(24, 140, 400, 24);
     FelLabel = label(this, "FelLabel", fromUtf8(kWrongPassword), 16, kRed);
     FelLabel->setGeometry(24, 140, 400, 24);
     MaskEdit1 = edit(this, "MaskEdit1", QRect(24, 168, 200, 30), 10);
     MaskEdit1->setEchoMode(QLineEdit::Password);
+    MaskEdit1->setAccessibleName(QStringLiteral("Lösenord"));
 
     LararPanel = new app::Panel(this);
     LararPanel->setObjectName("LararPanel");
