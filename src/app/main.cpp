@@ -109,6 +109,7 @@ int main(int argc, char* argv[]) {
     }
     app::QtSoundService sounds(messages);
     app::QtPrintService printer;
+    printer.setFileOutputAllowed(!state.kiosk);
     app::Services services{messages, modal, measure, windows, sounds, printer};
 
     app::TForm1 form(state, services);

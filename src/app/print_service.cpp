@@ -18,6 +18,7 @@ bool QtPrintService::print(const std::vector<core::Page>& pages, QWidget* parent
     QPrinter printer(QPrinter::HighResolution);
     setUpA4(printer);
     QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, m_fileOutputAllowed);
     if (dialog.exec() != QDialog::Accepted || printer.copyCount() < 1) return false;
     return drawPages(printer, pages);
 }

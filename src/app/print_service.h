@@ -34,9 +34,13 @@ class QtPrintService final : public PrintService {
 public:
     const core::PageMetrics& metrics() const override { return m_metrics; }
     bool print(const std::vector<core::Page>& pages, QWidget* parent) override;
+    // In kiosk mode the dialog offers no printing to a file: a pupil could
+    // otherwise write anywhere the account may.
+    void setFileOutputAllowed(bool allowed) { m_fileOutputAllowed = allowed; }
 
 private:
     PrinterMetrics m_metrics;
+    bool m_fileOutputAllowed = true;
 };
 
 // Writes every print to one PDF file (the last print wins) and keeps the
