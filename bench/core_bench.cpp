@@ -14,6 +14,7 @@
 #include "core/data_files.h"
 #include "core/diagnosis_file.h"
 #include "core/draw.h"
+#include "core/reading.h"
 #include "core/record_fields.h"
 #include "core/reveal.h"
 #include "core/scramble.h"
@@ -297,6 +298,18 @@ void BM_DuelTurn(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DuelTurn)->Unit(benchmark::kMicrosecond);
+
+// Joining the lines of a reading text of 10,000 lines for the text view.
+static void BM_JusteraMemoText(benchmark::State& state) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 10000; ++i)
+        lines.push_back(i % 3 == 0   ? "kort"
+                        : i % 7 == 0 ? "$not"
+                                     : "En mening som \xE4r l\xE5ng nog.");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(glosbo::core::JusteraMemoText(lines));
+}
+BENCHMARK(BM_JusteraMemoText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include "core/reading.h"
 #include "test_support.h"
 
@@ -28,18 +26,28 @@ TEST(Reading, JusteraMemoText) {
         EXPECT_EQ(JusteraMemoText(in), out) << (in.empty() ? "" : in.front());
 }
 
-TEST(Reading, JusteraMemoTextIsLinear) {
+// A long text keeps every line that is shown, joined where it should be;
+// its speed is measured by the benchmark, not here.
+TEST(Reading, JusteraMemoTextKeepsALongTextWhole) {
     std::vector<std::string> lines;
     for (int i = 0; i < 10000; ++i)
         lines.push_back(i % 3 == 0   ? "kort"
                         : i % 7 == 0 ? "$not"
                                      : "En mening som \xE4r l\xE5ng nog.");
-    const auto start = std::chrono::steady_clock::now();
     const auto shown = JusteraMemoText(lines);
-    const auto ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(shown.size(), lines.size());
-    EXPECT_LT(ms, 50.0); // the benchmark holds it under 5 ms; this catches a quadratic slip
+    std::size_t shownLetters = 0;
+    for (const auto& line : shown) {
+        EXPECT_EQ(line.find('$'), std::string::npos);
+        for (char c : line)
+            shownLetters += c != ' ';
+    }
+    std::size_t nonSpace = 0;
+    for (const auto& line : lines)
+        if (line.front() != '$')
+            for (char c : line)
+                nonSpace += c != ' ';
+    EXPECT_EQ(shownLetters, nonSpace); // nothing lost, nothing added
 }
 
 TEST(Reading, ProgramsAndAnswers) {
