@@ -28,7 +28,7 @@ void put32(QByteArray& bytes, int at, std::int32_t value) {
 // 24 bits, the whole little-endian word for 32 bits.
 using PixelValue = std::function<std::uint32_t(int x, int y)>;
 
-struct BmpSpec {
+struct BmpShape {
     int bits;
     int width;
     int height;
@@ -39,52 +39,52 @@ struct BmpSpec {
 };
 
 // A BMP file written byte by byte, rows padded to four bytes.
-QByteArray bmpFile(const BmpSpec& spec, const PixelValue& value) {
-    const int stride = (spec.width * spec.bits + 31) / 32 * 4;
+QByteArray bmpFile(const BmpShape& shape, const PixelValue& value) {
+    const int stride = (shape.width * shape.bits + 31) / 32 * 4;
     const int tableAt = 14 + 40;
-    const int pixelsAt = tableAt + 4 * int(spec.palette.size());
-    QByteArray bytes(pixelsAt + stride * spec.height, '\0');
+    const int pixelsAt = tableAt + 4 * int(shape.palette.size());
+    QByteArray bytes(pixelsAt + stride * shape.height, '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
     put32(bytes, 2, int(bytes.size()));
     put32(bytes, 10, pixelsAt);
     put32(bytes, 14, 40);
-    put32(bytes, 18, spec.width);
-    put32(bytes, 22, spec.topDown ? -spec.height : spec.height);
+    put32(bytes, 18, shape.width);
+    put32(bytes, 22, shape.topDown ? -shape.height : shape.height);
     put16(bytes, 26, 1);
-    put16(bytes, 28, spec.bits);
-    put32(bytes, 30, spec.compression);
-    put32(bytes, 46, spec.listedColours);
-    for (int i = 0; i < spec.palette.size(); ++i) {
-        const QRgb c = spec.palette[i];
+    put16(bytes, 28, shape.bits);
+    put32(bytes, 30, shape.compression);
+    put32(bytes, 46, shape.listedColours);
+    for (int i = 0; i < shape.palette.size(); ++i) {
+        const QRgb c = shape.palette[i];
         bytes[tableAt + 4 * i] = char(qBlue(c));
         bytes[tableAt + 4 * i + 1] = char(qGreen(c));
         bytes[tableAt + 4 * i + 2] = char(qRed(c));
     }
-    for (int y = 0; y < spec.height; ++y) {
-        char* row = bytes.data() + pixelsAt + (spec.topDown ? y : spec.height - 1 - y) * stride;
-        for (int x = 0; x < spec.width; ++x) {
+    for (int y = 0; y < shape.height; ++y) {
+        char* row = bytes.data() + pixelsAt + (shape.topDown ? y : shape.height - 1 - y) * stride;
+        for (int x = 0; x < shape.width; ++x) {
             const std::uint32_t v = value(x, y);
-            if (spec.bits <= 8) {
-                const int perByte = 8 / spec.bits;
-                const int shift = 8 - spec.bits * (x % perByte + 1);
+            if (shape.bits <= 8) {
+                const int perByte = 8 / shape.bits;
+                const int shift = 8 - shape.bits * (x % perByte + 1);
                 row[x / perByte] = char(row[x / perByte] | (v << shift));
             } else {
-                for (int i = 0; i < spec.bits / 8; ++i)
-                    row[x * spec.bits / 8 + i] = char((v >> (8 * i)) & 0xFF);
+                for (int i = 0; i < shape.bits / 8; ++i)
+                    row[x * shape.bits / 8 + i] = char((v >> (8 * i)) & 0xFF);
             }
         }
     }
     return bytes;
 }
 
-// The image a file of spec and value shows.
-QImage expectedImage(const BmpSpec& spec, const PixelValue& value) {
-    QImage image(spec.width, spec.height, QImage::Format_RGB32);
-    for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x) {
+// The image a file of shape and value shows.
+QImage expectedImage(const BmpShape& shape, const PixelValue& value) {
+    QImage image(shape.width, shape.height, QImage::Format_RGB32);
+    for (int y = 0; y < shape.height; ++y)
+        for (int x = 0; x < shape.width; ++x) {
             const std::uint32_t v = value(x, y);
-            image.setPixel(x, y, spec.bits <= 8 ? spec.palette[int(v)] : (v | 0xFF000000u));
+            image.setPixel(x, y, shape.bits <= 8 ? shape.palette[int(v)] : (v | 0xFF000000u));
         }
     return image;
 }
@@ -124,7 +124,7 @@ TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
     // words, so that the 24-bit rows go through their fast path.
     struct Case {
         const char* name;
-        BmpSpec spec;
+        BmpShape shape;
         PixelValue value;
     } cases[] = {
         {"1 bit, bottom-up", {1, 13, 3, false, palette(2)}, indexOf(2)},
@@ -141,11 +141,11 @@ TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
          [&](int x, int y) { return colour(x, y) | std::uint32_t(x * 60) << 24; }},
     };
     for (const Case& c : cases) {
-        const QByteArray bytes = bmpFile(c.spec, c.value);
+        const QByteArray bytes = bmpFile(c.shape, c.value);
         const QImage read = readBmp(file(bytes));
-        ASSERT_EQ(read.size(), QSize(c.spec.width, c.spec.height)) << c.name;
+        ASSERT_EQ(read.size(), QSize(c.shape.width, c.shape.height)) << c.name;
         const QImage rgb = read.convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(rgb, expectedImage(c.spec, c.value)) << c.name;
+        EXPECT_EQ(rgb, expectedImage(c.shape, c.value)) << c.name;
         EXPECT_EQ(rgb, readByQt(bytes).convertToFormat(QImage::Format_RGB32)) << c.name;
     }
 
@@ -161,7 +161,7 @@ TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
     ASSERT_TRUE(QImageWriter(&buffer, "BMP").write(picture));
     EXPECT_EQ(readBmp(file(written)), picture);
 
-    BmpSpec rle{8, 4, 2, false, palette(4), 4};
+    BmpShape rle{8, 4, 2, false, palette(4), 4};
     rle.compression = 1;
     QByteArray encoded = bmpFile(rle, [](int, int) { return 0u; });
     encoded.truncate(14 + 40 + 4 * 4);
