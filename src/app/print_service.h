@@ -23,13 +23,13 @@ public:
     virtual ~PrintService() = default;
     // Text sizes for laying out pages for this service.
     virtual const core::PageMetrics& metrics() const = 0;
-    // Asks for the printer and the number of copies, then prints every copy
-    // of the pages. False when the dialog was cancelled or the printer could
-    // not be started.
+    // Shows the pages, asks for the printer (or a PDF file) and the number of
+    // copies, then prints every copy of the pages. False when a dialog was
+    // cancelled or the printer could not be started.
     virtual bool print(const std::vector<core::Page>& pages, QWidget* parent) = 0;
 };
 
-// The printer through the print dialog.
+// The printer through a preview and the print dialog.
 class QtPrintService final : public PrintService {
 public:
     const core::PageMetrics& metrics() const override { return m_metrics; }

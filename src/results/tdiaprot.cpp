@@ -360,7 +360,10 @@ void Tdiaprot::SkrivutButtonClick() {
     const core::DiagnosisRecord& record = m_state.diagnosis.record();
     const core::Page page =
         core::protocolPage(core::protocolTable(record), record.name, m_printColumns);
+    // The button stays off while the preview and the printer dialog are open.
+    SkrivutButton->setEnabled(false);
     m_services.printer.print({page}, this);
+    SkrivutButton->setEnabled(true);
     StringGrid1->setFocus();
 }
 

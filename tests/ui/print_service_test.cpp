@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 
 #include "app/print_service.h"
@@ -24,6 +31,38 @@ int pdfPageCount(const QString& file) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// Worksheet pages of a few tasks: enough for more than one sheet.
+std::vector<core::Page> twoSheets(const core::PageMetrics& metrics) {
+    core::Worksheets sheets;
+    sheets.startExercise();
+    for (int i = 0; i < 40; ++i) {
+        sheets.addHeading("Plural", "      Skriv ordet i plural:");
+        sheets.addTask(core::writeAnswerTask(sheets.nextItemPrefix(), "en bil", "bilar"));
+    }
+    return sheets.layout(true, metrics);
+}
+
+// Runs act on the modal dialog of type D once it is open.
+template <typename D, typename F> void whenOpen(F act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no " << D::staticMetaObject.className() << " is open";
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+            return;
+        }
+        act(dialog);
+    });
+}
+
+// The preview's print button.
+QAction* printAction(QPrintPreviewDialog* preview) {
+    for (QAction* action : preview->findChildren<QAction*>())
+        if (action->text().remove(QLatin1Char('&')) == QStringLiteral("Print")) return action;
+    ADD_FAILURE() << "the preview has no print button";
+    return new QAction(preview);
+}
+
 } // namespace
 
 TEST(PrintService, PrinterFontsAreMeasuredInMillimetres) {
@@ -38,13 +77,7 @@ TEST(PrintService, PrinterFontsAreMeasuredInMillimetres) {
 
 TEST(PrintService, LaidOutPagesGoToAPdfFilePageForPage) {
     test::Harness h;
-    core::Worksheets sheets;
-    sheets.startExercise();
-    for (int i = 0; i < 40; ++i) {
-        sheets.addHeading("Plural", "      Skriv ordet i plural:");
-        sheets.addTask(core::writeAnswerTask(sheets.nextItemPrefix(), "en bil", "bilar"));
-    }
-    const std::vector<core::Page> pages = sheets.layout(true, h.services.printer.metrics());
+    const std::vector<core::Page> pages = twoSheets(h.services.printer.metrics());
     ASSERT_GE(pages.size(), 2u);
 
     ASSERT_TRUE(h.services.printer.print(pages, nullptr));
@@ -94,4 +127,57 @@ TEST(PrintService, APageIsDrawnInMillimetres) {
     EXPECT_LT(right, px(innerRight) - 1) << "the title stays inside its frame";
     EXPECT_GT(right, px(innerRight) - px(8)) << "and fills it";
     EXPECT_LT(qGray(image.pixel(px(18), px(10))), 128) << "the outer frame at 18 mm";
+}
+
+// The printer service shows the pages on A4 first. Closing the preview, or
+// cancelling the printer dialog its print button opens, prints nothing; the
+// dialog prints the copies asked for, here into a PDF file.
+TEST(PrintService, ThePreviewLeadsToThePrinterDialogWithItsCopies) {
+    app::QtPrintService service;
+    const std::vector<core::Page> pages = twoSheets(service.metrics());
+    const int n = int(pages.size());
+    ASSERT_GE(n, 2);
+
+    int shown = -1;
+    QSizeF paper;
+    whenOpen<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        shown = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        paper = preview->printer()->pageLayout().pageSize().size(QPageSize::Millimeter);
+        preview->reject();
+    });
+    EXPECT_FALSE(service.print(pages, nullptr));
+    EXPECT_EQ(shown, n);
+    EXPECT_NEAR(paper.width(), 210, 0.5);
+    EXPECT_NEAR(paper.height(), 297, 0.5);
+
+    // Its print button opens the printer dialog, which offers no file in
+    // kiosk mode; cancelling it returns to the preview.
+    service.setFileOutputAllowed(false);
+    bool backInPreview = false, offersFile = true;
+    whenOpen<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        whenOpen<QPrintDialog>([&, preview](QPrintDialog* dialog) {
+            offersFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            dialog->reject();
+            QTimer::singleShot(0, [&, preview] {
+                backInPreview = preview->isVisible();
+                preview->reject();
+            });
+        });
+        printAction(preview)->trigger();
+    });
+    EXPECT_FALSE(service.print(pages, nullptr));
+    EXPECT_TRUE(backInPreview);
+    EXPECT_FALSE(offersFile);
+    service.setFileOutputAllowed(true);
+
+    const QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("copies.pdf"));
+    whenOpen<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        preview->printer()->setOutputFileName(pdf);
+        preview->printer()->setCopyCount(2);
+        whenOpen<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+        printAction(preview)->trigger();
+    });
+    EXPECT_TRUE(service.print(pages, nullptr));
+    EXPECT_EQ(pdfPageCount(pdf), 2 * n) << "two copies of every page";
 }
