@@ -1,6 +1,8 @@
 #include "info/tmanual.h"
 
+#include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -84,6 +86,7 @@ void TManual::FormCreate() {
                      area.height() - 5 * titleHeight);
     Memo1->setGeometry(memo);
     Memo2->setGeometry(memo);
+    fitFontToWidth(shown, memo.width());
     const int bh = SkrivUtButton->height();
     const int rowWidth =
         AvbrytButton->width() + SkrivUtButton->width() + MarkeratButton->width() + 4 * unit;
@@ -94,6 +97,28 @@ void TManual::FormCreate() {
         x += button->width() + 2 * unit;
     }
     Memo1->setFocus();
+}
+
+// The manual is aligned by spaces and printed as it stands, so it is never
+// wrapped on screen either: the font shrinks until the widest line fits the
+// memo, and no pupil has to scroll sideways to read a line to its end.
+void TManual::fitFontToWidth(const QStringList& lines, int memoWidth) {
+    Memo1->ensurePolished();
+    const int room = memoWidth - 2 * Memo1->frameWidth() -
+                     Memo1->verticalScrollBar()->sizeHint().width() -
+                     2 * int(Memo1->document()->documentMargin() + 1) - Memo1->cursorWidth();
+    QFont font = Memo1->font();
+    const auto widest = [&lines](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    };
+    constexpr int kSmallest = 8;
+    while (font.pixelSize() > kSmallest && widest(font) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    Memo1->setFont(font);
 }
 
 void TManual::printLines(const std::vector<std::string>& lines, double firstTop) {

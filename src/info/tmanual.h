@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ public slots:
 
 private:
     void FormCreate();
+    void fitFontToWidth(const QStringList& lines, int memoWidth);
     void printLines(const std::vector<std::string>& lines, double firstTop);
 
     bool m_loaded = false;

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -125,4 +126,24 @@ TEST(InfoPages, ManualPrintsWholeOrSelectedWithoutTheClipboard) {
     EXPECT_DOUBLE_EQ(selection[0].texts[1].y, 5);
     EXPECT_EQ(QApplication::clipboard()->text(), "elevens egen text");
     EXPECT_TRUE(manual.SkrivUtButton->isEnabled());
+}
+
+// The manual's lines are aligned by spaces and never wrapped: on every
+// screen the widest line (78 letters and the two spaces before it) is read
+// without scrolling sideways.
+TEST(InfoPages, ManualLinesFitTheMemoOnEveryScreen) {
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        Harness::Setup setup;
+        setup.letterWidth = 8; // large scaled fonts, as the real screen font gives
+        setup.screen = screen;
+        Harness h(setup);
+        h.write("DATA/SVEMAN2.TXT", "Kort rad\r\n" + std::string(78, 'W') + "\r\nSlut\r\n");
+        info::TManual manual(*h.state, h.services);
+        ASSERT_TRUE(manual.loaded());
+        manual.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&manual));
+        EXPECT_EQ(manual.Memo1->horizontalScrollBar()->maximum(), 0);
+        EXPECT_GE(manual.Memo1->font().pixelSize(), 8);
+    }
 }
