@@ -1,6 +1,7 @@
 #include "info/tomtolm.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "app/bmp_image.h"
 #include "app/program_options.h"
@@ -34,6 +35,17 @@ const char* const kHelp =
     "<p>Hittar du ett fel i en övning eller i programmet? Skriv ner vad du gjorde, vad som "
     "hände och vilken version som står här ovanför, och lämna det till den som sköter "
     "datorerna på skolan. Hon eller han kan rapportera felet till Glosbo-projektet.</p>";
+
+// Shrinks the label's font until its wrapped text fits the label's height,
+// so that no paragraph of a panel is cut off below.
+void shrinkToHeight(QLabel* label, int smallestPixels) {
+    QFont font = label->font();
+    while (font.pixelSize() > smallestPixels &&
+           label->heightForWidth(label->width()) > label->height()) {
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
+}
 
 } // namespace
 
@@ -97,7 +109,16 @@ void TOmTolm::FormCreate() {
     } else {
         Image1->hide();
     }
-    const int width = area.width() * 2 / 3;
+    // The credits stand a letter's width inside their panel, and the panels
+    // grow (up to the screen's margins) so that no credit breaks mid-name.
+    Label3->setContentsMargins(unit, 0, unit, 0);
+    QStringList credits = QString(kCredits).split('\n');
+    credits.removeLast(); // the licence sentence may wrap
+    int creditsWidth = 0;
+    for (const QString& line : credits)
+        creditsWidth = std::max(creditsWidth, Label3->fontMetrics().horizontalAdvance(line));
+    const int width =
+        std::min(std::max(area.width() * 2 / 3, creditsWidth + 3 * unit), area.width() - 2 * unit);
     const int left = (area.width() - width) / 2;
     int y = area.height() / 6;
     for (QLabel* label : {Label1, Label2, Label3}) {
@@ -113,8 +134,9 @@ void TOmTolm::FormCreate() {
     for (app::Panel* panel : {InfoPanel1, InfoPanel2}) {
         const QRect r(left, y, width, std::max(logoY - y - unit, 4 * unit));
         panel->setGeometry(r);
-        panel->findChild<QLabel*>()->setGeometry(unit, unit, r.width() - 2 * unit,
-                                                 r.height() - 2 * unit);
+        auto* text = panel->findChild<QLabel*>();
+        text->setGeometry(unit, unit, r.width() - 2 * unit, r.height() - 2 * unit);
+        shrinkToHeight(text, 9);
     }
     AvbrytButton->setFocus();
 }

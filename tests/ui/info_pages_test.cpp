@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -145,5 +146,25 @@ TEST(InfoPages, ManualLinesFitTheMemoOnEveryScreen) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&manual));
         EXPECT_EQ(manual.Memo1->horizontalScrollBar()->maximum(), 0);
         EXPECT_GE(manual.Memo1->font().pixelSize(), 8);
+    }
+}
+
+// The about page's two panels show their whole text on every screen: the
+// last paragraph (how to report a fault) is not cut off below.
+TEST(InfoPages, AboutPanelsShowTheirWholeText) {
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        Harness::Setup setup;
+        setup.letterWidth = 8; // large scaled fonts, as the real screen font gives
+        setup.screen = screen;
+        Harness h(setup);
+        info::TOmTolm about(*h.state, h.services);
+        for (QWidget* panel : {about.InfoPanel1, about.InfoPanel2}) {
+            const auto* text = panel->findChild<QLabel*>();
+            ASSERT_NE(text, nullptr);
+            EXPECT_LE(text->heightForWidth(text->width()), text->height())
+                << panel->objectName().toStdString();
+            EXPECT_LE(text->geometry().bottom(), panel->height());
+        }
     }
 }
