@@ -147,6 +147,21 @@ constexpr Command kCommands[] = {
      "Exit status 2 for bad arguments or a file that cannot be read or written;\n"
      "the file is then as it was.\n",
      runDiagnosis},
+    {"records", "FILE [--add NAME RESULT]", "list or add to a records table (.SVR)",
+     "Without an option prints one line per entry of a records table (36-byte\n"
+     "entries), best first: the rank, the name, the time saved (YYMMDD HH:MM) and\n"
+     "the result as stored, tab-separated UTF-8. A damaged file (not whole\n"
+     "entries, over 100 entries or a name length beyond its field) is reported\n"
+     "with exit status 1.\n"
+     "--add NAME RESULT: merges one result as the game's table saves it, under\n"
+     "  its lock and through a temporary file: the time now, the name cut to 20\n"
+     "  characters, a tie placed below the older entry, rank 100 falling off. A\n"
+     "  missing file is created in an existing directory. Prints the rank taken,\n"
+     "  or X when the result does not make a full table (the file is unchanged).\n"
+     "  A damaged file is never written (exit status 1).\n"
+     "Exit status 2 for bad arguments, a missing file or directory, a busy lock\n"
+     "or a file that cannot be written; the file is then as it was.\n",
+     runRecords},
     {"teacher-password", "DIR", "set the teacher's diagnosis password",
      "Reads a new teacher password from the first line of standard input (1 to\n"
      "10 characters, not starting with ')') and writes it to DIR/SVE45444.DOT as\n"
