@@ -157,7 +157,10 @@ std::array<int, 4> printColumnStarts(int u, int sample, int screenWidth) {
     const int c1 = percent(7 * u / 2);
     const int d = percent(sample) - 1;
     const int e = d + 2;
-    return {c1, 100 - 3 * d, 100 - 2 * d, 100 - 2 * d + e};
+    // On paper the date needs more room than on screen: a point either
+    // side is taken from the result and status columns, whose texts are
+    // short, so that the date keeps clear of the status rule.
+    return {c1, 100 - 3 * d, 100 - 2 * d - 1, 100 - 2 * d + e + 1};
 }
 
 Page protocolPage(const ProtocolTable& table, std::string_view name,

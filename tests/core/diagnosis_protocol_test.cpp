@@ -79,8 +79,9 @@ TEST(DiagnosisProtocol, SwedishOrderPutsTheThreeLettersLast) {
 
 TEST(DiagnosisProtocol, PrintColumnsFollowTheScreen) {
     // 1024 wide, letter unit 11, sample 160 pixels: c1 = 100*38/1024 = 4,
-    // d = 16 - 1 = 15, e = 17.
-    EXPECT_EQ(printColumnStarts(11, 160, 1024), (std::array<int, 4>{4, 55, 70, 87}));
+    // d = 16 - 1 = 15, e = 17; the date column is widened by a point on
+    // each side so that the printed date keeps clear of the status rule.
+    EXPECT_EQ(printColumnStarts(11, 160, 1024), (std::array<int, 4>{4, 55, 69, 88}));
 }
 
 TEST(DiagnosisProtocol, ThePrintedPageHasTheTitleTheRowsAndTheRules) {
