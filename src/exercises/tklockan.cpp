@@ -139,7 +139,8 @@ void TKlockan::drawFixedHeadline() {
 
 void TKlockan::placeQuestionControls() {
     drawFixedHeadline();
-    // The strip counts every series, whatever the run mode.
+    // Ten clocks a series and the strip counting them, whatever the run mode.
+    series().setLengthSetting(core::AppState::kSeriesSize);
     if (m_state.runMode != core::RunMode::Practice) NyStartaAster(true);
     const int m = letterUnit();
     const QRect input = Edit1->geometry();

@@ -136,3 +136,20 @@ TEST_F(TklockanTest, FileOfAnotherSizeRuns) {
     answerSeries(*w, "WWWWWWWWWW");
     EXPECT_TRUE(w->buttonBar->isVisible());
 }
+
+// Ten clocks make a series in every run mode; a diagnosis test reports
+// and closes after them, the other modes show the bar.
+TEST_F(TklockanTest, TenClocksASeriesInEveryRunMode) {
+    using glosbo::core::RunMode;
+    for (RunMode mode : {RunMode::Practice, RunMode::DiagnosisPractice, RunMode::DiagnosisTest}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        auto w = h.openExercise<TKlockan>("SVE55000.DAT", mode);
+        EXPECT_EQ(h.state->series.seriesLength, 10);
+        answerSeries(*w, "RRRRRRRRR");
+        EXPECT_EQ(h.state->series.questionNumber, 10);
+        w->Edit1->setText(accepted());
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible() || !w->isVisible(); }));
+        EXPECT_EQ(w->isVisible(), mode != RunMode::DiagnosisTest);
+    }
+}
