@@ -184,3 +184,33 @@ TEST_F(TdiktamTest, CtrlSPastesTheSharpS) {
     EXPECT_EQ(w->Edit1->text(), QString::fromUtf8("ß"));
     EXPECT_NE(w->PopupMenu1, nullptr);
 }
+
+// Esc mid-dictation opens the bar; "Fortsätta" goes on with the same word,
+// the input enabled and focused, and F2 says that word again. As in every
+// series window, the counts start again from there.
+TEST_F(TdiktamTest, ContinueAfterEscGoesOnWithTheSameWord) {
+    auto w = open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    type(*w, fromCp1252(h.state->fields[1]));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 1000));
+    const std::string word = h.state->fields[1];
+    const int record = h.state->files.currentRecordNumber;
+
+    QTest::keyClick(w->Edit1, Qt::Key_Escape);
+    ASSERT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->lampknapp->isEnabled());
+    EXPECT_EQ(w->focusWidget(), w->Button2);
+
+    w->Button2->click();
+    EXPECT_FALSE(w->buttonBar->isVisible());
+    EXPECT_EQ(h.state->series.questionNumber, 2);
+    EXPECT_EQ(h.state->fields[1], word);
+    EXPECT_TRUE(w->Edit1->isEnabled());
+    EXPECT_EQ(w->focusWidget(), w->Edit1);
+    EXPECT_TRUE(w->UpprepaButton->isEnabled());
+    QTest::keyClick(w->Edit1, Qt::Key_F2);
+    EXPECT_TRUE(lastPlayed().ends_with(core::recordSoundName("S241", record)));
+    type(*w, fromCp1252(word));
+    EXPECT_EQ(w->series().correctCount(), 1);
+    EXPECT_EQ(h.state->series.questionNumber, 3);
+}
