@@ -164,7 +164,7 @@ std::array<int, 4> printColumnStarts(int u, int sample, int screenWidth) {
 }
 
 Page protocolPage(const ProtocolTable& table, std::string_view name,
-                  const std::array<int, 4>& starts) {
+                  const std::array<int, 4>& starts, const PageMetrics& metrics) {
     // The table is 180 mm wide from x = 15; rules sit a printer pixel
     // (600 dots an inch) outside the text.
     constexpr double kLeft = 15, kRight = 195, kWidth = 180, kPixel = 25.4 / 600;
@@ -176,6 +176,21 @@ Page protocolPage(const ProtocolTable& table, std::string_view name,
     std::array<double, 5> columnX{kLeft};
     for (std::size_t c = 1; c < 5; ++c)
         columnX[c] = kLeft + starts[c - 1] * kWidth / 100;
+    // The columns follow the screen, but on paper the texts are measured in
+    // the print font: a column too narrow for its widest text is widened,
+    // the number column to the right and the last three to the left, so
+    // that no text crosses a rule.
+    constexpr double kGap = 2;
+    std::array<double, 5> widest{};
+    for (const auto& row : table)
+        for (std::size_t c = 0; c < 5; ++c)
+            if (!row[c].empty())
+                widest[c] = std::max(widest[c], metrics.widthMm(row[c], font) + kGap);
+    columnX[1] = std::max(columnX[1], kLeft + widest[0]);
+    for (std::size_t c = 4; c >= 2; --c) {
+        const double right = c == 4 ? kRight : columnX[c + 1];
+        columnX[c] = std::min(columnX[c], right - widest[c]);
+    }
     for (int r = 0; r < kProtocolRows; ++r) {
         page.line(kLeft - kPixel, y, kLeft - kPixel, y + 8);
         for (std::size_t c = 1; c < 5; ++c)

@@ -50,8 +50,10 @@ inline constexpr const char* kProtocolSample = "  970523 24:55   ";
 std::array<int, 4> printColumnStarts(int letterUnit, int sampleWidth, int screenWidth);
 
 // The printed protocol of one pupil on an A4 page: the title, the table of
-// 19 rows with its rules, the sum row a little lower.
+// 19 rows with its rules, the sum row a little lower. A column whose
+// widest text, measured in the print font, would cross its right-hand rule
+// takes the room it needs from the area column.
 Page protocolPage(const ProtocolTable& table, std::string_view name,
-                  const std::array<int, 4>& columnStarts);
+                  const std::array<int, 4>& columnStarts, const PageMetrics& metrics);
 
 } // namespace glosbo::core

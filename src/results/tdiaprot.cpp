@@ -358,8 +358,8 @@ void Tdiaprot::HjalpButtonClick() {
 
 void Tdiaprot::SkrivutButtonClick() {
     const core::DiagnosisRecord& record = m_state.diagnosis.record();
-    const core::Page page =
-        core::protocolPage(core::protocolTable(record), record.name, m_printColumns);
+    const core::Page page = core::protocolPage(core::protocolTable(record), record.name,
+                                               m_printColumns, m_services.printer.metrics());
     // The button stays off while the preview and the printer dialog are open.
     SkrivutButton->setEnabled(false);
     m_services.printer.print({page}, this);

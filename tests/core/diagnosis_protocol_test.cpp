@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/diagnosis_protocol.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
@@ -86,7 +87,9 @@ TEST(DiagnosisProtocol, PrintColumnsFollowTheScreen) {
 
 TEST(DiagnosisProtocol, ThePrintedPageHasTheTitleTheRowsAndTheRules) {
     DiagnosisRecord r = taken(2, 15, kStatusTest);
-    const Page page = protocolPage(protocolTable(r), "Kalle", {4, 55, 70, 87});
+    // Texts that fit keep the columns the screen gives.
+    const Page page = protocolPage(protocolTable(r), "Kalle", {4, 55, 70, 87},
+                                   glosbo::test::FixedPageMetrics(0.01));
     ASSERT_FALSE(page.texts.empty());
     EXPECT_EQ(page.texts[0].text, "Diagnosprotokoll fr\xE5n Glosbo f\xF6r Kalle.");
     EXPECT_EQ(page.texts[0].x, 20);
@@ -111,5 +114,35 @@ TEST(DiagnosisProtocol, ThePrintedPageHasTheTitleTheRowsAndTheRules) {
     for (const PageLine& l : page.lines) {
         EXPECT_GE(std::min(l.x1, l.x2), 14.9);
         EXPECT_LE(std::max(l.x1, l.x2), 195.1);
+    }
+}
+
+// Measured in the print font, a column too narrow for its texts widens:
+// no text crosses the rule to its right, and the rules stay in order
+// within the table.
+TEST(DiagnosisProtocol, PrintedTextsKeepClearOfTheRules) {
+    // Near the real bold 12-point font: a space 1.2 mm, any other character 2.4 mm.
+    struct : PageMetrics {
+        double widthMm(std::string_view text, const PageFont&) const override {
+            return 2.4 * double(text.size()) -
+                   1.2 * double(std::count(text.begin(), text.end(), ' '));
+        }
+        double heightMm(std::string_view, const PageFont&) const override { return 4.8; }
+    } metrics;
+    DiagnosisRecord r = taken(12, 20, kStatusTest);
+    const Page page = protocolPage(protocolTable(r), "Kalle", {3, 55, 69, 88}, metrics);
+    std::vector<double> rules;
+    for (const PageLine& l : page.lines)
+        if (l.x1 == l.x2 && std::find(rules.begin(), rules.end(), l.x1) == rules.end())
+            rules.push_back(l.x1);
+    std::sort(rules.begin(), rules.end());
+    ASSERT_EQ(rules.size(), 6u);
+    EXPECT_GE(rules.front(), 14.9);
+    EXPECT_LE(rules.back(), 195.1);
+    for (std::size_t i = 1; i < page.texts.size(); ++i) {
+        const PageText& t = page.texts[i];
+        const auto next = std::upper_bound(rules.begin(), rules.end(), t.x);
+        ASSERT_NE(next, rules.end()) << t.text;
+        EXPECT_LE(t.x + metrics.widthMm(t.text, t.font), *next) << "'" << t.text << "'";
     }
 }

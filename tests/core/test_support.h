@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/messages.h"
+#include "core/page.h"
 
 namespace glosbo::test {
 
@@ -15,6 +17,22 @@ public:
     void warning(const std::u8string& t) override { all.push_back(core::utf8Bytes(t)); }
     void error(const std::u8string& t) override { all.push_back(core::utf8Bytes(t)); }
     std::vector<std::string> all;
+};
+
+// Printed text sizes without a printer: every character as wide as the
+// given millimetres per point of the font, a line 0.4 mm per point high.
+class FixedPageMetrics final : public core::PageMetrics {
+public:
+    explicit FixedPageMetrics(double mmPerPoint = 0.2) : m_mmPerPoint(mmPerPoint) {}
+    double widthMm(std::string_view text, const core::PageFont& f) const override {
+        return m_mmPerPoint * f.points * double(text.size());
+    }
+    double heightMm(std::string_view, const core::PageFont& f) const override {
+        return 0.4 * f.points;
+    }
+
+private:
+    double m_mmPerPoint;
 };
 
 // A data root in a fresh temporary directory, removed at the end.

@@ -229,12 +229,14 @@ int writeProtocols(const Request& r, std::ostream& err) {
     }
     HeadlessGui gui(err, "diagnosis");
     const std::array<int, 4> columns = screenColumnStarts();
+    const app::PrinterMetrics metrics;
     std::vector<core::Page> pages;
     for (std::size_t i = 0; i < load.contents.records.size(); ++i) {
         const core::DiagnosisRecord record = load.contents.record(i);
         if (record.name.empty()) continue;
         if (wanted && core::upperCp1252(record.name) != core::upperCp1252(*wanted)) continue;
-        pages.push_back(core::protocolPage(core::protocolTable(record), record.name, columns));
+        pages.push_back(
+            core::protocolPage(core::protocolTable(record), record.name, columns, metrics));
     }
     if (pages.empty()) {
         err << "glosbo-data diagnosis: "
