@@ -1,5 +1,6 @@
 #include "core/diagnosis_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -13,10 +14,16 @@
 
 namespace glosbo::core {
 
+std::string DiagnosisContents::name(std::size_t i) const {
+    // The length byte, then at most 21 bytes of name (as the record reads it).
+    const std::string& r = records[i];
+    return r.substr(1, std::min<std::size_t>(std::uint8_t(r[0]), 21));
+}
+
 std::optional<std::size_t> DiagnosisContents::find(std::string_view name) const {
     const std::string wanted = upperCp1252(name);
     for (std::size_t i = 0; i < records.size(); ++i)
-        if (upperCp1252(record(i).name) == wanted) return i;
+        if (upperCp1252(this->name(i)) == wanted) return i;
     return std::nullopt;
 }
 
@@ -24,7 +31,7 @@ std::vector<std::string> DiagnosisContents::names() const {
     std::vector<std::string> all;
     all.reserve(records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
-        std::string name = record(i).name;
+        std::string name = this->name(i);
         if (!name.empty()) all.push_back(std::move(name));
     }
     return all;
@@ -55,13 +62,28 @@ DiagnosisLoad loadDiagnosisFile(const std::string& path) {
                                           : DiagnosisLoad::Status::Unreadable;
         return load;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // One read of the whole file: a class's file of thousands of pupils is
+    // read on every save.
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        bytes.resize(std::size_t(size));
+        in.read(bytes.data(), size);
+        bytes.resize(std::size_t(in.gcount()));
+    } else if (size < 0) {
+        // Not a seekable file: read it as a stream.
+        in.clear();
+        std::ostringstream stream;
+        stream << in.rdbuf();
+        bytes = stream.str();
+    }
     if (in.bad()) {
         load.code = EIO;
         return load;
     }
-    load.contents = parseDiagnosisFile(bytes.str());
+    load.contents = parseDiagnosisFile(bytes);
     load.status = DiagnosisLoad::Status::Loaded;
     return load;
 }
@@ -135,7 +157,7 @@ DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
     bytes.reserve(current.contents.fileSize() + mine.size());
     bool replaced = false;
     for (std::size_t i = 0; i < current.contents.records.size(); ++i) {
-        if (upperCp1252(current.contents.record(i).name) == name) {
+        if (upperCp1252(current.contents.name(i)) == name) {
             bytes += mine;
             replaced = true;
         } else {
@@ -179,7 +201,7 @@ DiagnosisChange DiagnosisFile::remove(const std::string& name) {
     bytes.reserve(current.contents.fileSize());
     bool found = false, dropped = false;
     for (std::size_t i = 0; i < current.contents.records.size(); ++i) {
-        const std::string stored = current.contents.record(i).name;
+        const std::string stored = current.contents.name(i);
         if (stored == name) found = true;
         if (stored == name || stored.empty())
             dropped = true;

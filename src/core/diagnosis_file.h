@@ -26,6 +26,8 @@ struct DiagnosisContents {
     bool damaged() const { return tailBytes != 0 || badLengths.has_value(); }
     std::size_t fileSize() const { return records.size() * DiagnosisRecord::kSize + tailBytes; }
     DiagnosisRecord record(std::size_t i) const { return DiagnosisRecord::fromBytes(records[i]); }
+    // The name of record i alone, without reading the rest of the record.
+    std::string name(std::size_t i) const;
     // The index of the first record whose name equals name in capitals.
     std::optional<std::size_t> find(std::string_view name) const;
     // The names of the records in file order, empty names left out.
