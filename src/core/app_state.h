@@ -14,6 +14,7 @@
 #include "core/messages.h"
 #include "core/pictures.h"
 #include "core/record_fields.h"
+#include "core/records_file.h"
 #include "core/run_mode.h"
 #include "core/screen.h"
 #include "core/settings.h"
@@ -94,6 +95,9 @@ public:
     MessageSink& messages() { return m_messages; }
     RandomSource& random() { return *m_random; }
     const Clock& clock() const { return *m_clock; }
+    // For timing the games; never the time of day.
+    const MonotonicClock& monotonic() const { return *m_monotonic; }
+    void setMonotonic(std::unique_ptr<MonotonicClock> clock) { m_monotonic = std::move(clock); }
 
     // The parts.
     Settings settings;
@@ -124,6 +128,11 @@ public:
     // duel, the word hunts and the records table.
     int playerCount = 0;
     std::array<std::string, 3> playerNames{};
+    // The records table a game is about to show: the path of its records
+    // file and the result waiting to be placed in it (name cut to 20
+    // characters; the table stamps the date and time).
+    std::string recordsPath;
+    RecordEntry pendingRecord;
 
     // Praise and pictures.
     std::string currentPraiseFile;
@@ -135,6 +144,7 @@ private:
     MessageSink& m_messages;
     std::unique_ptr<RandomSource> m_random;
     std::unique_ptr<Clock> m_clock;
+    std::unique_ptr<MonotonicClock> m_monotonic = std::make_unique<SteadyMonotonicClock>();
 };
 
 } // namespace glosbo::core

@@ -140,6 +140,12 @@ std::string recordsFileName(const std::string& exerciseFile) {
     return (hasExtension ? exerciseFile.substr(0, dot) : exerciseFile) + ".SVR";
 }
 
+std::string recordsPathFor(const DataRoots& roots, const std::string& exerciseFile) {
+    const std::string base = exerciseFile.substr(0, exerciseFile.find('.')) + ".SVR";
+    if (!roots.resultsDir.empty()) return roots.resultsDir + base;
+    return roots.pcPath + "/RESULTAT/" + base;
+}
+
 RecordsFile::RecordsFile(std::string path, const Clock& clock, LockSystem& lockSystem,
                          LockOptions lockOptions, FileOps& ops)
     : m_path(std::move(path)), m_clock(clock), m_lockSystem(lockSystem), m_lockOptions(lockOptions),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/atomic_file.h"
+#include "core/data_roots.h"
 #include "core/lock_file.h"
 
 // The records table of a game: the 100 best results with the player's name
@@ -71,6 +72,10 @@ inline const char* const kRecordExtraRow = "  X";
 
 // "SVE31310.SVR" for "SVE31310.DAT": the records file of an exercise file.
 std::string recordsFileName(const std::string& exerciseFile);
+// Where the records file of an exercise file lies: the file's name up to its
+// first "." plus ".SVR", in the results directory, or in "RESULTAT" under the
+// first data root when no results directory is set.
+std::string recordsPathFor(const DataRoots& roots, const std::string& exerciseFile);
 
 struct RecordsLoad {
     enum class Status { Loaded, Missing, Unreadable };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <random>
@@ -55,6 +56,34 @@ public:
 
 private:
     std::time_t m_time;
+};
+
+// Milliseconds from a fixed but arbitrary start that never run backwards,
+// for measuring how long something took: unlike the time of day it does not
+// jump at midnight or when the system clock is set. Tests replace it.
+class MonotonicClock {
+public:
+    virtual ~MonotonicClock() = default;
+    virtual std::int64_t milliseconds() const = 0;
+};
+
+class SteadyMonotonicClock final : public MonotonicClock {
+public:
+    std::int64_t milliseconds() const override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+};
+
+// A clock that moves only when told to.
+class ManualMonotonicClock final : public MonotonicClock {
+public:
+    std::int64_t milliseconds() const override { return m_ms; }
+    void advance(std::int64_t ms) { m_ms += ms; }
+
+private:
+    std::int64_t m_ms = 0;
 };
 
 } // namespace glosbo::core
