@@ -451,3 +451,24 @@ TEST(CheckCommand, WordGameRecordsAndRevealStories) {
     };
     EXPECT_EQ(outputLines(r.out), expected);
 }
+
+// The word hunts: a word to show and at least one to find, no empty piece,
+// no space beside "#", no word twice.
+TEST(CheckCommand, WordHuntRecords) {
+    TempRoot root;
+    root.write("DATA/datfiler.sve", crlf({"SVE31310.DAT", "SVE32120.DAT"}));
+    root.write("DATA/DAT/SVE31310.DAT",
+               crlf({"$Poet", "hus#mus#lus", "ensam", "sol#stol#", "katt# hatt", "bil#fil#Bil"}));
+    root.write("DATA/DAT/SVE32120.DAT", crlf({"$Synonym 2", "modig#tapper#g\xE5 p\xE5"}));
+
+    const auto r = runTool({"check", root.path()});
+    EXPECT_EQ(r.status, 1);
+    const std::string dir = root.path() + "/DATA/DAT/";
+    const std::vector<std::string> expected = {
+        dir + "SVE31310.DAT:3: no word to find: word#word to find#...",
+        dir + "SVE31310.DAT:4: piece 3 is empty",
+        dir + "SVE31310.DAT:5: a space beside \"#\" in \" hatt\"",
+        dir + "SVE31310.DAT:6: \"Bil\" stands twice",
+    };
+    EXPECT_EQ(outputLines(r.out), expected);
+}

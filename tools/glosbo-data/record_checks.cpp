@@ -14,6 +14,7 @@
 #include "core/put_in_order.h"
 #include "core/reading.h"
 #include "core/sentence_parts.h"
+#include "core/synonym_hunt.h"
 #include "core/verb_cycle.h"
 #include "core/word_duel.h"
 #include "core/write_answer.h"
@@ -303,6 +304,12 @@ void checkDuel(const RecordView& record, std::vector<std::string>& problems) {
     if (!core::knownWordClass(f[2])) problems.push_back("unknown word class \"" + f[2] + "\"");
 }
 
+// The word hunts: the word to show, then the words to find.
+void checkHunt(const RecordView& record, std::vector<std::string>& problems) {
+    for (std::string& problem : core::huntRecordProblems(record.text))
+        problems.push_back(std::move(problem));
+}
+
 // The fill-in window: one or two non-empty marked words in the question
 // (field 1, or field 2 after a model sentence), marks in pairs, at most two
 // help texts.
@@ -367,6 +374,9 @@ constexpr std::array kChecks = {
     // The word games.
     RecordCheckRange{32210, 32220, checkOddOneOut},
     RecordCheckRange{41100, 41300, checkDuel},
+    RecordCheckRange{31310, 31310, checkHunt},
+    RecordCheckRange{31410, 31410, checkHunt},
+    RecordCheckRange{32110, 32120, checkHunt},
     // The click-the-category exercises and diagnosis test 17.
     RecordCheckRange{17, 17, checkCategories},
     RecordCheckRange{21100, 21300, checkCategories},
