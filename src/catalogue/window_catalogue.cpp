@@ -14,8 +14,8 @@
 #include "exercises/tskrivhi.h"
 #include "exercises/tskrivinf.h"
 #include "exercises/tvokalex.h"
-#include "games/tberaetta.h"
 #include "games/tavsloj.h"
+#include "games/tberaetta.h"
 #include "games/tfalska.h"
 #include "games/tkatten.h"
 #include "games/tprank.h"
@@ -31,6 +31,7 @@
 #include "results/tdiag.h"
 #include "results/tdiaprot.h"
 #include "results/tnlos.h"
+#include "results/trekord.h"
 
 namespace glosbo::catalogue {
 
@@ -94,6 +95,9 @@ void registerWindows(app::WindowRegistry& registry) {
             return std::make_unique<games::TSpelNam>(c.state, c.services, c.parent);
         },
         ModalWindows::Placement::Centred);
+    registry.add("TRekord", [](const WindowContext& c) {
+        return std::make_unique<results::TRekord>(c.state, c.services, c.parent);
+    });
     registry.add("TPrank", [](const WindowContext& c) {
         return exercises::makeExerciseWindow<games::TPrank>(c);
     });

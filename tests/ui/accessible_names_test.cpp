@@ -80,7 +80,7 @@ TEST(AccessibleNames, EveryControlOfEveryWindowHasAName) {
         }
     }
     for (const char* window : {"TManual", "TOmTolm", "TKarta", "TFlagga", "TSvHymn", "TStallin",
-                               "TDiag", "TVokalex", "TRegelform"})
+                               "TDiag", "TVokalex", "TRegelform", "TRekord"})
         if (seen.insert(window).second) h.windows.open(window, context);
 
     EXPECT_GE(checker.opened.size(), 25u);
