@@ -20,6 +20,7 @@
 #include "games/tkatten.h"
 #include "games/tprank.h"
 #include "games/tspelnam.h"
+#include "games/tsynon.h"
 #include "info/tflagga.h"
 #include "info/tkarta.h"
 #include "info/tmanual.h"
@@ -95,6 +96,9 @@ void registerWindows(app::WindowRegistry& registry) {
             return std::make_unique<games::TSpelNam>(c.state, c.services, c.parent);
         },
         ModalWindows::Placement::Centred);
+    registry.add("TSynon", [](const WindowContext& c) {
+        return exercises::makeExerciseWindow<games::TSynon>(c);
+    });
     registry.add("TRekord", [](const WindowContext& c) {
         return std::make_unique<results::TRekord>(c.state, c.services, c.parent);
     });

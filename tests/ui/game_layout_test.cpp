@@ -6,11 +6,15 @@
 #include "games/tavsloj.h"
 #include "games/tfalska.h"
 #include "games/tkatten.h"
+#include "games/tsynon.h"
+#include "results/trekord.h"
 #include "ui_support.h"
 
 using glosbo::games::Tavsloj;
 using glosbo::games::TFalska;
 using glosbo::games::Tkatten;
+using glosbo::games::TSynon;
+using glosbo::results::TRekord;
 using glosbo::test::Harness;
 
 namespace {
@@ -52,6 +56,11 @@ protected:
              {"DATA/DAT/SVE41100.DAT",
               "$Ordkamp\r\n$Substantiv\r\n$\xA7Hur m\xE5nga av orden \xE4r substantiv?\r\n"
               "sammanh\xE5llning#substantiv\r\nspringa#verb\r\nglad#adjektiv\r\n"},
+             {"DATA/DAT/SVE32120.DAT",
+              "$Synonym 2\r\n$\xA7Skriv ord som betyder ungef\xE4r samma sak och tryck Enter. "
+              "Bara Enter: klar.\r\nkonstig#m\xE4rklig#underlig#egendomlig#besynnerlig#"
+              "s\xE4llsam#h\xE4pnadsv\xE4"
+              "ckande\r\n"},
              {"DATA/DAT/SVE52000.DAT",
               "<Farmor> Vill du hj\xE4lpa mig baka kanelbullar?\r\n<Nora> Ja, g\xE4rna! Vad "
               "ska vi baka?\r\nett tv\xE5 tre fyra fem sex sju\r\n#\r\n"}});
@@ -94,6 +103,50 @@ TEST_P(GameLayout, RevealFitsWithTheChoiceAndAStory) {
     w->Button1->click(); // every word shown
     expectInsideTheWindow(*w);
     EXPECT_LE(w->StoryPanel->geometry().bottom(), w->GissaPanel->y());
+}
+
+TEST_P(GameLayout, WordHuntFitsWithItsListAndAtTheEnd) {
+    auto w = open<TSynon>("SVE32120.DAT");
+    expectInsideTheWindow(*w);
+    QTest::keyClick(w->Edit1, Qt::Key_F3);
+    ASSERT_TRUE(w->ListPanel->isVisible());
+    expectInsideTheWindow(*w);
+    EXPECT_LE(w->Edit1->geometry().right(), w->ListPanel->x());
+    EXPECT_LE(w->Edit1->geometry().bottom(), w->SeListanPanel2->y());
+    for (QLabel* caption : {w->KvarLabel1, w->UppgiftLabel1, w->PoengLabel1, w->SeListanLabel2})
+        EXPECT_GE(caption->width(), caption->sizeHint().width())
+            << caption->objectName().toStdString();
+    QTest::keyClick(w->ListBox1, Qt::Key_F3);
+    while (!w->hunt().over()) {
+        QTest::keyClicks(w->Edit1, "underlig");
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+    }
+    expectInsideTheWindow(*w);
+    w->SparaButton->click();
+    expectInsideTheWindow(*w);
+}
+
+TEST_P(GameLayout, RecordsTableFitsAndShowsItsColumns) {
+    const Screen s = GetParam();
+    glosbo::app::measureScreen(h.state->screen, QRect(0, 0, s.width, s.height), fonts);
+    h.state->selectExercise("SVE31410.DAT");
+    h.state->recordsPath = h.path("RESULTAT/SVE31410.SVR");
+    h.state->pendingRecord.name = std::string(20, 'W');
+    h.state->pendingRecord.result = 30000;
+    TRekord w(*h.state, services);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.size(), QSize(s.width, s.height));
+    expectInsideTheWindow(w);
+    int columns = 0;
+    for (int c = 0; c < 4; ++c)
+        columns += w.StringGrid1->columnWidth(c);
+    EXPECT_LE(columns, w.StringGrid1->viewport()->width());
+    EXPECT_GE(w.StringGrid1->columnWidth(3),
+              w.StringGrid1->fontMetrics().horizontalAdvance(w.cell(1, 3)));
+    EXPECT_GE(w.Button1->width(), w.Button1->sizeHint().width());
+    EXPECT_GE(w.Label1->width(), w.Label1->sizeHint().width());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, GameLayout,
