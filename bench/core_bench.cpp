@@ -16,6 +16,7 @@
 #include "core/draw.h"
 #include "core/reading.h"
 #include "core/record_fields.h"
+#include "core/records_file.h"
 #include "core/reveal.h"
 #include "core/scramble.h"
 #include "core/sentence_parts.h"
@@ -258,6 +259,58 @@ void BM_DiagnosisSave(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
 }
 BENCHMARK(BM_DiagnosisSave)->Arg(1)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A full records table of 100 entries, best first.
+std::vector<RecordEntry> fullRecordsTable() {
+    std::vector<RecordEntry> entries;
+    for (int i = 0; i < kRecordRanks; ++i) {
+        RecordEntry e;
+        e.name = "Elev " + std::to_string(i + 1);
+        e.year = 2026;
+        e.month = 12;
+        e.day = 10;
+        e.hour = 9;
+        e.minute = 30;
+        e.result = 2000 - 10 * i;
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+// Placing a new result in the middle of a full records table, as the
+// records window does to show it.
+void BM_RecordsMerge(benchmark::State& state) {
+    const std::vector<RecordEntry> stored = fullRecordsTable();
+    RecordEntry pending;
+    pending.name = "Ny elev";
+    pending.result = 1505;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mergeRecords(stored, pending));
+}
+BENCHMARK(BM_RecordsMerge)->Unit(benchmark::kMicrosecond);
+
+// Saving a result into a records file of 100 entries: the lock, reading the
+// file, the merge, writing and syncing the new file and renaming it into
+// place. The file is put back to the full table before each save.
+void BM_RecordsSave(benchmark::State& state) {
+    const std::string dir = g_root + "/records";
+    fs::create_directories(dir);
+    const std::string path = dir + "/SVE32110.SVR";
+    const std::string bytes = recordsBytes(fullRecordsTable());
+    SystemClock clock;
+    RecordsFile file(path, clock);
+    RecordEntry pending;
+    pending.name = "Ny elev";
+    pending.result = 1505;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        state.ResumeTiming();
+        if (file.save(pending).status != RecordsSave::Status::Saved)
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_RecordsSave)->Unit(benchmark::kMicrosecond);
 
 // The reveal game's story file of 17 stories of five lines of six words,
 // read and every story laid into its slots, as choosing stories does.
