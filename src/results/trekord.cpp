@@ -158,6 +158,10 @@ void TRekord::layOut() {
     StringGrid1->verticalHeader()->setMinimumSectionSize(1);
     StringGrid1->verticalHeader()->setDefaultSectionSize(rowHeight);
     StringGrid1->horizontalHeader()->setFixedHeight(rowHeight);
+    // Whole rows only, so that no row is cut at the top or the bottom.
+    const int frame = 2 * StringGrid1->frameWidth();
+    const int rows = std::max(1, (StringGrid1->height() - frame - rowHeight) / rowHeight);
+    StringGrid1->resize(StringGrid1->width(), frame + rowHeight + rows * rowHeight);
     const int inner = StringGrid1->width() - 2 * StringGrid1->frameWidth() -
                       StringGrid1->verticalScrollBar()->sizeHint().width();
     const int rank = grid.horizontalAdvance(QString::fromLatin1(kRankSample));
