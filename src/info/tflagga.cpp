@@ -73,11 +73,12 @@ void TFlagga::FormCreate() {
     const auto placeBeside = [&](QLabel* label, std::string_view file, int roomLeft,
                                  int roomWidth) {
         QImage image = picture(file);
-        if (image.isNull() || roomWidth < 2 * unit) {
+        // Two letter units clear of the flag and of the screen's edge.
+        if (image.isNull() || roomWidth < 6 * unit) {
             label->hide();
             return;
         }
-        image = fitted(image, QSize(roomWidth - unit, std::max(flagRect.height(), 1)));
+        image = fitted(image, QSize(roomWidth - 4 * unit, std::max(flagRect.height(), 1)));
         label->setPixmap(QPixmap::fromImage(image));
         label->setGeometry(roomLeft + (roomWidth - image.width()) / 2,
                            flagRect.center().y() - image.height() / 2, image.width(),

@@ -4,7 +4,9 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include "info/tflagga.h"
 #include "info/tkarta.h"
@@ -166,5 +168,31 @@ TEST(InfoPages, AboutPanelsShowTheirWholeText) {
                 << panel->objectName().toStdString();
             EXPECT_LE(text->geometry().bottom(), panel->height());
         }
+    }
+}
+
+// Svea and the crowns stand clear of the flag and of the screen's edges,
+// on a small screen and on a wide one.
+TEST(InfoPages, FlagPagePicturesKeepClearOfTheFlagAndTheEdges) {
+    for (const QSize screen : {QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        Harness::Setup setup;
+        setup.letterWidth = 8;
+        setup.screen = screen;
+        Harness h(setup);
+        for (const char* file : {"BILD/SV_FLAG.BMP", "BILD/SVEA.BMP", "BILD/TREKRONA.BMP"}) {
+            std::ifstream in(std::string(GLOSBO_BUNDLED_DATA) + "/" + file, std::ios::binary);
+            h.write(file, std::string(std::istreambuf_iterator<char>(in), {}));
+        }
+        info::TFlagga flag(*h.state, h.services);
+        const int unit = h.state->screen.letterUnit();
+        const QRect svea = flag.Image2->geometry(), banner = flag.Image1->geometry(),
+                    crowns = flag.Image3->geometry();
+        ASSERT_FALSE(flag.Image2->isHidden());
+        ASSERT_FALSE(flag.Image3->isHidden());
+        EXPECT_GE(svea.left(), unit);
+        EXPECT_LE(svea.right() + unit, banner.left());
+        EXPECT_LE(banner.right() + unit, crowns.left());
+        EXPECT_LE(crowns.right() + unit, screen.width() - 1);
     }
 }
