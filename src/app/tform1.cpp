@@ -126,6 +126,10 @@ void TForm1::buildComponents() {
         image->setAlignment(Qt::AlignCenter);
         image->setAccessibleName(QStringLiteral("Bild från Sverige"));
         image->setMouseTracking(true);
+        // Tab after the menu reaches the pictures too: the focused picture
+        // gets a frame and shows its caption, as the mouse over it does.
+        image->setFocusPolicy(Qt::TabFocus);
+        setTextColor(image, kYellow); // the frame's colour
         image->installEventFilter(this);
         image->lower();
         *images[i] = image;
@@ -294,9 +298,21 @@ void TForm1::BildImageMouseMove(int slot) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        for (std::size_t i = 0; i < m_startSlots.size(); ++i)
-            if (watched == m_startSlots[i]) BildImageMouseMove(int(i));
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove || type == QEvent::FocusIn || type == QEvent::FocusOut) {
+        for (std::size_t i = 0; i < m_startSlots.size(); ++i) {
+            if (watched != m_startSlots[i]) continue;
+            QLabel* image = m_startSlots[i];
+            if (type == QEvent::FocusOut) {
+                image->setFrameStyle(QFrame::NoFrame);
+                continue;
+            }
+            if (type == QEvent::FocusIn) {
+                image->setFrameStyle(QFrame::Box | QFrame::Plain);
+                image->setLineWidth(4);
+            }
+            BildImageMouseMove(int(i));
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,6 +2,9 @@
 #include <QDir>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -215,4 +218,38 @@ TEST(StartPictures, ATooLongCaptionOnTheRightShrinksTheCaptionFontForGood) {
     // The smaller font stays for the captions of the other pictures.
     form.BildImageMouseMove(0);
     EXPECT_EQ(form.Label3->font().pixelSize(), smaller);
+}
+
+// From the keyboard: Tab past the last menu button reaches the pictures in
+// turn; the focused one is framed and shows its caption.
+TEST(StartPictures, TabReachesThePicturesAndShowsTheirCaptions) {
+    PictureRoots r;
+    for (int n = 1; n <= 40; ++n)
+        writePicture(r.h.dir.path(), r.size, n, kFromPc);
+    auto state = r.state();
+    TForm1 form(*state, r.h.services);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    QWidget* last = form.Panel1->findChildren<QPushButton*>().back();
+    last->setFocus();
+    QTest::keyClick(last, Qt::Key_Tab);
+    QLabel* focused = qobject_cast<QLabel*>(QApplication::focusWidget());
+    ASSERT_NE(focused, nullptr);
+    const auto& numbers = form.startPictureNumbers();
+    QLabel* images[] = {form.BildImage11, form.BildImage12, form.BildImage13,
+                        form.BildImage21, form.BildImage22, form.BildImage23};
+    const auto at = std::find(std::begin(images), std::end(images), focused);
+    ASSERT_NE(at, std::end(images));
+    const int n = numbers[std::size_t(at - std::begin(images))];
+    EXPECT_NE(focused->frameStyle(), int(QFrame::NoFrame));
+    EXPECT_FALSE(form.Label3->isHidden());
+    EXPECT_EQ(form.Label3->y(), focused->geometry().bottom() + 1);
+    EXPECT_EQ(form.Label3->text().toStdString(),
+              n % 2 ? "Kort " + std::to_string(n) : "Lång bildtext");
+
+    QTest::keyClick(focused, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), focused);
+    EXPECT_EQ(focused->frameStyle(), int(QFrame::NoFrame));
 }
