@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "app/focus_style.h"
 #include "app/message_boxes.h"
 #include "app/modal_windows.h"
 #include "app/program_options.h"
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
 
     // The application comes first because a start-up warning is a message box.
     QApplication application(argc, argv);
+    QApplication::setStyle(new app::FocusStyle); // the application takes it
     QApplication::setApplicationName(QStringLiteral("Glosbo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Glosbo"));
     app::StartProbe probe(QString::fromStdString(options.screenshotFile.value_or("")),
