@@ -1,9 +1,7 @@
 #include "app/sound_service.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QTimer>
 #include <algorithm>
@@ -11,6 +9,7 @@
 
 #include "app/media_player.h"
 #include "app/message_boxes.h"
+#include "app/module_loader.h"
 #include "app/services.h"
 #include "core/app_state.h"
 
@@ -18,28 +17,17 @@ namespace glosbo::app {
 namespace {
 
 // The media module, loaded at the first need and kept to the end, since the
-// player it made lives as long as the service. Looked for beside the
-// program, then where it is installed, then where the build made it.
+// player it made lives as long as the service.
 QLibrary* mediaModule() {
     static QLibrary* const module = []() -> QLibrary* {
-        const QDir exeDir(QCoreApplication::applicationDirPath());
-        const QString candidates[] = {
-            exeDir.filePath(QStringLiteral("libglosbo_media.so")),
-            exeDir.filePath(QStringLiteral("../" GLOSBO_MEDIA_MODULE_INSTALLED)),
-            QStringLiteral(GLOSBO_MEDIA_MODULE_BUILT),
-        };
-        auto library = std::make_unique<QLibrary>();
-        library->setLoadHints(QLibrary::PreventUnloadHint);
-        QString error = QStringLiteral("libglosbo_media.so not found");
-        for (const QString& file : candidates) {
-            if (!QFileInfo::exists(file)) continue;
-            library->setFileName(file);
-            if (library->load()) return library.release();
-            error = library->errorString();
-        }
-        std::cerr << "glosbo: no sound, the sound module cannot be loaded: " << error.toStdString()
-                  << std::endl;
-        return nullptr;
+        QString error;
+        QLibrary* library = loadModule(QStringLiteral("libglosbo_media.so"),
+                                       QStringLiteral(GLOSBO_MEDIA_MODULE_INSTALLED),
+                                       QStringLiteral(GLOSBO_MEDIA_MODULE_BUILT), error);
+        if (!library)
+            std::cerr << "glosbo: no sound, the sound module cannot be loaded: "
+                      << error.toStdString() << std::endl;
+        return library;
     }();
     return module;
 }
