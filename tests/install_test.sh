@@ -20,7 +20,8 @@ DESTDIR="$work/dest" cmake --install "$build" --prefix /opt/glosbo >/dev/null
 mv "$work/dest/opt/glosbo" "$work/moved"
 p=$work/moved
 
-for f in bin/glosbo bin/glosbo-data share/glosbo/Glos97.Ini share/glosbo/DATA/datfiler.sve \
+for f in bin/glosbo bin/glosbo-data lib/glosbo/libglosbo_media.so lib/glosbo/libglosbo_printing.so \
+  share/glosbo/Glos97.Ini share/glosbo/DATA/datfiler.sve \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/man/man1/glosbo.1 share/man/man1/glosbo-data.1 \
   share/doc/glosbo/README.md share/doc/glosbo/LICENSE; do
