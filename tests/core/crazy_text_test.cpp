@@ -7,6 +7,7 @@
 #include "core/crazy_text.h"
 #include "core/scramble.h"
 #include "core/text_printout.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
@@ -29,13 +30,7 @@ WrapContext tenPixelWrap() {
     return WrapContext{[](std::string_view t, int) { return int(t.size()) * 10; }, 1024, 51000};
 }
 
-class FixedMetrics final : public PageMetrics {
-public:
-    double widthMm(std::string_view text, const PageFont& f) const override {
-        return 0.2 * f.points * double(text.size());
-    }
-    double heightMm(std::string_view, const PageFont& f) const override { return 0.4 * f.points; }
-};
+using FixedMetrics = glosbo::test::FixedPageMetrics;
 
 CrazyText textOf(const std::string& file) {
     const CrazyStoryFile read1 = read(file);

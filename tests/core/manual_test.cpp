@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/manual.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
 namespace {
 
 // Every line of 12 point text is 4.8 mm high, so a line advances 5.8 mm.
-class FixedMetrics final : public PageMetrics {
-public:
-    double widthMm(std::string_view text, const PageFont& f) const override {
-        return 0.2 * f.points * double(text.size());
-    }
-    double heightMm(std::string_view, const PageFont& f) const override { return 0.4 * f.points; }
-};
+using FixedMetrics = glosbo::test::FixedPageMetrics;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "core/scramble.h"
 #include "core/story_writing.h"
 #include "core/text_printout.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
@@ -15,13 +16,7 @@ IntroductionFile read(const std::string& text) {
     return readIntroductions(in);
 }
 
-class FixedMetrics final : public PageMetrics {
-public:
-    double widthMm(std::string_view text, const PageFont& f) const override {
-        return 0.2 * f.points * double(text.size());
-    }
-    double heightMm(std::string_view, const PageFont& f) const override { return 0.4 * f.points; }
-};
+using FixedMetrics = glosbo::test::FixedPageMetrics;
 
 } // namespace
 
