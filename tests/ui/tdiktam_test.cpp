@@ -82,6 +82,8 @@ TEST_F(TdiktamTest, PresentationChosenHoldsInTheNextDictation) {
     EXPECT_TRUE(next->SeTidPanel->isVisible());
     next->BaraHoraButton->click();
     EXPECT_FALSE(next->SeTidPanel->isVisible());
+    // The word flashed first keeps the input closed until its display ends.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return next->Edit1->isEnabled(); }, 2000));
     EXPECT_TRUE(next->Edit1->hasFocus());
 }
 
