@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/cp1252.h"
+#include "core/scramble.h"
 
 namespace glosbo::core {
 
@@ -90,6 +91,8 @@ std::optional<HuntTask> drawHuntTask(AppState& state) {
         if (n <= 0) break;
         line.clear();
         files.haemtaord(files.currentExerciseFile, n, line);
+        // The installed files keep their records scrambled.
+        line = dekryptrad(line);
         if (auto task = parseHuntTask(line)) {
             files.currentRecordNumber = static_cast<std::uint16_t>(n);
             files.currentRecordLine = line;

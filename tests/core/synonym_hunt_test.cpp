@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/scramble.h"
 #include "core/synonym_hunt.h"
 #include "test_support.h"
 
@@ -147,6 +148,15 @@ TEST(SynonymHunt, DrawPassesOverRecordsWithoutAWordToFind) {
     state.drawReset(1, DrawPermutation::kSize);
     ASSERT_TRUE(state.files.Kolla("SVE32110.DAT"));
     EXPECT_FALSE(drawHuntTask(state));
+
+    // Records as the build installs them, scrambled.
+    root.write("DATA/DAT/SVE32110.DAT", crlf({"$Synonym", kryptrad("glad#munter#lycklig")}));
+    state.drawReset(1, DrawPermutation::kSize);
+    ASSERT_TRUE(state.files.Kolla("SVE32110.DAT"));
+    const auto scrambled = drawHuntTask(state);
+    ASSERT_TRUE(scrambled);
+    EXPECT_EQ(scrambled->word, "glad");
+    EXPECT_EQ(scrambled->words, (std::vector<std::string>{"munter", "lycklig"}));
 }
 
 TEST(SynonymHunt, ProgramNamesAndRecordsPaths) {
