@@ -175,21 +175,4 @@ TaskLines fillInTask(std::string_view prefix, const FillInProgram& program,
     return task;
 }
 
-WorksheetHeading writeAnswerHeading(const std::array<std::string, 3>& headingLines,
-                                    std::string_view worksheetInstruction,
-                                    std::string_view previousTitle) {
-    WorksheetHeading heading;
-    if (headingLines[0].empty()) {
-        heading.title = previousTitle;
-    } else {
-        for (const std::string& line : headingLines)
-            if (!line.empty()) heading.title += (heading.title.empty() ? "" : " ") + line;
-    }
-    // A file without a worksheet instruction gets no sub-heading, rather
-    // than a line with a colon alone.
-    if (!worksheetInstruction.empty())
-        heading.subHeading = "      " + std::string(worksheetInstruction) + ":";
-    return heading;
-}
-
 } // namespace glosbo::core

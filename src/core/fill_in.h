@@ -73,16 +73,4 @@ TaskLines fillInTask(std::string_view prefix, const FillInProgram& program,
 // a space.
 std::string gapBlank(std::string_view word);
 
-// The exercise title and sub-heading of the windows that write answers:
-// heading lines 1 to 3 joined by single spaces (the previous title when
-// heading line 1 is empty) and six spaces, the worksheet instruction, ":"
-// (none without a worksheet instruction).
-struct WorksheetHeading {
-    std::string title;
-    std::string subHeading;
-};
-WorksheetHeading writeAnswerHeading(const std::array<std::string, 3>& headingLines,
-                                    std::string_view worksheetInstruction,
-                                    std::string_view previousTitle);
-
 } // namespace glosbo::core

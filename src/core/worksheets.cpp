@@ -1,5 +1,6 @@
 #include "core/worksheets.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -8,8 +9,8 @@
 namespace glosbo::core {
 
 void Worksheets::clear() {
-    m_questions.clear();
-    m_answers.clear();
+    m_questions = {};
+    m_answers = {};
     m_headingNumber = 0;
     m_taskNumber = 0;
 }
@@ -20,9 +21,10 @@ void Worksheets::addHeading(std::string_view title, std::string_view subHeading)
     m_title = std::string(title.substr(0, kTitleLength));
     const std::string heading =
         std::to_string(m_headingNumber) + ".  " + std::string(title.substr(0, kTitleLength));
-    for (auto* list : {&m_questions, &m_answers}) {
-        list->push_back(heading);
-        if (!subHeading.empty()) list->emplace_back(subHeading.substr(0, kTitleLength));
+    for (WorksheetList* list : {&m_questions, &m_answers}) {
+        list->add(heading, LineKind::Heading);
+        if (!subHeading.empty())
+            list->add(std::string(subHeading.substr(0, kTitleLength)), LineKind::SubHeading);
     }
     m_headingPending = false;
 }
@@ -33,8 +35,12 @@ std::string Worksheets::nextItemPrefix() const {
 
 void Worksheets::addTask(const TaskLines& task) {
     ++m_taskNumber;
-    m_questions.insert(m_questions.end(), task.questions.begin(), task.questions.end());
-    m_answers.insert(m_answers.end(), task.answers.begin(), task.answers.end());
+    const auto addTo = [](WorksheetList& list, const std::vector<std::string>& lines) {
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            list.add(lines[i], i == 0 ? LineKind::Task : LineKind::Other);
+    };
+    addTo(m_questions, task.questions);
+    addTo(m_answers, task.answers);
 }
 
 std::string itemPrefix(int n) {
@@ -84,19 +90,111 @@ std::string joinedWithEller(const std::vector<std::string>& words) {
     return text;
 }
 
+// The marked word with its marks, "<e>", becomes the blank; a line without
+// a whole marked word stays as it is.
 std::string withBlankGap(std::string line, std::size_t longest) {
-    const auto gap = line.find('?');
-    if (gap != std::string::npos) line.replace(gap, 1, std::string(2 * longest, '_'));
+    const auto open = line.find('<');
+    if (open == std::string::npos) return line;
+    const auto close = line.find('>', open);
+    if (close == std::string::npos) return line;
+    line.replace(open, close - open + 1, std::string(2 * longest, '_'));
     return line;
 }
 
+std::string joinedHeadingLines(const std::array<std::string, 3>& headingLines) {
+    std::string title;
+    for (const std::string& line : headingLines)
+        if (!line.empty()) title += (title.empty() ? "" : " ") + line;
+    return title;
+}
+
 } // namespace
+
+WorksheetHeading writeAnswerHeading(const std::array<std::string, 3>& headingLines,
+                                    std::string_view worksheetInstruction,
+                                    std::string_view previousTitle) {
+    WorksheetHeading heading;
+    heading.title =
+        headingLines[0].empty() ? std::string(previousTitle) : joinedHeadingLines(headingLines);
+    // A file without a worksheet instruction gets no sub-heading, rather
+    // than a line with a colon alone.
+    if (!worksheetInstruction.empty())
+        heading.subHeading = "      " + std::string(worksheetInstruction) + ":";
+    return heading;
+}
+
+WorksheetHeading chooseAlternativeHeading(const std::array<std::string, 3>& headingLines,
+                                          std::string_view previousTitle,
+                                          const std::vector<std::string>& fileAlternatives) {
+    WorksheetHeading heading;
+    heading.title =
+        headingLines[0].empty() ? std::string(previousTitle) : joinedHeadingLines(headingLines);
+    if (!fileAlternatives.empty()) {
+        std::vector<std::string> lower;
+        for (const std::string& word : fileAlternatives)
+            lower.push_back(lowerCp1252(word));
+        heading.subHeading = "     " + upperFirst(joinedWithEller(lower)) + " ?";
+    }
+    return heading;
+}
+
+WorksheetHeading clickCategoryHeading(const std::array<std::string, 3>& headingLines,
+                                      std::string_view worksheetInstruction) {
+    WorksheetHeading heading{joinedHeadingLines(headingLines), {}};
+    if (!worksheetInstruction.empty())
+        heading.subHeading = "      " + std::string(worksheetInstruction);
+    return heading;
+}
 
 TaskLines writeAnswerTask(std::string_view prefix, std::string_view question,
                           std::string_view answerText) {
     const std::string first = std::string(prefix) + std::string(question);
     return {{first, std::string(kIndent) + std::string(57, '_')},
             {first, std::string(kIndent) + std::string(answerText)}};
+}
+
+TaskLines writeAnswerTask(std::string_view prefix, const RecordFields& fields) {
+    return writeAnswerTask(prefix, fields[1], UtSkriftSvar(fields[2], alternativeAnswers(fields)));
+}
+
+std::vector<std::string> alternativeAnswers(const RecordFields& fields) {
+    std::vector<std::string> alternatives;
+    const int first = fields.fieldCount - fields.alternativeCount + 1;
+    for (int k = std::max(first, 2); k <= fields.fieldCount && k <= 10; ++k)
+        if (fields.alternativeCount > 0 && !fields[k].empty()) alternatives.push_back(fields[k]);
+    return alternatives;
+}
+
+std::vector<std::string> worksheetQuestionLines(std::string_view question, int left, int right,
+                                                WrapContext& wrap, bool keepMarkedWhole) {
+    const auto wrapped = dela_mening(
+        left, right, 2, keepMarkedWhole ? protectGapSpaces(question) : std::string(question), wrap);
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 2; ++i)
+        if (i == 1 || !wrapped[i].empty())
+            lines.push_back(keepMarkedWhole ? restoreGapSpaces(wrapped[i]) : wrapped[i]);
+    return lines;
+}
+
+TaskLines chooseAlternativeTask(std::string_view prefix, const std::vector<std::string>& lines,
+                                const AlternativeWords& words, int caseOffset,
+                                bool recordAlternatives) {
+    std::vector<std::string> shown;
+    std::size_t longest = 0;
+    for (int i = 1; i <= words.shownCount(); ++i) {
+        shown.push_back(words.shown(i, caseOffset));
+        longest = std::max(longest, shown.back().size());
+    }
+    return chooseAlternativeTask(prefix, lines,
+                                 recordAlternatives ? shown : std::vector<std::string>{}, longest);
+}
+
+std::vector<std::string> fileAlternatives(const AlternativeWords& words, bool recordAlternatives) {
+    std::vector<std::string> list;
+    if (!recordAlternatives)
+        for (int i = 1; i <= words.count && i <= AlternativeWords::kEntries; ++i)
+            list.push_back(words.entry[i]);
+    return list;
 }
 
 TaskLines chooseAlternativeTask(std::string_view prefix, const std::vector<std::string>& lines,
@@ -138,17 +236,6 @@ TaskLines clickCategoryTask(std::string_view prefix, const std::vector<std::stri
 
 namespace {
 
-enum class LineKind { Empty, Heading, Task, Other };
-
-LineKind kindOf(std::string_view line) {
-    if (line.empty()) return LineKind::Empty;
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (digit(line[0])) return LineKind::Heading;
-    for (std::size_t k = 1; k < line.size() && k < 9; ++k)
-        if (line[k] == '.' && digit(line[k - 1])) return LineKind::Task;
-    return LineKind::Other;
-}
-
 // Lays the lines of a worksheet out on pages: a framed heading on the first
 // page, page number and program name on the others, and no heading or task
 // split from the lines that belong to it.
@@ -156,24 +243,29 @@ class WorksheetLayout {
 public:
     WorksheetLayout(const PageMetrics& metrics) : m_metrics(metrics) {}
 
-    std::vector<Page> run(const std::vector<std::string>& lines, bool withAnswers) {
+    std::vector<Page> run(const WorksheetList& list, bool withAnswers) {
+        const std::vector<std::string>& lines = list.lines;
+        const auto kind = [&](std::size_t i) { return list.kinds[i]; };
         m_pages.emplace_back();
         framedHeading(withAnswers);
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            const LineKind kind = kindOf(lines[i]);
-            if (kind == LineKind::Heading || kind == LineKind::Task) {
+            if (kind(i) == LineKind::Heading || kind(i) == LineKind::Task) {
+                // A task without further lines still needs the room of its
+                // own line, or a run of one-line tasks would go off the page.
                 const std::size_t belonging =
-                    kind == LineKind::Heading ? 3 : otherLinesAfter(lines, i);
+                    kind(i) == LineKind::Heading
+                        ? 3
+                        : std::max<std::size_t>(1, UppgiftTillNySida(list, i));
                 if (m_y + kMmPerLine * double(belonging) > kLastLine) newPage();
             }
-            switch (kind) {
+            switch (kind(i)) {
             case LineKind::Heading: {
                 m_y += 2;
                 const PageFont bold16{16, true};
                 m_y += height(kProbe, bold16);
                 page().text(kLeft, m_y, lines[i], bold16);
-                // An instruction line right after a heading is printed bold too.
-                if (i + 1 < lines.size() && kindOf(lines[i + 1]) == LineKind::Other) {
+                // The instruction under a heading is printed bold too.
+                if (InstruktionFinns(list, i)) {
                     const PageFont bold14{14, true};
                     m_y += height(lines[i + 1], bold14) + 1;
                     page().text(kLeft, m_y, lines[i + 1], bold14);
@@ -185,7 +277,7 @@ public:
             case LineKind::Task:
                 m_y += 2;
                 [[fallthrough]];
-            case LineKind::Empty:
+            case LineKind::SubHeading:
             case LineKind::Other:
                 m_y += m_lineHeight + 1;
                 if (!lines[i].empty()) page().text(kLeft, m_y, lines[i], kBody);
@@ -207,24 +299,33 @@ private:
         return std::round(m_metrics.heightMm(text, font));
     }
 
-    static std::size_t otherLinesAfter(const std::vector<std::string>& lines, std::size_t i) {
+    // The lines that belong to the task at line i: those after it up to
+    // the next heading or task.
+    static std::size_t UppgiftTillNySida(const WorksheetList& list, std::size_t i) {
         std::size_t n = 0;
-        while (i + 1 + n < lines.size() && kindOf(lines[i + 1 + n]) == LineKind::Other)
+        while (i + 1 + n < list.lines.size() && list.kinds[i + 1 + n] == LineKind::Other)
             ++n;
         return n;
     }
 
-    void pageNumber() { page().text(200, 2, std::to_string(m_pages.size()), PageFont{10, false}); }
+    // Whether the heading at line i has an instruction line under it.
+    static bool InstruktionFinns(const WorksheetList& list, std::size_t i) {
+        return i + 1 < list.lines.size() && list.kinds[i + 1] == LineKind::SubHeading;
+    }
+
+    void SkrivSidNr() { page().text(200, 2, std::to_string(m_pages.size()), PageFont{10, false}); }
+    void SkrivProgramNamn() { page().text(2, 2, "Glosbo", PageFont{8, false}); }
 
     void newPage() {
         m_pages.emplace_back();
-        pageNumber();
-        page().text(2, 2, "Glosbo", PageFont{8, false});
+        SkrivSidNr();
+        SkrivProgramNamn();
+        m_lineHeight = height(kProbe, kBody);
         m_y = 4;
     }
 
     void framedHeading(bool withAnswers) {
-        pageNumber();
+        SkrivSidNr();
         const std::string title =
             withAnswers ? "Arbetsblad fr\xE5n Glosbo. Facit." : "Arbetsblad fr\xE5n Glosbo.";
         const PageFont big{22, true}, small{8, false};
@@ -248,8 +349,13 @@ private:
 
 } // namespace
 
+std::vector<Page> layOutWorksheet(const WorksheetList& list, bool withAnswers,
+                                  const PageMetrics& metrics) {
+    return WorksheetLayout(metrics).run(list, withAnswers);
+}
+
 std::vector<Page> Worksheets::layout(bool withAnswers, const PageMetrics& metrics) const {
-    return WorksheetLayout(metrics).run(withAnswers ? m_answers : m_questions, withAnswers);
+    return layOutWorksheet(list(withAnswers), withAnswers, metrics);
 }
 
 } // namespace glosbo::core

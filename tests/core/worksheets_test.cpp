@@ -97,14 +97,92 @@ TEST(Worksheets, AnswersAndCategoriesForTheKey) {
     EXPECT_EQ(click.answers.back(), "       Dativ");
 }
 
-TEST(Worksheets, ChooseTheAlternativeBlanksTheGap) {
-    const TaskLines own = chooseAlternativeTask("   2. ", {"Han ? hem."}, {"gick", "g\xE5r"}, 4);
-    EXPECT_EQ(own.questions, (std::vector<std::string>{"   2. Skriv gick eller g\xE5r i luckan.",
-                                                       "       Han ________ hem."}));
-    EXPECT_EQ(own.answers, (std::vector<std::string>{"   2. Han ? hem."}));
-    const TaskLines fromFile = chooseAlternativeTask("   2. ", {"Ett ? hus", "och ? bil."}, {}, 2);
-    EXPECT_EQ(fromFile.questions,
-              (std::vector<std::string>{"   2. Ett ____ hus", "       och ____ bil."}));
+// The lines each window's task and heading add, one row a case.
+TEST(Worksheets, LinesOfTheWriteChooseAndClickWindows) {
+    const std::string S = "       ";
+    struct Case {
+        const char* name;
+        WorksheetHeading heading;
+        TaskLines task;
+        std::vector<std::string> questions, answers;
+    };
+    const std::vector<Case> cases = {
+        {"Plural",
+         writeAnswerHeading({"Plural", "", ""}, "Skriv ordet i plural", ""),
+         writeAnswerTask("   1. ", "hand", UtSkriftSvar("h\xE4nder", {})),
+         {"1.  Plural", "      Skriv ordet i plural:", "   1. hand", S + kUnderscores},
+         {"1.  Plural", "      Skriv ordet i plural:", "   1. hand", S + "h\xE4nder"}},
+        {"synonyms with alternatives",
+         writeAnswerHeading({"Synonymer", "Adjektiv", ""}, "", ""),
+         writeAnswerTask("   1. ", str_postarray("isande#kall#&kylig#sval")),
+         {"1.  Synonymer Adjektiv", "   1. isande", S + kUnderscores},
+         {"1.  Synonymer Adjektiv", "   1. isande", S + "kall eller kylig, sval."}},
+        {"file alternatives",
+         chooseAlternativeHeading({"E eller \xC4", "", ""}, "", {"e", "\xC4"}),
+         chooseAlternativeTask("   1. ", {"Jag har tre p<e>nnor."}, {}, 1),
+         {"1.  E eller \xC4", "     E eller \xE4 ?", "   1. Jag har tre p__nnor."},
+         {"1.  E eller \xC4", "     E eller \xE4 ?", "   1. Jag har tre p<e>nnor."}},
+        {"two record alternatives, second line",
+         chooseAlternativeHeading({"Lade eller l\xE5g", "", ""}, "", {}),
+         chooseAlternativeTask("   1. ", {"Boken <l\xE5g> p\xE5 bordet", "i k\xF6ket."},
+                               {"lade", "l\xE5g"}, 4),
+         {"1.  Lade eller l\xE5g", "   1. Skriv lade eller l\xE5g i luckan.",
+          S + "Boken ________ p\xE5 bordet", S + "i k\xF6ket."},
+         {"1.  Lade eller l\xE5g", "   1. Boken <l\xE5g> p\xE5 bordet", S + "i k\xF6ket."}},
+        {"five record alternatives",
+         chooseAlternativeHeading({"", "", ""}, "Ord", {}),
+         chooseAlternativeTask("   1. ", {"Ett <a>."}, {"a", "b", "c", "d", "e"}, 1),
+         {"1.  Ord", S + "Ett __."},
+         {"1.  Ord", "   1. Ett <a>."}},
+        {"dative",
+         clickCategoryHeading({"", "", ""}, "Vilken satsdel?"),
+         clickCategoryTask("   1. ", {"Hon gav <honom> boken."}, "Dativobjekt"),
+         {"1.  ", "      Vilken satsdel?", "   1. Hon gav <honom> boken.",
+          S + std::string(28, '_')},
+         {"1.  ", "      Vilken satsdel?", "   1. Hon gav <honom> boken.", S + "Dativ"}},
+        {"predicative, two lines",
+         clickCategoryHeading({"Satsdelar", "", ""}, ""),
+         clickCategoryTask("   1. ", {"Han blev", "<glad>."}, "Pred.f."),
+         {"1.  Satsdelar", "   1. Han blev", S + "<glad>.", S + std::string(28, '_')},
+         {"1.  Satsdelar", "   1. Han blev", S + "<glad>.", S + "Predikatsfyllnad"}},
+        {"unknown category",
+         clickCategoryHeading({"Ordklasser", "", ""}, ""),
+         clickCategoryTask("   1. ", {"<snabbt>"}, "adverb"),
+         {"1.  Ordklasser", "   1. <snabbt>", S + std::string(28, '_')},
+         {"1.  Ordklasser", "   1. <snabbt>", S + "Adverb"}},
+    };
+    for (const Case& c : cases) {
+        Worksheets w;
+        w.startExercise();
+        w.add(c.heading, c.task);
+        EXPECT_EQ(w.questions(), c.questions) << c.name;
+        EXPECT_EQ(w.answers(), c.answers) << c.name;
+    }
+}
+
+// The record alternatives are listed in the order the boxes show them,
+// which is by character code.
+TEST(Worksheets, RecordAlternativesKeepTheirShownOrder) {
+    const TaskLines t =
+        chooseAlternativeTask(" 12. ", {"De <gick> hem."}, {"gick", "g\xE5r", "ging"}, 4);
+    EXPECT_EQ(t.questions[0], " 12. Skriv gick, g\xE5r eller ging i luckan.");
+}
+
+// Every line keeps the kind it was added as, whatever its text looks like.
+TEST(Worksheets, LinesKeepTheirKinds) {
+    Worksheets w;
+    w.startExercise();
+    w.add(writeAnswerHeading({"Tal", "", ""}, "Skriv", ""),
+          writeAnswerTask(w.nextItemPrefix(), "tre", UtSkriftSvar("1. tre", {})));
+    const WorksheetList& key = w.list(true);
+    EXPECT_EQ(key.lines[3], "       1. tre");
+    EXPECT_EQ(key.kinds, (std::vector<LineKind>{LineKind::Heading, LineKind::SubHeading,
+                                                LineKind::Task, LineKind::Other}));
+    for (int i = 2; i <= 100; ++i)
+        w.addTask(writeAnswerTask(w.nextItemPrefix(), "tre", "3"));
+    const WorksheetList& questions = w.list(false);
+    EXPECT_EQ(questions.lines[2 + 99 * 2], "100. tre");
+    EXPECT_EQ(questions.kinds[2 + 99 * 2], LineKind::Task);
 }
 
 TEST(WorksheetLayout, FramedHeadingWithOrWithoutAnswers) {
@@ -178,4 +256,38 @@ TEST(WorksheetLayout, ATaskThatWouldPassTheLastLineMovesWholeToANewPage) {
     for (const Page& p : pages)
         for (const PageText& t : p.texts)
             EXPECT_LE(t.y, 256 + 8) << t.text;
+}
+
+// A task of one line (a choice sentence with the file's alternatives) also
+// needs room: a long run of them goes on to further pages.
+TEST(WorksheetLayout, OneLineTasksGoOnToFurtherPages) {
+    Worksheets w;
+    w.startExercise();
+    for (int i = 0; i < 80; ++i)
+        w.add(chooseAlternativeHeading({"E eller \xC4", "", ""}, "", {"e", "\xE4"}),
+              chooseAlternativeTask(w.nextItemPrefix(), {"Jag har tre p<e>nnor."}, {}, 1));
+    const auto pages = w.layout(false, FixedMetrics());
+    // 25 tasks under the frame, 28 on each further page.
+    ASSERT_EQ(pages.size(), 3u);
+    std::size_t tasks = 0;
+    for (const Page& p : pages)
+        for (const PageText& t : p.texts) {
+            EXPECT_LE(t.y, 256 + 9) << t.text;
+            tasks += t.text.ends_with("p__nnor.");
+        }
+    EXPECT_EQ(tasks, 80u);
+}
+
+// The key's answer "1. tre" is an answer line, not a task: it follows its
+// task at one line's distance.
+TEST(WorksheetLayout, AnAnswerThatLooksNumberedIsNoTask) {
+    Worksheets w;
+    w.startExercise();
+    w.add(writeAnswerHeading({"Tal", "", ""}, "", ""),
+          writeAnswerTask(w.nextItemPrefix(), "tre", "1. tre"));
+    const Page page = w.layout(true, FixedMetrics())[0];
+    const PageText* task = find(page, "   1. tre");
+    const PageText* answer = find(page, "       1. tre");
+    ASSERT_TRUE(task && answer);
+    EXPECT_EQ(answer->y - task->y, 6 + 1);
 }
