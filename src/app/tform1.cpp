@@ -400,6 +400,9 @@ void TForm1::Button7Click() {
     m_state.runMode = m_state.runMode == core::RunMode::Worksheet ? core::RunMode::Practice
                                                                   : core::RunMode::Worksheet;
     const bool on = m_state.runMode == core::RunMode::Worksheet;
+    // A worksheet is collected within one switching on; switching again
+    // starts the next one afresh.
+    m_state.worksheets.clear();
     if (on) {
         Button7->setText(QStringLiteral("Avaktivera arbetsblad"));
         Button1->setEnabled(false);

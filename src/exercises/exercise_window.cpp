@@ -58,13 +58,58 @@ void ExerciseWindow::FormCreate() {
 void ExerciseWindow::enterWorksheetMode() {
     if (QWidget* input = answerInput()) {
         input->setEnabled(false);
-        input->hide();
+        input->setVisible(worksheetShowsInput());
     }
-    if (m_skeleton.worksheetBar) worksheetBadge->showBadge(letterUnit());
     buttonBar->hide();
     lampknapp->hide();
     Aster1->hide();
     InstruktionsLabel->hide();
+    if (!m_skeleton.worksheetBar) return;
+    worksheetBadge->showBadge(letterUnit());
+    m_state.worksheets.startExercise();
+    SkrivutHelaPanelen = new WorksheetBar(this, m_state.worksheets, m_services.printer);
+    SkrivutHelaPanelen->layOut(buttonBar->geometry());
+    SkrivutHelaPanelen->setRecordCount(
+        m_state.files.file(m_state.files.currentFileIndex).recordCount);
+    connect(SkrivutHelaPanelen, &WorksheetBar::nextQuestion, this, &ExerciseWindow::NyPost);
+    connect(SkrivutHelaPanelen, &WorksheetBar::addShown, this,
+            &ExerciseWindow::addShownToWorksheet);
+    connect(SkrivutHelaPanelen, &WorksheetBar::addHeading, this,
+            &ExerciseWindow::addWorksheetHeading);
+    connect(SkrivutHelaPanelen, &WorksheetBar::leave, this, &ExerciseWindow::reject);
+    SkrivutHelaPanelen->start();
+}
+
+core::WorksheetHeading ExerciseWindow::worksheetHeading() const {
+    const core::Headings& headings = m_state.files.headings;
+    return core::writeAnswerHeading(headings.lines, headings.worksheetInstruction,
+                                    m_state.worksheets.title());
+}
+
+void ExerciseWindow::addWorksheetHeading() {
+    if (m_state.worksheets.headingPending()) m_state.worksheets.addHeading(worksheetHeading());
+}
+
+void ExerciseWindow::addShownToWorksheet() {
+    core::Worksheets& sheets = m_state.worksheets;
+    const core::TaskLines task = worksheetTask(sheets.nextItemPrefix());
+    if (task.questions.empty() && task.answers.empty()) return;
+    sheets.add(worksheetHeading(), task);
+    worksheetTaskAdded();
+    NyPost();
+}
+
+bool ExerciseWindow::worksheetKey(int key) {
+    if (!worksheetMode()) return false;
+    if (key == Qt::Key_Escape) {
+        // Esc is "Till &menyn", whichever bar is up.
+        if (SkrivutHelaPanelen)
+            SkrivutHelaPanelen->SkrivutAvbryt1ButtonClick();
+        else
+            reject();
+        return true;
+    }
+    return SkrivutHelaPanelen && SkrivutHelaPanelen->countKey(key);
 }
 
 void ExerciseWindow::previewKeys() {
@@ -279,6 +324,8 @@ void ExerciseWindow::reject() {
         Timer1->stop();
         lastAnswerTimer->stop();
         m_series.leave();
+        if (worksheetMode()) m_state.worksheets.endExercise();
+        if (SkrivutHelaPanelen) SkrivutHelaPanelen->Utskrift->hide();
     }
     QDialog::reject();
 }
@@ -330,11 +377,9 @@ bool ExerciseWindow::FormKeyUp(QKeyEvent*) {
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
-    // Worksheet mode shows no input and no button bar: Esc is the way out.
-    if (worksheetMode() && event->key() == Qt::Key_Escape) {
-        reject();
-        return;
-    }
+    // Worksheet mode shows no input and no button bar, only the worksheet
+    // bar.
+    if (worksheetKey(event->key())) return;
     if (m_skeleton.previewsKeys && FormKeyUp(event)) return;
     switch (event->key()) {
     case Qt::Key_Space:
@@ -356,10 +401,7 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
 bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (m_skeleton.previewsKeys && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (worksheetMode() && key->key() == Qt::Key_Escape) {
-            reject();
-            return true;
-        }
+        if (worksheetKey(key->key())) return true;
         if (FormKeyUp(key)) return true;
     }
     return ExerciseFrame::eventFilter(watched, event);

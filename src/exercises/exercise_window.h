@@ -14,8 +14,10 @@
 #include "exercises/lamp.h"
 #include "exercises/praise_panel.h"
 #include "exercises/skeleton.h"
+#include "exercises/tutskrift.h"
 #include "exercises/word_sound.h"
 #include "exercises/worksheet_badge.h"
+#include "exercises/worksheet_bar.h"
 
 namespace glosbo::exercises {
 
@@ -51,6 +53,7 @@ public:
     PraisePanel* LovordPanel = nullptr;
     DiagnosisBox* DiagPanel1 = nullptr;
     WorksheetBadge* worksheetBadge = nullptr;
+    WorksheetBar* SkrivutHelaPanelen = nullptr; // in worksheet mode only
     QPushButton* UpprepaButton = nullptr;
     QTimer* Timer1 = nullptr;          // answer display during the series
     QTimer* lastAnswerTimer = nullptr; // answer display after the last question
@@ -116,6 +119,18 @@ protected:
     // Windows without a finish picture: covers the question area at the end
     // of a series (true) and uncovers it for the next round (false).
     virtual void coverQuestionArea(bool) {}
+    // Worksheet mode. The heading of the exercise: by default that of the
+    // windows that write answers (heading lines, "$%" instruction).
+    virtual core::WorksheetHeading worksheetHeading() const;
+    // The lines the question shown adds to the worksheet, numbered with
+    // prefix; a window without worksheet lines adds none.
+    virtual core::TaskLines worksheetTask(std::string_view /*prefix*/) { return {}; }
+    // Whether the answer input stays in sight, disabled, in worksheet mode
+    // (the boxes of the choosing and clicking windows).
+    virtual bool worksheetShowsInput() const { return false; }
+    // After a task went into the worksheet, before the next question.
+    virtual void worksheetTaskAdded() {}
+
     // A key the window takes before its focused control (windows that
     // preview keys). True when the key was used.
     virtual bool FormKeyUp(QKeyEvent* event);
@@ -146,6 +161,12 @@ private:
     void buildComponents();
     void Inled();
     void enterWorksheetMode();
+    // Adds the exercise heading if pending, then the question shown, and
+    // puts up the next question.
+    void addShownToWorksheet();
+    void addWorksheetHeading();
+    // Up, Down and Esc of the worksheet bar; true when the key was used.
+    bool worksheetKey(int key);
     void layOutButtonBar();
     void showFinishPicture();
     void showButtonBar(bool offerCorrection);

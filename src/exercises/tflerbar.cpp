@@ -308,6 +308,23 @@ void TFLERBAR::RaettTest(int box, Qt::MouseButton button) {
     }
 }
 
+core::WorksheetHeading TFLERBAR::worksheetHeading() const {
+    return core::chooseAlternativeHeading(
+        m_state.files.headings.lines, m_state.worksheets.title(),
+        core::fileAlternatives(m_words, m_program.recordAlternatives));
+}
+
+core::TaskLines TFLERBAR::worksheetTask(std::string_view prefix) {
+    const int points = m_program.questionPoints;
+    const auto measure = m_services.measure.widthFunction();
+    core::WrapContext wrap{[&](std::string_view text, int) { return measure(text, points); },
+                           screenSize().width(), m_state.programNumber};
+    const auto lines = core::worksheetQuestionLines(m_state.fields[1], core::kWorksheetLeft,
+                                                    core::kChoiceWorksheetRight, wrap, true);
+    return core::chooseAlternativeTask(prefix, lines, m_words, m_caseOffset,
+                                       m_program.recordAlternatives);
+}
+
 void TFLERBAR::showCorrectAnswer() {
     m_showingAnswer = true;
     UpprepaButton->setEnabled(false);

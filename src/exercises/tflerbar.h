@@ -51,6 +51,9 @@ protected:
     void showQuestion() override;
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return Panel1; }
+    core::WorksheetHeading worksheetHeading() const override;
+    bool worksheetShowsInput() const override { return true; }
+    core::TaskLines worksheetTask(std::string_view prefix) override;
     bool usesLamp() const override { return false; }
     void enableHelpButtons() override;
     bool hasRulePage() const override { return m_program.ruleButton; }

@@ -172,6 +172,19 @@ void TPassAkt::showQuestion() {
     if (m_state.runMode == core::RunMode::Practice) wordSound->playSoon();
 }
 
+core::WorksheetHeading TPassAkt::worksheetHeading() const {
+    const core::Headings& headings = m_state.files.headings;
+    return core::clickCategoryHeading(headings.lines, headings.worksheetInstruction);
+}
+
+core::TaskLines TPassAkt::worksheetTask(std::string_view prefix) {
+    core::WrapContext wrap{m_services.measure.widthFunction(), screenSize().width(),
+                           m_state.programNumber};
+    const auto lines = core::worksheetQuestionLines(m_state.fields[1], core::kWorksheetLeft,
+                                                    core::kCategoryWorksheetRight, wrap, false);
+    return core::clickCategoryTask(prefix, lines, m_state.fields[2]);
+}
+
 void TPassAkt::showItem() {
     const std::string& item = m_state.fields[1];
     core::WrapContext wrap{m_services.measure.widthFunction(), screenSize().width(),

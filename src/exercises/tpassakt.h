@@ -57,6 +57,9 @@ protected:
     bool showsPictureIn(core::RunMode runMode) const override;
     void enableHelpButtons() override;
     int pictureRise() const override { return letterUnit() / 3; }
+    core::WorksheetHeading worksheetHeading() const override;
+    bool worksheetShowsInput() const override { return true; }
+    core::TaskLines worksheetTask(std::string_view prefix) override;
 
 private:
     void buildOwnComponents();

@@ -571,6 +571,17 @@ void TSats::carryTo(int box) {
     dragMoveTo(over);
 }
 
+core::WorksheetHeading TSats::worksheetHeading() const {
+    const auto& lines = m_state.files.headings.lines;
+    if (lines[0].empty()) return {m_program.worksheetTitle, {}};
+    return core::writeAnswerHeading(lines, {}, {});
+}
+
+core::TaskLines TSats::worksheetTask(std::string_view prefix) {
+    if (!m_sentence) return {};
+    return core::sentencePartsTask(prefix, m_state.fields[1], *m_sentence);
+}
+
 bool TSats::FormKeyUp(QKeyEvent* event) {
     const int key = event->key();
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -85,6 +85,8 @@ protected:
     bool captionStaysLeft() const override { return true; }
     bool offersCorrection() const override { return !m_levelMode && !m_button1Gone; }
     bool FormKeyUp(QKeyEvent* event) override;
+    core::WorksheetHeading worksheetHeading() const override;
+    core::TaskLines worksheetTask(std::string_view prefix) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -61,6 +61,9 @@ protected:
     bool usesLamp() const override { return m_program.lamp; }
     void enableHelpButtons() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    core::TaskLines worksheetTask(std::string_view prefix) override {
+        return core::writeAnswerTask(prefix, m_state.fields);
+    }
 
 private:
     void buildOwnComponents();

@@ -107,7 +107,6 @@ bool TSKRIVHI::tenseProgram() const {
 
 void TSKRIVHI::setUpProgram() {
     Button1->hide();
-    if (worksheetMode()) m_state.worksheets.startExercise();
     restart();
 }
 
@@ -343,16 +342,7 @@ void TSKRIVHI::BitBtn2Click() {
     if (Edit1->isEnabled() && Edit1->isVisible()) Edit1->setFocus();
 }
 
-void TSKRIVHI::SkrivutSkickaButtonClick() {
-    if (!worksheetMode()) return;
-    core::Worksheets& sheets = m_state.worksheets;
-    if (sheets.headingPending()) {
-        const core::Headings& headings = m_state.files.headings;
-        const core::WorksheetHeading heading =
-            core::writeAnswerHeading(headings.lines, headings.worksheetInstruction, sheets.title());
-        sheets.addHeading(heading.title, heading.subHeading);
-    }
-    sheets.addTask(core::verbTask(sheets.nextItemPrefix(), m_state.fields));
+void TSKRIVHI::worksheetTaskAdded() {
     m_worksheetRow = m_worksheetRow >= core::VerbCycle::kRows ? 1 : m_worksheetRow + 1;
     if (m_worksheetRow == 1)
         for (int k = 0; k < core::VerbCycle::kRows; ++k) {
@@ -360,12 +350,6 @@ void TSKRIVHI::SkrivutSkickaButtonClick() {
             rowVerbs[k]->hide();
         }
     showRow(m_worksheetRow, m_state.fields[1], m_state.fields[2]);
-    NyPost();
-}
-
-void TSKRIVHI::reject() {
-    if (worksheetMode()) m_state.worksheets.endExercise();
-    ExerciseWindow::reject();
 }
 
 bool TSKRIVHI::eventFilter(QObject* watched, QEvent* event) {

@@ -48,9 +48,6 @@ public slots:
     void Timer1Timer();
     void Button2Click();
     void BitBtn2Click();
-    // Worksheet mode: adds the verb shown to the worksheet lists, lists it in
-    // the rows and puts up the next one.
-    void SkrivutSkickaButtonClick();
 
 protected:
     void setUpProgram() override;
@@ -64,7 +61,11 @@ protected:
     QString typedAnswer() const override { return Edit1->text(); }
     bool offersCorrection() const override { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;
+    core::TaskLines worksheetTask(std::string_view prefix) override {
+        return core::verbTask(prefix, m_state.fields);
+    }
+    // The verb sent to the worksheet is listed in the rows.
+    void worksheetTaskAdded() override;
 
 private:
     void buildOwnComponents();

@@ -139,7 +139,6 @@ void TSkrivinf::setUpProgram() {
     wordSound->setSoundExercise(m_program.wordSound &&
                                 (mode == core::RunMode::Practice ||
                                  (m_program.soundInDiagnosis && mode != core::RunMode::Worksheet)));
-    if (worksheetMode()) m_state.worksheets.startExercise();
 }
 
 void TSkrivinf::placeQuestionControls() {
@@ -560,25 +559,10 @@ void TSkrivinf::enableHelpButtons() {
     }
 }
 
-void TSkrivinf::SkrivutSkickaButtonClick() {
-    if (!worksheetMode()) return;
-    core::Worksheets& sheets = m_state.worksheets;
-    if (sheets.headingPending()) {
-        const core::Headings& headings = m_state.files.headings;
-        const core::WorksheetHeading heading =
-            core::writeAnswerHeading(headings.lines, headings.worksheetInstruction, sheets.title());
-        sheets.addHeading(heading.title, heading.subHeading);
-    }
+core::TaskLines TSkrivinf::worksheetTask(std::string_view prefix) {
     core::WrapContext wrapContext{m_services.measure.widthFunction(), screenSize().width(),
                                   m_state.programNumber};
-    sheets.addTask(
-        core::fillInTask(sheets.nextItemPrefix(), m_program, m_state.fields, wrapContext));
-    NyPost();
-}
-
-void TSkrivinf::reject() {
-    if (worksheetMode()) m_state.worksheets.endExercise();
-    ExerciseWindow::reject();
+    return core::fillInTask(prefix, m_program, m_state.fields, wrapContext);
 }
 
 bool TSkrivinf::eventFilter(QObject* watched, QEvent* event) {

@@ -54,9 +54,6 @@ public slots:
     void BitBtn3Click();
     void BitBtn4Click();
     void UpprepaButtonClick();
-    // Worksheet mode: adds the question shown to the worksheet lists and
-    // puts up the next one.
-    void SkrivutSkickaButtonClick();
 
 protected:
     void setUpProgram() override;
@@ -70,7 +67,7 @@ protected:
     QString typedAnswer() const override { return input(m_currentInput)->text(); }
     void enableHelpButtons() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void reject() override;
+    core::TaskLines worksheetTask(std::string_view prefix) override;
 
 private:
     void buildOwnComponents();

@@ -137,6 +137,17 @@ TEST(MainWindow, WorksheetButtonTogglesTwice) {
     EXPECT_EQ(toggled.at(0).at(0).toBool(), true);
     EXPECT_EQ(toggled.at(1).at(0).toBool(), false);
 
+    // Each switch starts a new worksheet: lists empty, numbering from 1.
+    for (int i = 0; i < 2; ++i) {
+        h.state->worksheets.startExercise();
+        h.state->worksheets.add({"Plural", ""}, core::writeAnswerTask(" 10. ", "hand", "h"));
+        button(form, 7)->click();
+        EXPECT_TRUE(h.state->worksheets.empty()) << i;
+        EXPECT_EQ(h.state->worksheets.headingNumber(), 0) << i;
+        EXPECT_EQ(h.state->worksheets.nextItemPrefix(), "   1. ") << i;
+    }
+    EXPECT_EQ(h.state->runMode, core::RunMode::Practice);
+
     // From a diagnosis mode the button switches worksheets on.
     h.state->runMode = core::RunMode::DiagnosisPractice;
     button(form, 7)->click();

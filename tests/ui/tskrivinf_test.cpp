@@ -348,8 +348,9 @@ TEST_F(TskrivinfTest, WorksheetMode) {
     EXPECT_FALSE(w->Edit2->isVisible());
     ASSERT_FALSE(w->questionPieces().empty());
     EXPECT_EQ(w->questionPieces()[0]->text(), "Katten sover <under> bordet.");
-    w->SkrivutSkickaButtonClick();
-    w->SkrivutSkickaButtonClick();
+    w->SkrivutHelaPanelen->ValjaUtButton->click();
+    w->SkrivutHelaPanelen->SkrivutSkickaButton->click();
+    w->SkrivutHelaPanelen->SkrivutSkickaButton->click();
     const auto& questions = h.state->worksheets.questions();
     // No worksheet instruction in the file: no sub-heading.
     ASSERT_EQ(questions.size(), 3u);

@@ -1,0 +1,78 @@
+#include "exercises/tutskrift.h"
+
+#include "app/style.h"
+#include "app/text_codec.h"
+
+namespace glosbo::exercises {
+
+using namespace app::style;
+
+namespace {
+
+QListWidget* makeList(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(accessibleName);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    // The lines are aligned with spaces, as on paper.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(16);
+    list->setFont(font);
+    return list;
+}
+
+} // namespace
+
+TUtskrift::TUtskrift(const core::Worksheets& sheets, QWidget* over)
+    : QWidget(over, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_sheets(sheets), m_over(over) {
+    setObjectName(QStringLiteral("TUtskrift"));
+    setWindowTitle(QStringLiteral("Uppgifter som du valt"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    Panel1 = new app::Panel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setColor(kBtnFace);
+    Panel1->setBevelWidth(2);
+    Panel1->setCaption(QStringLiteral("Uppgifter som du valt"));
+    Panel1->setCaptionColor(kNavy);
+    Panel1->setFont(arialBold(27));
+    ListBox1 = makeList(this, "ListBox1", QStringLiteral("Uppgifter utan svar"));
+    ListBox2 = makeList(this, "ListBox2", QStringLiteral("Uppgifter med svar"));
+    hide();
+}
+
+void TUtskrift::layOut(const QRect& area) {
+    m_area = area;
+    const int titleHeight = QFontMetrics(Panel1->font()).height() * 3 / 2;
+    resize(area.size());
+    Panel1->setGeometry(0, 0, width(), titleHeight);
+    for (QListWidget* list : {ListBox1, ListBox2})
+        list->setGeometry(0, titleHeight, width(), height() - titleHeight);
+}
+
+void TUtskrift::refresh() {
+    const auto fill = [](QListWidget* list, const std::vector<std::string>& lines) {
+        list->clear();
+        for (const std::string& line : lines)
+            list->addItem(app::fromCp1252(line));
+    };
+    fill(ListBox1, m_sheets.questions());
+    fill(ListBox2, m_sheets.answers());
+}
+
+void TUtskrift::showList(bool withAnswers) {
+    m_withAnswers = withAnswers;
+    refresh();
+    // A tool window is placed in screen coordinates.
+    move(m_over->mapToGlobal(m_area.topLeft()));
+    QListWidget* front = withAnswers ? ListBox2 : ListBox1;
+    front->show();
+    front->raise();
+    (withAnswers ? ListBox1 : ListBox2)->hide();
+    show();
+    raise();
+}
+
+} // namespace glosbo::exercises
