@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/scramble.h"
 #include "core/test_support.h"
@@ -9,6 +10,7 @@
 using glosbo::core::kryptrad;
 using glosbo::test::crlf;
 using glosbo::test::outputLines;
+using glosbo::test::readBytes;
 using glosbo::test::runTool;
 using glosbo::test::TempRoot;
 
@@ -387,10 +389,98 @@ TEST(WorksheetCommand, QuestionAndAnswerLists) {
     const auto verbs = runTool({"worksheet", "--answers", root.path() + "/SVE46150.DAT"});
     EXPECT_EQ(outputLines(verbs.out).back(), "       ska springa eller kommer att springa.");
 
-    root.write("SVE23100.DAT", crlf({"p<e>nna"}));
-    EXPECT_EQ(runTool({"worksheet", root.path() + "/SVE23100.DAT"}).status, 2);
+    root.write("SVE41100.DAT", crlf({"hund#katt"}));
+    EXPECT_EQ(runTool({"worksheet", root.path() + "/SVE41100.DAT"}).status, 2);
+    EXPECT_EQ(runTool({"worksheet", "1", file}).status, 2) << "a record before any FILE";
     EXPECT_EQ(runTool({"worksheet", file, "9"}).status, 2);
     EXPECT_EQ(runTool({"worksheet", file, "x"}).status, 2);
+}
+
+// A worksheet of three files, each one opening of its window: headings
+// 1 to 3, task numbers going on from file to file.
+TEST(WorksheetCommand, SeveralFilesOfTheWriteChooseAndClickWindows) {
+    TempRoot root;
+    root.write("SVE45000.DAT",
+               crlf({"$Plural", "$%Skriv ordet i plural", "hand#h\xE4nder", "bok#b\xF6\x63ker"}));
+    root.write("SVE39100.DAT", crlf({"$E eller \xC4", "Jag har tre p<e>nnor.", "En v<\xE4>ska."}));
+    root.write("SVE21200.DAT", crlf({"$Satsdelar", "$%Skriv satsdelen",
+                                     "Hon gav <honom> boken.#Dativobjekt#Ackusativobjekt"}));
+    const std::vector<std::string> args = {
+        "worksheet", root.path() + "/SVE45000.DAT", "2",
+        "1",         root.path() + "/SVE39100.DAT", root.path() + "/SVE21200.DAT"};
+    const std::string S = "       ";
+    const auto q = runTool(args);
+    ASSERT_EQ(q.status, 0) << q.err;
+    EXPECT_EQ(outputLines(q.out),
+              (std::vector<std::string>{
+                  "1.  Plural", "      Skriv ordet i plural:", "   1. bok",
+                  S + std::string(57, '_'), "   2. hand", S + std::string(57, '_'),
+                  "2.  E eller \xC3\x84", "     E eller \xC3\xA4 ?", "   3. Jag har tre p__nnor.",
+                  "   4. En v__ska.", "3.  Satsdelar", "      Skriv satsdelen",
+                  "   5. Hon gav <honom> boken.", S + std::string(28, '_')}));
+    auto withAnswers = args;
+    withAnswers.insert(withAnswers.begin() + 1, "--answers");
+    const auto a = runTool(withAnswers);
+    const auto lines = outputLines(a.out);
+    ASSERT_EQ(lines.size(), 14u) << a.out;
+    EXPECT_EQ(lines[3], S + "b\xC3\xB6\x63ker");
+    EXPECT_EQ(lines[8], "   3. Jag har tre p<e>nnor.");
+    EXPECT_EQ(lines[13], S + "Dativ");
+}
+
+// The printout as a PDF file: one A4 document, every line in order, the
+// key with its own heading.
+TEST(WorksheetCommand, PdfOfTheWorksheetAndTheKey) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1 && command -v pdfinfo >/dev/null 2>&1") !=
+        0)
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    TempRoot root;
+    std::vector<std::string> lines = {"$Plural", "$%Skriv ordet i plural"};
+    for (int n = 1; n <= 30; ++n)
+        lines.push_back("ord" + std::to_string(n) + "#svar" + std::to_string(n));
+    root.write("SVE45000.DAT", crlf(lines));
+    const std::string file = root.path() + "/SVE45000.DAT";
+    const std::string pdf = root.path() + "/blad.pdf", key = root.path() + "/facit.pdf";
+    ASSERT_EQ(runTool({"worksheet", "--pdf", pdf, file}).status, 0);
+    ASSERT_EQ(runTool({"worksheet", "--answers", "--pdf", key, file}).status, 0);
+
+    const auto text = [&](const std::string& in) {
+        const std::string out = in + ".txt";
+        EXPECT_EQ(std::system(("pdftotext '" + in + "' '" + out + "'").c_str()), 0);
+        return readBytes(out);
+    };
+    const auto info = [&](const std::string& in) {
+        const std::string out = in + ".info";
+        EXPECT_EQ(std::system(("pdfinfo '" + in + "' > '" + out + "'").c_str()), 0);
+        return readBytes(out);
+    };
+    const std::string sheet = text(pdf);
+    std::size_t at = sheet.find("Arbetsblad fr\xC3\xA5n Glosbo.");
+    ASSERT_NE(at, std::string::npos) << sheet;
+    EXPECT_EQ(sheet.find("Facit"), std::string::npos);
+    for (const std::string& line :
+         {std::string("1. Plural"), std::string("Skriv ordet i plural:")}) {
+        at = sheet.find(line, at);
+        EXPECT_NE(at, std::string::npos) << line;
+    }
+    for (int n = 1; n <= 30; ++n) {
+        const std::string task = std::to_string(n) + ". ord" + std::to_string(n) + "\n";
+        const std::size_t next = sheet.find(task, at);
+        ASSERT_NE(next, std::string::npos) << task << sheet;
+        at = next;
+    }
+    EXPECT_EQ(sheet.find("svar1"), std::string::npos);
+    EXPECT_NE(sheet.find("Glosbo\n"), std::string::npos) << "the name on the later pages";
+    const std::string pages = info(pdf);
+    EXPECT_EQ(pages.find("Pages:           1\n"), std::string::npos) << "more than a page";
+    EXPECT_NE(pages.find("Pages:"), std::string::npos) << pages;
+    EXPECT_NE(pages.find("pts (A4)"), std::string::npos) << pages;
+
+    const std::string answers = text(key);
+    EXPECT_NE(answers.find("Arbetsblad fr\xC3\xA5n Glosbo. Facit."), std::string::npos);
+    EXPECT_LT(answers.find("svar1\n"), answers.find("svar30\n"));
+    EXPECT_EQ(runTool({"worksheet", "--pdf", root.path() + "/no/dir/x.pdf", file}).status, 2);
+    EXPECT_EQ(runTool({"worksheet", file, "--pdf"}).status, 2);
 }
 
 // Stories of the crazy text and introductions of the story window: titles

@@ -412,6 +412,18 @@ std::span<const RecordCheckRange> recordChecks() {
     return kChecks;
 }
 
+WorksheetWindow worksheetWindow(std::uint16_t programNumber) {
+    for (const auto& range : recordChecks()) {
+        if (programNumber < range.first || programNumber > range.last) continue;
+        if (range.check == checkWriteAnswer) return WorksheetWindow::WriteAnswer;
+        if (range.check == checkChoice) return WorksheetWindow::Choice;
+        if (range.check == checkCategories) return WorksheetWindow::Category;
+        if (range.check == checkFillIn) return WorksheetWindow::FillIn;
+        if (range.check == checkVerb) return WorksheetWindow::VerbForm;
+    }
+    return WorksheetWindow::None;
+}
+
 std::vector<std::string> checkRecord(const RecordView& record) {
     std::vector<std::string> problems;
     for (const auto& range : recordChecks())

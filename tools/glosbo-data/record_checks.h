@@ -32,6 +32,11 @@ struct RecordCheckRange {
 
 std::span<const RecordCheckRange> recordChecks();
 
+// The windows whose questions the worksheet command writes, found by the
+// format check of their program numbers.
+enum class WorksheetWindow { None, WriteAnswer, Choice, Category, FillIn, VerbForm };
+WorksheetWindow worksheetWindow(std::uint16_t programNumber);
+
 // Runs every check whose range holds the record's program number.
 std::vector<std::string> checkRecord(const RecordView& record);
 

@@ -110,14 +110,18 @@ constexpr Command kCommands[] = {
      "Without the synthesiser the missing sounds are listed and the exit status\n"
      "is still 0. Exit status 1 when a sound could not be made.\n",
      runVoice},
-    {"worksheet", "[--answers] FILE [RECORD...]", "the worksheet lines of records of a file",
+    {"worksheet", "[--answers] [--pdf OUT.pdf] FILE [RECORD...] [FILE [RECORD...]]...",
+     "the worksheet of records of one or more files, as lines or a PDF file",
      "Prints the question list (with --answers the answer list) that sending\n"
      "the given records, numbered as 'show' numbers them and in the order given\n"
-     "(default: all), from a freshly opened fill-in or verb-form exercise would\n"
-     "make: the exercise heading first, then the numbered tasks, in UTF-8 with\n"
-     "every space kept, sentences wrapped as on a screen 1024 pixels wide. A\n"
-     "record the window never shows (outside the format) is reported and left\n"
-     "out, and the exit status is 1. Exit status 2 for a file of another\n"
+     "(default: all), would make. Each FILE is one opening of its exercise\n"
+     "window (write the answer, choose, click the category, fill in, verb\n"
+     "forms): its heading first, then its numbered tasks; the numbers go on\n"
+     "from one FILE to the next. Lines are UTF-8 with every space kept,\n"
+     "sentences wrapped as on a screen 1024 pixels wide. --pdf OUT.pdf writes\n"
+     "the printout instead (A4, one document; with --answers the answer key).\n"
+     "A record the window never shows (outside the format) is reported and\n"
+     "left out, and the exit status is 1. Exit status 2 for a file of another\n"
      "exercise window or a record number the file does not have.\n",
      runWorksheet},
     {"diagnosis",

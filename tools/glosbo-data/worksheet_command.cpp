@@ -6,6 +6,8 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/alternatives.h"
+#include "core/categories.h"
 #include "core/cp1252.h"
 #include "core/fill_in.h"
 #include "core/line_file.h"
@@ -14,7 +16,10 @@
 #include "core/verb_cycle.h"
 #include "core/worksheets.h"
 #include "core/wrap.h"
+#include "core/write_answer.h"
 #include "headless_gui.h"
+#include "print/page_painter.h"
+#include "record_checks.h"
 #include "text_io.h"
 #include "tool.h"
 
@@ -43,29 +48,35 @@ core::TextWidthFunction programFontWidth() {
     };
 }
 
-} // namespace
+// One FILE of the command line and the records named after it.
+struct Opening {
+    std::string file;
+    std::vector<std::string> records; // as given; none: all
+};
 
-int runWorksheet(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
-    bool answers = false;
-    Args positional;
-    for (const std::string& a : args) {
-        if (a == "--answers")
-            answers = true;
-        else if (a.size() > 1 && a.front() == '-')
-            return usageError(err, "worksheet", "unknown option '" + a + "'");
-        else
-            positional.push_back(a);
-    }
-    if (positional.empty()) return usageError(err, "worksheet", "no FILE given");
-    const std::string& file = positional.front();
-    const std::string name = std::filesystem::path(file).filename().string();
+bool isRecordNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Adds one opening of a file's window to the worksheet: its heading, then
+// a task for each chosen record. Problems go to err; the status says the
+// worst.
+int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& err) {
+    const std::string name = std::filesystem::path(opening.file).filename().string();
     const std::uint16_t program = core::GeProgramtal(name);
-    const bool fillIn = core::isFillInProgram(program);
-    if (!fillIn && !core::isVerbFormProgram(program))
+    const WorksheetWindow window = worksheetWindow(program);
+    if (window == WorksheetWindow::None)
         return fileError(err, "worksheet",
-                         name + " is not an exercise of the fill-in or verb-form window");
-    const auto data = readFile(file);
-    if (!data) return fileError(err, "worksheet", "cannot read " + file);
+                         name + " is not an exercise of a window that makes worksheets "
+                                "(write the answer, choose, click the category, fill in, "
+                                "verb forms)");
+    const core::WriteAnswerProgram writeProgram = core::writeAnswerProgram(program);
+    if (window == WorksheetWindow::WriteAnswer && writeProgram.letters)
+        return fileError(err, "worksheet",
+                         name + " builds its questions from random letters; it has no records "
+                                "to put on a worksheet");
+    const auto data = readFile(opening.file);
+    if (!data) return fileError(err, "worksheet", "cannot read " + opening.file);
 
     std::istringstream in(*data);
     core::Headings headings;
@@ -75,41 +86,140 @@ int runWorksheet(const Args& args, std::istream&, std::ostream& out, std::ostrea
         if (core::isRecord(core::classifyLine(line.text))) records.push_back(line.text);
 
     std::vector<int> chosen;
-    for (std::size_t i = 1; i < positional.size(); ++i) {
-        const auto n = parseRecordNumber(positional[i]);
+    for (const std::string& text : opening.records) {
+        const auto n = parseRecordNumber(text);
         if (!n || *n > int(records.size()))
             return usageError(err, "worksheet",
-                              "no record " + positional[i] + " in " + name + " (it has " +
+                              "no record " + text + " in " + name + " (it has " +
                                   std::to_string(records.size()) + ")");
         chosen.push_back(*n);
     }
-    if (positional.size() == 1)
+    if (opening.records.empty())
         for (int n = 1; n <= int(records.size()); ++n)
             chosen.push_back(n);
 
-    HeadlessGui gui(err, "worksheet");
-    core::Worksheets sheets;
+    const core::ChoiceProgram choice = core::choiceProgram(program);
+    core::AlternativeWords words;
+    if (window == WorksheetWindow::Choice && !choice.recordAlternatives) {
+        std::istringstream file(*data);
+        core::Hittapreppar(file, words);
+    }
+    core::WorksheetHeading heading;
+    switch (window) {
+    case WorksheetWindow::Choice:
+        heading = core::chooseAlternativeHeading(
+            headings.lines, sheets.title(),
+            core::fileAlternatives(words, choice.recordAlternatives));
+        break;
+    case WorksheetWindow::Category:
+        heading = core::clickCategoryHeading(headings.lines, headings.worksheetInstruction);
+        break;
+    default:
+        heading =
+            core::writeAnswerHeading(headings.lines, headings.worksheetInstruction, sheets.title());
+        break;
+    }
     sheets.startExercise();
-    const core::WorksheetHeading heading =
-        core::writeAnswerHeading(headings.lines, headings.worksheetInstruction, "");
-    sheets.addHeading(heading.title, heading.subHeading);
-    core::WrapContext wrap{programFontWidth(), kScreenWidth, program};
+    sheets.addHeading(heading);
+
+    const core::TextWidthFunction fontWidth = programFontWidth();
+    core::WrapContext wrap{fontWidth, kScreenWidth, program};
+    // The choice window measures its sentences in the font it shows them in.
+    core::WrapContext choiceWrap{
+        [&](std::string_view text, int) { return fontWidth(text, choice.questionPoints); },
+        kScreenWidth, program};
     const core::FillInProgram fillInProgram = core::fillInProgram(program);
     int status = kExitOk;
     for (int n : chosen) {
         const core::RecordFields fields = core::str_postarray(records[n - 1]);
         // The window never shows a record outside the format, so it cannot be sent.
-        const std::string fault =
-            fillIn ? core::fillInRecordFault(fillInProgram, fields) : core::verbRecordFault(fields);
+        std::string fault;
+        if (window == WorksheetWindow::FillIn)
+            fault = core::fillInRecordFault(fillInProgram, fields);
+        if (window == WorksheetWindow::VerbForm) fault = core::verbRecordFault(fields);
+        if (window == WorksheetWindow::Category && core::categoryTable(fields).empty())
+            fault = "no category boxes";
         if (!fault.empty()) {
             err << "glosbo-data worksheet: " << name << " record " << n << ": " << fault
                 << "; the window never shows it\n";
             status = kExitDataProblem;
             continue;
         }
-        sheets.addTask(fillIn
-                           ? core::fillInTask(sheets.nextItemPrefix(), fillInProgram, fields, wrap)
-                           : core::verbTask(sheets.nextItemPrefix(), fields));
+        const std::string prefix = sheets.nextItemPrefix();
+        switch (window) {
+        case WorksheetWindow::WriteAnswer:
+            sheets.addTask(core::writeAnswerTask(prefix, fields));
+            break;
+        case WorksheetWindow::Choice: {
+            const std::string rightWord = core::LetaPrep(fields[1])[2];
+            if (choice.recordAlternatives) core::takeRecordAlternatives(fields, rightWord, words);
+            const auto lines = core::worksheetQuestionLines(
+                fields[1], core::kWorksheetLeft, core::kChoiceWorksheetRight, choiceWrap, true);
+            sheets.addTask(core::chooseAlternativeTask(
+                prefix, lines, words, core::caseOffset(rightWord, choice.recordAlternatives),
+                choice.recordAlternatives));
+            break;
+        }
+        case WorksheetWindow::Category: {
+            const auto lines = core::worksheetQuestionLines(
+                fields[1], core::kWorksheetLeft, core::kCategoryWorksheetRight, wrap, false);
+            sheets.addTask(core::clickCategoryTask(prefix, lines, fields[2]));
+            break;
+        }
+        case WorksheetWindow::FillIn:
+            sheets.addTask(core::fillInTask(prefix, fillInProgram, fields, wrap));
+            break;
+        case WorksheetWindow::VerbForm:
+            sheets.addTask(core::verbTask(prefix, fields));
+            break;
+        case WorksheetWindow::None:
+            break;
+        }
+    }
+    return status;
+}
+
+} // namespace
+
+int runWorksheet(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
+    bool answers = false;
+    std::string pdf;
+    std::vector<Opening> openings;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--answers") {
+            answers = true;
+        } else if (a == "--pdf") {
+            if (i + 1 >= args.size()) return usageError(err, "worksheet", "--pdf needs OUT.pdf");
+            pdf = args[++i];
+        } else if (a.size() > 1 && a.front() == '-') {
+            return usageError(err, "worksheet", "unknown option '" + a + "'");
+        } else if (isRecordNumber(a)) {
+            if (openings.empty())
+                return usageError(err, "worksheet", "record " + a + " comes before any FILE");
+            openings.back().records.push_back(a);
+        } else {
+            openings.push_back({a, {}});
+        }
+    }
+    if (openings.empty()) return usageError(err, "worksheet", "no FILE given");
+
+    HeadlessGui gui(err, "worksheet");
+    core::Worksheets sheets;
+    int status = kExitOk;
+    for (const Opening& opening : openings) {
+        const int result = addOpening(opening, sheets, err);
+        if (result == kExitDataProblem) {
+            status = result;
+        } else if (result != kExitOk) {
+            return result;
+        }
+    }
+    if (!pdf.empty()) {
+        const app::PrinterMetrics metrics;
+        if (!app::writePdf(QString::fromStdString(pdf), sheets.layout(answers, metrics)))
+            return fileError(err, "worksheet", "cannot write " + pdf);
+        return status;
     }
     for (const std::string& line : answers ? sheets.answers() : sheets.questions())
         out << core::cp1252ToUtf8(line) << "\n";
