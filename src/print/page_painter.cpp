@@ -82,11 +82,17 @@ bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages) 
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const int dpi = device.logicalDpiX();
-    const QRect area = device.pageLayout().paintRectPixels(dpi);
+    // A page is laid out on the whole sheet, but the painter's origin is
+    // the corner of the printable area inside the margins: the sheet starts
+    // that far up and left of it. (Stretching the sheet onto the printable
+    // area instead would draw every place closer together than the text,
+    // which keeps its size, and a measured frame would no longer hold it.)
+    const QPageLayout layout = device.pageLayout();
+    const QRect printable = layout.paintRectPixels(dpi);
+    const QRect sheet(-printable.topLeft(), layout.fullRectPixels(dpi).size());
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0 && !device.newPage()) return false;
-        // The painter's origin is the paint rectangle's corner already.
-        drawPage(painter, QRect(QPoint(0, 0), area.size()), pages[i]);
+        drawPage(painter, sheet, pages[i]);
     }
     return painter.end();
 }

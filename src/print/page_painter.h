@@ -19,8 +19,8 @@ namespace glosbo::app {
 void drawPage(QPainter& painter, const QRect& area, const core::Page& page);
 
 // Draws pages on a paged device that has been set up (a printer or a PDF
-// writer), one sheet a page, mapping the A4 millimetres of a page onto the
-// device's page rectangle. False when painting cannot start.
+// writer), one sheet a page, the A4 millimetres of a page on the whole
+// sheet, whatever its margins. False when painting cannot start.
 bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages);
 
 // Writes the pages as an A4 PDF file. False when the file cannot be written.

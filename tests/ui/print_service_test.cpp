@@ -8,7 +8,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -87,29 +89,27 @@ TEST(PrintService, LaidOutPagesGoToAPdfFilePageForPage) {
     EXPECT_EQ(pdfPageCount(h.printer.file()), int(pages.size()));
 }
 
-// The framed title is measured with the printer metrics and drawn by the
-// service: it starts at 20 mm and stays inside its frame.
-TEST(PrintService, APageIsDrawnInMillimetres) {
+namespace {
+
+// A page of one task, its framed title measured with the printer metrics.
+core::Page titlePage() {
     core::Worksheets sheets;
     sheets.startExercise();
     sheets.addHeading("Plural", "");
     sheets.addTask(core::writeAnswerTask(sheets.nextItemPrefix(), "en bil", "bilar"));
-    const core::Page page = sheets.layout(true, app::PrinterMetrics())[0];
+    return sheets.layout(true, app::PrinterMetrics())[0];
+}
+
+// The title of the page as drawn on a whole sheet at pxPerMm: it starts at
+// 20 mm and stays inside its frame (the inner one, or the outer one where
+// the renderer's glyphs run a little wider than measured).
+void expectTitleInFrame(const QImage& image, int pxPerMm, const core::Page& page,
+                        bool insideInner = true) {
     ASSERT_EQ(page.lines.size(), 8u);
     const double innerRight = page.lines[5].x1, outerRight = page.lines[1].x1;
     const double titleTop = page.texts[1].y, titleBottom = page.texts[2].y;
     ASSERT_EQ(page.texts[1].text, "Arbetsblad fr\xE5n Glosbo. Facit.");
-
-    constexpr int kPxPerMm = 4;
-    QImage image(210 * kPxPerMm, 297 * kPxPerMm, QImage::Format_RGB32);
-    image.setDotsPerMeterX(1000 * kPxPerMm);
-    image.setDotsPerMeterY(1000 * kPxPerMm);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        app::drawPage(painter, image.rect(), page);
-    }
-    const auto px = [](double mm) { return int(std::lround(mm * kPxPerMm)); };
+    const auto px = [&](double mm) { return int(std::lround(mm * pxPerMm)); };
     const auto isFrame = [&](int x) {
         for (const double line : {18.0, 19.0, innerRight, outerRight})
             if (std::abs(x - px(line)) <= 1) return true;
@@ -124,9 +124,48 @@ TEST(PrintService, APageIsDrawnInMillimetres) {
             }
     EXPECT_GE(left, px(20) - 1);
     EXPECT_LE(left, px(21));
-    EXPECT_LT(right, px(innerRight) - 1) << "the title stays inside its frame";
+    EXPECT_LT(right, px(insideInner ? innerRight : outerRight) - 1)
+        << "the title stays inside its frame";
     EXPECT_GT(right, px(innerRight) - px(8)) << "and fills it";
     EXPECT_LT(qGray(image.pixel(px(18), px(10))), 128) << "the outer frame at 18 mm";
+}
+
+} // namespace
+
+// The framed title is measured with the printer metrics and drawn by the
+// service: it starts at 20 mm and stays inside its frame.
+TEST(PrintService, APageIsDrawnInMillimetres) {
+    const core::Page page = titlePage();
+    constexpr int kPxPerMm = 4;
+    QImage image(210 * kPxPerMm, 297 * kPxPerMm, QImage::Format_RGB32);
+    image.setDotsPerMeterX(1000 * kPxPerMm);
+    image.setDotsPerMeterY(1000 * kPxPerMm);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        app::drawPage(painter, image.rect(), page);
+    }
+    expectTitleInFrame(image, kPxPerMm, page);
+}
+
+// On paper the page keeps its places whatever the margins of the printer:
+// the PDF sheet, rendered back, holds the title inside its frame.
+TEST(PrintService, ASheetWithMarginsKeepsThePlaces) {
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("title.pdf"));
+    const core::Page page = titlePage();
+    ASSERT_TRUE(app::writePdf(pdf, {page}));
+    QProcess run;
+    // 254 dots an inch are 10 a millimetre.
+    run.start(pdftoppm,
+              {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+               QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("title"))});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    const QImage image(dir.filePath(QStringLiteral("title.png")));
+    ASSERT_FALSE(image.isNull());
+    expectTitleInFrame(image, 10, page, false);
 }
 
 // The printer service shows the pages on A4 first. Closing the preview, or
