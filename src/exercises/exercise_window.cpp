@@ -68,7 +68,8 @@ void ExerciseWindow::enterWorksheetMode() {
     worksheetBadge->showBadge(letterUnit());
     m_state.worksheets.startExercise();
     SkrivutHelaPanelen = new WorksheetBar(this, m_state.worksheets, m_services.printer);
-    SkrivutHelaPanelen->layOut(buttonBar->geometry());
+    SkrivutHelaPanelen->layOut(buttonBar->geometry(),
+                               OverskriftYtterShape->geometry().bottom() + letterUnit());
     SkrivutHelaPanelen->setRecordCount(
         m_state.files.file(m_state.files.currentFileIndex).recordCount);
     connect(SkrivutHelaPanelen, &WorksheetBar::nextQuestion, this, &ExerciseWindow::NyPost);

@@ -1,5 +1,9 @@
 #include "exercises/tutskrift.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <algorithm>
+
 #include "app/style.h"
 #include "app/text_codec.h"
 
@@ -48,8 +52,13 @@ void TUtskrift::layOut(const QRect& area) {
     const int titleHeight = QFontMetrics(Panel1->font()).height() * 3 / 2;
     resize(area.size());
     Panel1->setGeometry(0, 0, width(), titleHeight);
-    for (QListWidget* list : {ListBox1, ListBox2})
+    // A line of 64 characters (a task's answer line) fits across.
+    QFont font = ListBox1->font();
+    font.setPixelSize(std::clamp(area.width() * 10 / 64 / 6, 10, 20));
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        list->setFont(font);
         list->setGeometry(0, titleHeight, width(), height() - titleHeight);
+    }
 }
 
 void TUtskrift::refresh() {
@@ -73,6 +82,12 @@ void TUtskrift::showList(bool withAnswers) {
     (withAnswers ? ListBox1 : ListBox2)->hide();
     show();
     raise();
+    // The keys stay with the exercise window and its bar.
+    m_over->activateWindow();
+}
+
+void TUtskrift::keyPressEvent(QKeyEvent* event) {
+    QCoreApplication::sendEvent(m_over, event);
 }
 
 } // namespace glosbo::exercises

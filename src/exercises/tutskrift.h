@@ -30,6 +30,11 @@ public:
     void refresh();
     bool showsAnswers() const { return m_withAnswers; }
 
+protected:
+    // Keys that reach this window (Esc, Up, Down) are the exercise
+    // window's.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     const core::Worksheets& m_sheets;
     QWidget* m_over;

@@ -182,7 +182,7 @@ bool WorksheetBar::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void WorksheetBar::layOut(const QRect& area) {
+void WorksheetBar::layOut(const QRect& area, int listTop) {
     setGeometry(area);
     for (app::Panel* panel : m_panels)
         panel->setGeometry(0, 0, area.width(), area.height());
@@ -203,11 +203,11 @@ void WorksheetBar::layOut(const QRect& area) {
     SkrivutAntalLabel->move(SkrivutAntalLabel->x() + area.height() / 8, SkrivutAntalLabel->y());
     layOutRow(SkrivutSvarPanel, {SkrivutUtanButton, SkrivutMedButton, SkrivutAvbryt3Button});
     layOutRow(SkrivutListValPanel, {SeListUtanButton, SelistMedButton, SkrivutAvbryt5Button});
-    // The worksheet window over the upper part of the exercise window,
-    // leaving the bar and the headline free.
+    // The worksheet window over the middle of the exercise window, leaving
+    // the bar and the headline free.
     const QWidget* window = parentWidget();
-    Utskrift->layOut(QRect(window->width() / 5, window->height() / 6, window->width() * 3 / 5,
-                           area.top() - window->height() / 6 - area.height() / 2));
+    Utskrift->layOut(QRect(window->width() / 5, listTop, window->width() * 3 / 5,
+                           area.top() - listTop - area.height() / 2));
 }
 
 void WorksheetBar::start() {
@@ -361,6 +361,8 @@ void WorksheetBar::SkrivutFraga(bool withAnswers) {
     m_printer.print(pages, window());
     m_printing = false;
     enableListButtons();
+    // Back from the printer's dialogs the keys go to the exercise again.
+    window()->activateWindow();
 }
 
 } // namespace glosbo::exercises

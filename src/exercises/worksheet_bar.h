@@ -76,8 +76,9 @@ public:
     // The worksheet window, over the exercise window while it shows a list.
     TUtskrift* Utskrift = nullptr;
 
-    // Places the bar and its buttons in area (the place of the button bar).
-    void layOut(const QRect& area);
+    // Places the bar and its buttons in area (the place of the button bar)
+    // and the worksheet window between listTop and the bar.
+    void layOut(const QRect& area, int listTop);
     // The number of records of the exercise file: the most the count bar
     // lets the teacher choose.
     void setRecordCount(int count) { m_recordCount = count; }
