@@ -179,7 +179,7 @@ void TSKRIV::placeQuestionControls() {
         Memo1->show();
         Memo1->raise();
     }
-    if (m_program.ruleButton) {
+    if (m_program.ruleButton && !worksheetMode()) {
         BitBtn2->show();
         BitBtn2->setText(QStringLiteral("&Regel"));
     }
@@ -217,7 +217,8 @@ void TSKRIV::showQuestion() {
     m_helpCount = m_program.letters ? 0 : core::helpLineCount(fields);
     if (m_helpCount >= 1) Label6->setText(app::fromCp1252(fields[3]));
     if (m_helpCount == 2) Label7->setText(app::fromCp1252(fields[4]));
-    BitBtn2->setVisible(core::showsHelpButton(m_program, m_helpCount));
+    // A worksheet asks nothing, so it offers no help.
+    BitBtn2->setVisible(!worksheetMode() && core::showsHelpButton(m_program, m_helpCount));
 
     Label5->setText(app::fromCp1252(fields[2]));
     core::WrapContext wrap{m_services.measure.widthFunction(), screenSize().width(),
