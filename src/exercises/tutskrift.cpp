@@ -35,13 +35,13 @@ TUtskrift::TUtskrift(const core::Worksheets& sheets, QWidget* over)
     setObjectName(QStringLiteral("TUtskrift"));
     setWindowTitle(QStringLiteral("Uppgifter som du valt"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    Panel1 = new app::Panel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setColor(kBtnFace);
-    Panel1->setBevelWidth(2);
-    Panel1->setCaption(QStringLiteral("Uppgifter som du valt"));
-    Panel1->setCaptionColor(kNavy);
-    Panel1->setFont(arialBold(27));
+    TitelPanel = new app::Panel(this);
+    TitelPanel->setObjectName(QStringLiteral("TitelPanel"));
+    TitelPanel->setColor(kBtnFace);
+    TitelPanel->setBevelWidth(2);
+    TitelPanel->setCaption(QStringLiteral("Uppgifter som du valt"));
+    TitelPanel->setCaptionColor(kNavy);
+    TitelPanel->setFont(arialBold(27));
     ListBox1 = makeList(this, "ListBox1", QStringLiteral("Uppgifter utan svar"));
     ListBox2 = makeList(this, "ListBox2", QStringLiteral("Uppgifter med svar"));
     hide();
@@ -49,9 +49,9 @@ TUtskrift::TUtskrift(const core::Worksheets& sheets, QWidget* over)
 
 void TUtskrift::layOut(const QRect& area) {
     m_area = area;
-    const int titleHeight = QFontMetrics(Panel1->font()).height() * 3 / 2;
+    const int titleHeight = QFontMetrics(TitelPanel->font()).height() * 3 / 2;
     resize(area.size());
-    Panel1->setGeometry(0, 0, width(), titleHeight);
+    TitelPanel->setGeometry(0, 0, width(), titleHeight);
     // A line of 64 characters (a task's answer line) fits across.
     QFont font = ListBox1->font();
     font.setPixelSize(std::clamp(area.width() * 10 / 64 / 6, 10, 20));

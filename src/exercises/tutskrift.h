@@ -18,7 +18,7 @@ class TUtskrift final : public QWidget {
 public:
     TUtskrift(const core::Worksheets& sheets, QWidget* over);
 
-    app::Panel* Panel1 = nullptr; // the title
+    app::Panel* TitelPanel = nullptr; // the title
     QListWidget* ListBox1 = nullptr;
     QListWidget* ListBox2 = nullptr;
 

@@ -65,6 +65,54 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
 
 } // namespace
 
+// Every component of the bar and of the worksheet window goes by its name,
+// once in the exercise window; in worksheet mode no help is offered.
+TEST_F(WorksheetBarTest, ComponentsGoByTheirNames) {
+    auto w = plural();
+    EXPECT_FALSE(w->BitBtn2->isVisible());
+    WorksheetBar* b = w->SkrivutHelaPanelen;
+    const std::vector<std::pair<const char*, QObject*>> named = {
+        {"SkrivutHelaPanelen", b},
+        {"SkrivutPanel1", b->SkrivutPanel1},
+        {"SkrivutAntalButton", b->SkrivutAntalButton},
+        {"ValjaUtButton", b->ValjaUtButton},
+        {"VisaUtSkriftListaButton", b->VisaUtSkriftListaButton},
+        {"Skrivut1Button", b->Skrivut1Button},
+        {"RensaButton", b->RensaButton},
+        {"SkrivutAvbryt1Button", b->SkrivutAvbryt1Button},
+        {"SkrivutValPanel", b->SkrivutValPanel},
+        {"SkrivutNextButton", b->SkrivutNextButton},
+        {"SkrivutSkickaButton", b->SkrivutSkickaButton},
+        {"VisaUtskriftLista2Button", b->VisaUtskriftLista2Button},
+        {"Skrivut2Button", b->Skrivut2Button},
+        {"SkrivutAvbryt2Button", b->SkrivutAvbryt2Button},
+        {"SkrivutAntalPanel", b->SkrivutAntalPanel},
+        {"SkrivutSpinButton", b->SkrivutSpinButton},
+        {"SkrivutAntalTextLabel", b->SkrivutAntalTextLabel},
+        {"SkrivutAntalLabel", b->SkrivutAntalLabel},
+        {"SkrivutKlartButton", b->SkrivutKlartButton},
+        {"SkrivutAvbryt4Button", b->SkrivutAvbryt4Button},
+        {"SkrivutSvarPanel", b->SkrivutSvarPanel},
+        {"SkrivutUtanButton", b->SkrivutUtanButton},
+        {"SkrivutMedButton", b->SkrivutMedButton},
+        {"SkrivutAvbryt3Button", b->SkrivutAvbryt3Button},
+        {"SkrivutListValPanel", b->SkrivutListValPanel},
+        {"SeListUtanButton", b->SeListUtanButton},
+        {"SelistMedButton", b->SelistMedButton},
+        {"SkrivutAvbryt5Button", b->SkrivutAvbryt5Button},
+        {"TUtskrift", b->Utskrift},
+        {"TitelPanel", b->Utskrift->TitelPanel},
+        {"ListBox1", b->Utskrift->ListBox1},
+        {"ListBox2", b->Utskrift->ListBox2},
+    };
+    for (const auto& [name, member] : named) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(member, nullptr);
+        EXPECT_EQ(member->objectName(), QString::fromLatin1(name));
+        EXPECT_EQ(w->findChildren<QObject*>(QString::fromLatin1(name)).size(), 1);
+    }
+}
+
 // The start bar: the list buttons wait for a heading; the count goes from
 // 1 within 0 and the record count by the arrows and the Up and Down keys;
 // "&Klart" with 0 adds only the heading, with 2 two tasks.
@@ -179,7 +227,7 @@ TEST_F(WorksheetBarTest, WorksheetWindowAndLeaving) {
         ASSERT_TRUE(list->isVisible());
         EXPECT_TRUE(list->windowFlags() & Qt::WindowStaysOnTopHint);
         EXPECT_FALSE(list->isModal());
-        EXPECT_EQ(list->Panel1->caption(), "Uppgifter som du valt");
+        EXPECT_EQ(list->TitelPanel->caption(), "Uppgifter som du valt");
         EXPECT_TRUE(list->ListBox1->isVisible());
         EXPECT_FALSE(list->ListBox2->isVisible());
         ASSERT_EQ(list->ListBox1->count(), 4);
