@@ -1,4 +1,3 @@
-#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -54,14 +53,13 @@ TEST_F(TdiktamTest, SeeOnlyFlashesTheWordForTheDisplayTime) {
     auto w = open();
     EXPECT_TRUE(w->SeTidPanel->isVisible());
     EXPECT_EQ(w->SeTidPanel->caption(), "1");
+    // The flash's length is the timer's interval; how long the test saw it
+    // depends on the machine's load, so it is not timed here.
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->BlinkLabel->isVisible(); }, 1000));
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_EQ(w->BlinkLabel->text(), fromCp1252(h.state->fields[1]));
     EXPECT_FALSE(w->Edit1->isEnabled());
     EXPECT_EQ(w->Timer3->interval(), 100);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 2000));
-    EXPECT_GE(clock.elapsed(), 80);
     EXPECT_FALSE(w->BlinkLabel->isVisible());
     EXPECT_TRUE(w->Edit1->hasFocus());
     EXPECT_TRUE(h.sounds.played.empty()); // seen, not heard
