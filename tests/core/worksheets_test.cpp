@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/worksheets.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
@@ -10,13 +11,7 @@ namespace {
 
 // Heights of 0.4 mm a point (14 pt: 5.6, counted as 6 mm), widths of 0.2 mm
 // a point and character.
-class FixedMetrics final : public PageMetrics {
-public:
-    double widthMm(std::string_view text, const PageFont& f) const override {
-        return 0.2 * f.points * double(text.size());
-    }
-    double heightMm(std::string_view, const PageFont& f) const override { return 0.4 * f.points; }
-};
+using FixedMetrics = glosbo::test::FixedPageMetrics;
 
 const std::string kUnderscores(57, '_');
 
