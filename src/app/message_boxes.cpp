@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/active_window.h"
 #include "app/text_codec.h"
 
 namespace glosbo::app {
@@ -21,6 +22,7 @@ void okBox(QMessageBox::Icon icon, const std::u8string& text) {
     QMessageBox box(icon, QStringLiteral("Glosbo"), fromUtf8(text), QMessageBox::NoButton,
                     frontWindow());
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    const KeepActiveWindow keep;
     box.exec();
 }
 
@@ -46,6 +48,7 @@ bool QtMessageBoxes::confirm(const std::u8string& text) {
     // The question always precedes a removal, so Enter must not remove.
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    const KeepActiveWindow keep;
     box.exec();
     return box.clickedButton() == yes;
 }
@@ -57,6 +60,7 @@ std::optional<std::string> QtMessageBoxes::askPassword(const std::u8string& prom
     dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Avbryt"));
+    const KeepActiveWindow keep;
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toStdString();
 }

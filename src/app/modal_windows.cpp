@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QScreen>
 
+#include "app/active_window.h"
 #include "app/scaling.h"
 
 namespace glosbo::app {
@@ -21,6 +22,7 @@ int QtModalWindows::exec(QDialog& dialog, Placement placement) {
         frame.moveCenter(area.center());
         dialog.move(frame.topLeft());
     }
+    const KeepActiveWindow keep;
     return dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QLibrary>
 #include <iostream>
 
+#include "app/active_window.h"
 #include "app/module_loader.h"
 #include "app/printer_module.h"
 
@@ -34,6 +35,7 @@ PrintWithDialogFunction printWithDialog() {
 bool QtPrintService::print(const std::vector<core::Page>& pages, QWidget* parent) {
     if (pages.empty()) return false;
     const PrintWithDialogFunction print = printWithDialog();
+    const KeepActiveWindow keep;
     return print && print(pages, parent, m_fileOutputAllowed);
 }
 
