@@ -2,7 +2,7 @@
 
 namespace glosbo::core {
 
-int drawUsableRecord(AppState& state, RecordCheck usable) {
+int drawRecord(AppState& state, const std::function<bool(const std::string& line)>& usable) {
     DataFiles& files = state.files;
     const int records = files.file(files.currentFileIndex).recordCount;
     std::string line;
@@ -12,13 +12,19 @@ int drawUsableRecord(AppState& state, RecordCheck usable) {
         if (n <= 0) break;
         line.clear();
         files.haemtaord(files.currentExerciseFile, n, line);
-        state.str_postarray(line);
-        if (!usable(state.fields)) continue;
+        if (!usable(line)) continue;
         files.currentRecordNumber = static_cast<std::uint16_t>(n);
         files.currentRecordLine = line;
         return n;
     }
     return 0;
+}
+
+int drawUsableRecord(AppState& state, RecordCheck usable) {
+    return drawRecord(state, [&](const std::string& line) {
+        state.str_postarray(line);
+        return usable(state.fields);
+    });
 }
 
 } // namespace glosbo::core

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/cp1252.h"
+#include "core/game_records.h"
 #include "core/scramble.h"
 
 namespace glosbo::core {
@@ -82,24 +83,13 @@ std::vector<std::string> huntRecordProblems(std::string_view line) {
 }
 
 std::optional<HuntTask> drawHuntTask(AppState& state) {
-    DataFiles& files = state.files;
-    const int records = files.file(files.currentFileIndex).recordCount;
-    std::string line;
-    // Every record comes up within one round of the random order.
-    for (int tries = 0; tries < records; ++tries) {
-        const int n = state.haemta_slumptal();
-        if (n <= 0) break;
-        line.clear();
-        files.haemtaord(files.currentExerciseFile, n, line);
-        // The installed files keep their records scrambled.
-        line = dekryptrad(line);
-        if (auto task = parseHuntTask(line)) {
-            files.currentRecordNumber = static_cast<std::uint16_t>(n);
-            files.currentRecordLine = line;
-            return task;
-        }
-    }
-    return std::nullopt;
+    std::optional<HuntTask> task;
+    // The installed files keep their records scrambled.
+    drawRecord(state, [&](const std::string& line) {
+        task = parseHuntTask(dekryptrad(line));
+        return task.has_value();
+    });
+    return task;
 }
 
 void SynonymHunt::newGame() {
