@@ -247,3 +247,70 @@ TEST(BmpImage, ShrinksToFitKeepingItsProportions) {
     EXPECT_EQ(shrinkToFit(picture, QSize(440, 330)), picture);
     EXPECT_TRUE(shrinkToFit(QImage(), QSize(10, 10)).isNull());
 }
+
+TEST(BmpImage, LoadsAPictureAfterAnotherShrunkAsShrinkToFitDoes) {
+    QTemporaryDir dir;
+    int n = 0;
+    const auto file = [&](const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("p%1.bmp").arg(++n));
+        QFile out(path);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return path;
+    };
+    // Red and green rise across and down, blue has a sharp slanted edge, so
+    // that a filter taking the wrong source pixels or weights shows.
+    const PixelValue picture = [](int x, int y) {
+        return std::uint32_t(qRgb(2 * x, 3 * y, x > 2 * y ? 200 : 40)) & 0xFFFFFFu;
+    };
+    struct Case {
+        const char* name;
+        BmpShape shape;
+        QSize room;
+    } cases[] = {
+        {"24 bits, bottom-up, by a little", {24, 111, 83}, QSize(80, 200)},
+        {"24 bits, top-down, to a third", {24, 111, 83, true}, QSize(500, 28)},
+        {"32 bits, to a quarter", {32, 96, 64}, QSize(24, 24)},
+        {"24 bits, to one pixel", {24, 9, 7}, QSize(1, 1)},
+        {"8 bits", {8, 30, 20, false, palette(256)}, QSize(15, 15)},
+        {"24 bits, fits already", {24, 20, 10}, QSize(20, 10)},
+    };
+    glosbo::app::PictureLoader loader; // one for all, as the main window uses it
+    for (const Case& c : cases) {
+        const PixelValue value =
+            c.shape.bits == 8 ? PixelValue([](int x, int y) { return std::uint32_t(x * y % 256); })
+                              : picture;
+        const QString path = file(bmpFile(c.shape, value));
+        const QImage expected = shrinkToFit(readBmp(path), c.room);
+        const QImage loaded = loader.loadToFit(path, c.room);
+        ASSERT_EQ(loaded.size(), expected.size()) << c.name;
+        // The weights are rounded a little otherwise than Qt's, which shows
+        // most where the edge crosses a pixel.
+        int worstSlope = 0, worstEdge = 0;
+        for (int y = 0; y < loaded.height(); ++y)
+            for (int x = 0; x < loaded.width(); ++x) {
+                const QRgb a = loaded.pixel(x, y), b = expected.pixel(x, y);
+                worstSlope = std::max(
+                    {worstSlope, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b))});
+                worstEdge = std::max(worstEdge, std::abs(qBlue(a) - qBlue(b)));
+                ASSERT_EQ(qAlpha(a), 255) << c.name;
+            }
+        EXPECT_LE(worstSlope, 1) << c.name;
+        EXPECT_LE(worstEdge, 8) << c.name;
+    }
+
+    // A flat colour stays that colour to the edges; broken and missing
+    // files give a null image and leave the loader fit for the next file.
+    const QString flat = file(bmpFile({24, 440, 330}, [](int, int) { return 0x2080C0u; }));
+    const QImage shrunk = loader.loadToFit(flat, QSize(320, 280));
+    ASSERT_EQ(shrunk.size(), QSize(320, 240));
+    for (int y = 0; y < shrunk.height(); ++y)
+        for (int x = 0; x < shrunk.width(); ++x)
+            ASSERT_EQ(shrunk.pixel(x, y), qRgb(0x20, 0x80, 0xC0)) << x << "," << y;
+    const QByteArray whole = bmpFile({24, 50, 40}, picture);
+    EXPECT_TRUE(loader.loadToFit(file(whole.left(whole.size() - 7)), QSize(20, 20)).isNull());
+    EXPECT_TRUE(loader.loadToFit(file(QByteArray()), QSize(20, 20)).isNull());
+    EXPECT_TRUE(
+        loader.loadToFit(dir.filePath(QStringLiteral("missing.bmp")), QSize(9, 9)).isNull());
+    EXPECT_EQ(loader.loadToFit(file(whole), QSize(25, 20)).size(), QSize(25, 20));
+}
