@@ -4,6 +4,8 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QShowEvent>
+#include <system_error>
+#include <thread>
 
 #include "app/bmp_image.h"
 #include "app/scaling.h"
@@ -215,34 +217,61 @@ void TForm1::startbilder() {
     const char size = core::startPictureSize(m_screen.width());
     // A picture may take its slot less the two caption lines under it.
     const QSize room(slotWidth, slotHeight - 2 * QFontMetrics(Label3->font()).height());
-    for (std::size_t i = 0; i < m_startSlots.size(); ++i) {
+    std::array<QString, kStartSlots> paths;
+    for (std::size_t i = 0; i < kStartSlots; ++i) {
         const int n = m_state.haemta_Bildslumptal();
         m_startPictureNumbers[i] = n;
+        paths[i] = startPicturePath(core::startPictureName(size, n));
+    }
+    const std::array<QImage, kStartSlots> pictures = loadStartPictures(paths, room);
+    for (std::size_t i = 0; i < kStartSlots; ++i) {
         QLabel* image = m_startSlots[i];
         image->setGeometry(image->x(), int(i % 3) * slotHeight + top, slotWidth, slotHeight);
         // The left column lines up on the left edge of the first picture.
         image->move(i < 3 ? Panel1->x() - BildImage11->width() : panelRight, image->y());
-        const QPixmap picture = loadStartPicture(core::startPictureName(size, n), room);
-        if (picture.isNull()) {
+        if (pictures[i].isNull()) {
             image->hide();
             continue;
         }
-        image->setPixmap(picture);
-        image->resize(picture.size());
-        const std::string& caption =
-            m_state.pictures.caption(n, core::Pictures::CaptionKind::StartPicture);
+        image->setPixmap(QPixmap::fromImage(pictures[i]));
+        image->resize(pictures[i].size());
+        const std::string& caption = m_state.pictures.caption(
+            m_startPictureNumbers[i], core::Pictures::CaptionKind::StartPicture);
         if (!caption.empty()) image->setAccessibleName(fromCp1252(caption));
         if (i == 0) image->move(Panel1->x() - image->width(), image->y());
         image->show();
     }
 }
 
-QPixmap TForm1::loadStartPicture(const std::string& fileName, QSize room) const {
+QString TForm1::startPicturePath(const std::string& fileName) const {
     const auto path = core::findDataFile(m_state.roots(), fileName);
     if (!path || !core::fileExists(*path)) return {};
-    // A picture made for a larger screen is shrunk to its room rather than
-    // spilling over the menu panel, the next picture or the screen's edge.
-    return QPixmap::fromImage(shrinkToFit(readBmp(QString::fromStdString(*path)), room));
+    return QString::fromStdString(*path);
+}
+
+// A picture made for a larger screen is shrunk to its room rather than
+// spilling over the menu panel, the next picture or the screen's edge. Most
+// of the window's start-up beyond a bare window is reading and shrinking
+// these pictures, so a second thread takes every other one; should it not
+// start, this thread reads them all.
+std::array<QImage, TForm1::kStartSlots>
+TForm1::loadStartPictures(const std::array<QString, kStartSlots>& paths, QSize room) {
+    std::array<QImage, kStartSlots> pictures;
+    const auto load = [&](std::size_t first, std::size_t step) {
+        PictureLoader loader;
+        for (std::size_t i = first; i < kStartSlots; i += step)
+            if (!paths[i].isEmpty()) pictures[i] = loader.loadToFit(paths[i], room);
+    };
+    std::jthread helper;
+    try {
+        helper = std::jthread(load, 1, 2);
+    } catch (const std::system_error&) {
+        load(0, 1);
+        return pictures;
+    }
+    load(0, 2);
+    helper.join();
+    return pictures;
 }
 
 void TForm1::BildImageMouseMove(int slot) {

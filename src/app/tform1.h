@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -21,6 +22,9 @@ namespace glosbo::app {
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
+    // The start pictures: three on each side of the menu panel.
+    static constexpr std::size_t kStartSlots = 6;
+
     TForm1(core::AppState& state, Services& services, QWidget* parent = nullptr);
 
     // Shows the window borderless over the whole screen.
@@ -56,7 +60,9 @@ public:
     QLabel* Label4; // its second line
 
     // The picture of Sweden in each start-picture slot, top left first.
-    const std::array<int, 6>& startPictureNumbers() const { return m_startPictureNumbers; }
+    const std::array<int, kStartSlots>& startPictureNumbers() const {
+        return m_startPictureNumbers;
+    }
 
 signals:
     // Worksheet mode was switched on or off; the worksheets collected so far
@@ -92,9 +98,13 @@ private:
     void Skaltest();
     void layOut();
     void startbilder();
-    // A start picture from the PC path, else the CD path, at most as large as
-    // room; null when missing.
-    QPixmap loadStartPicture(const std::string& fileName, QSize room) const;
+    // Where a start picture is: under the PC path, else the CD path; empty
+    // when it is under neither.
+    QString startPicturePath(const std::string& fileName) const;
+    // The pictures at paths, each at most as large as room; null where a
+    // path is empty or its file unreadable.
+    static std::array<QImage, kStartSlots>
+    loadStartPictures(const std::array<QString, kStartSlots>& paths, QSize room);
     // Practice mode for a menu, except while worksheets are being made.
     void leaveSpecialMode();
     void openWindow(const char* name);
@@ -103,8 +113,8 @@ private:
     Services& m_services;
     QRect m_area;   // the screen as the platform reports it
     QSize m_screen; // its size
-    std::array<QLabel*, 6> m_startSlots{};
-    std::array<int, 6> m_startPictureNumbers{};
+    std::array<QLabel*, kStartSlots> m_startSlots{};
+    std::array<int, kStartSlots> m_startPictureNumbers{};
     int m_captionPoints = 8; // Label3 loses a point when a caption is too wide
 };
 
