@@ -102,18 +102,28 @@ QImage readByQt(QByteArray bytes) {
     return QImageReader(&buffer, "BMP").read();
 }
 
-} // namespace
-
-TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
-    QTemporaryDir dir;
-    int n = 0;
-    const auto file = [&](const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("p%1.bmp").arg(++n));
+// Files in a temporary directory, each written under a new name.
+class TempFiles {
+public:
+    QString write(const QByteArray& bytes) {
+        const QString path = m_dir.filePath(QStringLiteral("p%1.bmp").arg(++m_count));
         QFile out(path);
         EXPECT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(bytes);
         return path;
-    };
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    int m_count = 0;
+};
+
+} // namespace
+
+TEST(BmpImage, ReadsEveryUncompressedKindAsQtDoes) {
+    TempFiles files;
+    const auto file = [&](const QByteArray& bytes) { return files.write(bytes); };
     const PixelValue colour = [](int x, int y) {
         return std::uint32_t(qRgb(40 * x + 3, 90 * y + 7, 11 * (x + y) + 100)) & 0xFFFFFFu;
     };
@@ -249,15 +259,8 @@ TEST(BmpImage, ShrinksToFitKeepingItsProportions) {
 }
 
 TEST(BmpImage, LoadsAPictureAfterAnotherShrunkAsShrinkToFitDoes) {
-    QTemporaryDir dir;
-    int n = 0;
-    const auto file = [&](const QByteArray& bytes) {
-        const QString path = dir.filePath(QStringLiteral("p%1.bmp").arg(++n));
-        QFile out(path);
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-        return path;
-    };
+    TempFiles files;
+    const auto file = [&](const QByteArray& bytes) { return files.write(bytes); };
     // Red and green rise across and down, blue has a sharp slanted edge, so
     // that a filter taking the wrong source pixels or weights shows.
     const PixelValue picture = [](int x, int y) {
@@ -310,7 +313,6 @@ TEST(BmpImage, LoadsAPictureAfterAnotherShrunkAsShrinkToFitDoes) {
     const QByteArray whole = bmpFile({24, 50, 40}, picture);
     EXPECT_TRUE(loader.loadToFit(file(whole.left(whole.size() - 7)), QSize(20, 20)).isNull());
     EXPECT_TRUE(loader.loadToFit(file(QByteArray()), QSize(20, 20)).isNull());
-    EXPECT_TRUE(
-        loader.loadToFit(dir.filePath(QStringLiteral("missing.bmp")), QSize(9, 9)).isNull());
+    EXPECT_TRUE(loader.loadToFit(files.path(QStringLiteral("missing.bmp")), QSize(9, 9)).isNull());
     EXPECT_EQ(loader.loadToFit(file(whole), QSize(25, 20)).size(), QSize(25, 20));
 }
