@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
         }
     }
     app::QtSoundService sounds(messages);
-    app::QtPrintService printer;
+    app::QtPrintService printer(messages);
     printer.setFileOutputAllowed(!state.kiosk);
     app::Services services{messages, modal, measure, windows, sounds, printer};
 

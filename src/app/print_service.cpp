@@ -5,14 +5,14 @@
 
 #include "app/active_window.h"
 #include "app/module_loader.h"
-#include "app/printer_module.h"
 
 namespace glosbo::app {
 
-namespace {
+QtPrintService::QtPrintService(MessageBoxes& messages, ModuleLookup module)
+    : m_messages(messages), m_module(std::move(module)) {}
 
-// The printing module, loaded at the first print and kept to the end.
-PrintWithDialogFunction printWithDialog() {
+PrintWithDialogFunction QtPrintService::printingModule() {
+    // Loaded at the first print and kept to the end.
     static const PrintWithDialogFunction function = []() -> PrintWithDialogFunction {
         QString error;
         QLibrary* module = loadModule(QStringLiteral("libglosbo_printing.so"),
@@ -30,13 +30,18 @@ PrintWithDialogFunction printWithDialog() {
     return function;
 }
 
-} // namespace
-
 bool QtPrintService::print(const std::vector<core::Page>& pages, QWidget* parent) {
     if (pages.empty()) return false;
-    const PrintWithDialogFunction print = printWithDialog();
+    const PrintWithDialogFunction print = m_module();
+    if (!print) {
+        // Without the box nothing at all would happen on the print button.
+        m_messages.error(u8"Det går inte att skriva ut: programmets utskriftsdel "
+                         u8"(libglosbo_printing.so) saknas eller är skadad. "
+                         u8"Installera om Glosbo.");
+        return false;
+    }
     const KeepActiveWindow keep;
-    return print && print(pages, parent, m_fileOutputAllowed);
+    return print(pages, parent, m_fileOutputAllowed);
 }
 
 bool PdfPrintService::print(const std::vector<core::Page>& pages, QWidget*) {

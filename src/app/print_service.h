@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/message_boxes.h"
+#include "app/printer_module.h"
 #include "core/page.h"
 #include "print/page_painter.h"
 
@@ -29,9 +32,19 @@ public:
     virtual bool print(const std::vector<core::Page>& pages, QWidget* parent) = 0;
 };
 
-// The printer through a preview and the print dialog.
+// The printer through a preview and the print dialog, which live in the
+// printing module loaded at the first print. When the module cannot be
+// loaded, printing says so in a box and prints nothing.
 class QtPrintService final : public PrintService {
 public:
+    // The printing module's print function, or nothing when the module
+    // cannot be loaded; tests put in one that fails.
+    using ModuleLookup = std::function<PrintWithDialogFunction()>;
+    explicit QtPrintService(MessageBoxes& messages, ModuleLookup module = printingModule);
+
+    // The installed module's function, loaded at the first call.
+    static PrintWithDialogFunction printingModule();
+
     const core::PageMetrics& metrics() const override { return m_metrics; }
     bool print(const std::vector<core::Page>& pages, QWidget* parent) override;
     // In kiosk mode the dialog offers no printing to a file: a pupil could
@@ -39,6 +52,8 @@ public:
     void setFileOutputAllowed(bool allowed) { m_fileOutputAllowed = allowed; }
 
 private:
+    MessageBoxes& m_messages;
+    ModuleLookup m_module;
     PrinterMetrics m_metrics;
     bool m_fileOutputAllowed = true;
 };

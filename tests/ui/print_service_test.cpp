@@ -172,7 +172,8 @@ TEST(PrintService, ASheetWithMarginsKeepsThePlaces) {
 // cancelling the printer dialog its print button opens, prints nothing; the
 // dialog prints the copies asked for, here into a PDF file.
 TEST(PrintService, ThePreviewLeadsToThePrinterDialogWithItsCopies) {
-    app::QtPrintService service;
+    test::RecordingMessageBoxes messages;
+    app::QtPrintService service(messages);
     const std::vector<core::Page> pages = twoSheets(service.metrics());
     const int n = int(pages.size());
     ASSERT_GE(n, 2);
@@ -219,4 +220,24 @@ TEST(PrintService, ThePreviewLeadsToThePrinterDialogWithItsCopies) {
     });
     EXPECT_TRUE(service.print(pages, nullptr));
     EXPECT_EQ(pdfPageCount(pdf), 2 * n) << "two copies of every page";
+}
+
+// Without its printing module the print button says so instead of doing
+// nothing, and asks again at the next print.
+TEST(PrintService, AMissingPrintingModuleIsSaidInABox) {
+    test::RecordingMessageBoxes messages;
+    int lookups = 0;
+    app::QtPrintService service(messages, [&]() -> app::PrintWithDialogFunction {
+        ++lookups;
+        return nullptr;
+    });
+    const std::vector<core::Page> pages = twoSheets(service.metrics());
+    EXPECT_FALSE(service.print(pages, nullptr));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("libglosbo_printing.so"), std::string::npos);
+    EXPECT_FALSE(service.print(pages, nullptr));
+    EXPECT_EQ(messages.texts.size(), 2u);
+    EXPECT_EQ(lookups, 2);
+    EXPECT_FALSE(service.print({}, nullptr)); // nothing to print: no box
+    EXPECT_EQ(messages.texts.size(), 2u);
 }
