@@ -12,12 +12,13 @@ QtPrintService::QtPrintService(MessageBoxes& messages, ModuleLookup module)
     : m_messages(messages), m_module(std::move(module)) {}
 
 PrintWithDialogFunction QtPrintService::printingModule() {
-    // Loaded at the first print and kept to the end.
+    // Loaded at the first print and kept to the end; the library stays
+    // reachable from here, so leak checkers do not count it.
+    static QString error;
+    static QLibrary* const module = loadModule(QStringLiteral("libglosbo_printing.so"),
+                                               QStringLiteral(GLOSBO_PRINTING_MODULE_INSTALLED),
+                                               QStringLiteral(GLOSBO_PRINTING_MODULE_BUILT), error);
     static const PrintWithDialogFunction function = []() -> PrintWithDialogFunction {
-        QString error;
-        QLibrary* module = loadModule(QStringLiteral("libglosbo_printing.so"),
-                                      QStringLiteral(GLOSBO_PRINTING_MODULE_INSTALLED),
-                                      QStringLiteral(GLOSBO_PRINTING_MODULE_BUILT), error);
         const auto found =
             module
                 ? reinterpret_cast<PrintWithDialogFunction>(module->resolve(kPrintWithDialogName))
