@@ -7,6 +7,13 @@ namespace glosbo::app {
 
 Panel::Panel(QWidget* parent) : QWidget(parent) {}
 
+Panel* namedPanel(QWidget* parent, const QString& objectName, const QColor& color) {
+    auto* panel = new Panel(parent);
+    panel->setObjectName(objectName);
+    panel->setColor(color);
+    return panel;
+}
+
 void Panel::setColor(const QColor& color) {
     if (color == m_color) return;
     m_color = color;

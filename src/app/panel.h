@@ -37,4 +37,7 @@ private:
     bool m_singleBorder = false;
 };
 
+// A new panel of a colour, named for tests and accessibility.
+Panel* namedPanel(QWidget* parent, const QString& objectName, const QColor& color);
+
 } // namespace glosbo::app

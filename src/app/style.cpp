@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -45,6 +46,15 @@ QLabel* textLabel(QWidget* parent, const char* objectName, const QColor& color, 
     setTextColor(label, color);
     label->hide();
     return label;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* objectName, const QString& text, int pixelSize,
+                        bool autoDefault) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setFont(arialBold(pixelSize));
+    button->setAutoDefault(autoDefault);
+    return button;
 }
 
 QIcon lampIcon() {

@@ -5,6 +5,8 @@
 #include <QIcon>
 
 class QLabel;
+class QPushButton;
+class QString;
 class QWidget;
 
 // Colours and fonts of every window of the program, so that a window never
@@ -49,6 +51,10 @@ void setTextColor(QWidget* widget, const QColor& color, const QColor& background
 // A hidden label for an exercise's own texts: plain text (they are data,
 // never markup), Arial bold at a pixel size, in a colour.
 QLabel* textLabel(QWidget* parent, const char* objectName, const QColor& color, int pixelSize = 29);
+// A push button in Arial bold at a pixel size. With autoDefault, Enter
+// presses it while it has the focus, as Space does.
+QPushButton* pushButton(QWidget* parent, const char* objectName, const QString& text, int pixelSize,
+                        bool autoDefault);
 // The picture on the warning-lamp button: an unlit bulb.
 QIcon lampIcon();
 

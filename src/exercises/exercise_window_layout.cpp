@@ -14,12 +14,7 @@ using namespace app::style;
 namespace {
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(arialBold(14));
-    // Enter presses the focused button, as Space does.
-    button->setAutoDefault(true);
-    return button;
+    return pushButton(parent, name, text, 14, true);
 }
 
 } // namespace

@@ -33,11 +33,7 @@ Skeleton tdiktamSkeleton() {
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(arialBold(14));
-    button->setAutoDefault(false);
-    return button;
+    return pushButton(parent, name, text, 14, false);
 }
 
 QToolButton* makeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {

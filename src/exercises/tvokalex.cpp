@@ -23,18 +23,7 @@ constexpr int kPanelSide = 44;
 constexpr int kPanelGap = 8;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(arialBold(14));
-    button->setAutoDefault(true);
-    return button;
-}
-
-app::Panel* makePanel(QWidget* parent, const char* name, const QColor& colour) {
-    auto* panel = new app::Panel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setColor(colour);
-    return panel;
+    return pushButton(parent, name, text, 14, true);
 }
 
 } // namespace
@@ -56,7 +45,7 @@ void TVokalex::buildComponents() {
     KommentarLabel->move(26, 250);
     for (int i = 0; i < core::VowelExam::kMostPanels; ++i) {
         const std::string name = "SPanel" + std::to_string(i + 1);
-        SPanel[i] = makePanel(this, name.c_str(), kYellow);
+        SPanel[i] = app::namedPanel(this, name.c_str(), kYellow);
         SPanel[i]->setCaptionColor(kNavy);
         SPanel[i]->setFont(pointFont(18));
         SPanel[i]->setGeometry(kPanelLeft + i * (kPanelSide + kPanelGap), kPanelTop, kPanelSide,
@@ -64,15 +53,15 @@ void TVokalex::buildComponents() {
         SPanel[i]->hide();
     }
 
-    Panel1 = makePanel(this, "Panel1", kNavy);
+    Panel1 = app::namedPanel(this, "Panel1", kNavy);
     Panel1->setBevelWidth(2);
     Button2 = makeButton(Panel1, "Button2", QStringLiteral("&Fortsätta"));
     Button3 = makeButton(Panel1, "Button3", QStringLiteral("&Avbryta"));
     Panel1->hide();
 
-    ResultatPanelen = makePanel(this, "ResultatPanelen", kBlue);
-    ResultatPanel1 = makePanel(ResultatPanelen, "ResultatPanel1", kYellow);
-    ResultatPanel2 = makePanel(ResultatPanel1, "ResultatPanel2", kYellow);
+    ResultatPanelen = app::namedPanel(this, "ResultatPanelen", kBlue);
+    ResultatPanel1 = app::namedPanel(ResultatPanelen, "ResultatPanel1", kYellow);
+    ResultatPanel2 = app::namedPanel(ResultatPanel1, "ResultatPanel2", kYellow);
     ResultatPanel2->setBevelWidth(0);
     m_heading = resultLabel("RubrikLabel", QStringLiteral("Resultat"));
     m_answersHead = resultLabel("AntalSvarLabel", QStringLiteral("Antal svar"));

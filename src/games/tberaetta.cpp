@@ -30,13 +30,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
     return button;
 }
 
-app::Panel* makePanel(QWidget* parent, const char* name, const QColor& colour) {
-    auto* panel = new app::Panel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setColor(colour);
-    return panel;
-}
-
 QToolButton* makeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow,
                        const QString& accessibleName) {
     auto* button = new QToolButton(parent);
@@ -69,14 +62,14 @@ void Tberaetta::buildComponents() {
                                          Overs2Label, Overs3Label, InstruktionsLabel})
         w->hide();
 
-    RamPanel = makePanel(this, "RamPanel", kRed);
+    RamPanel = app::namedPanel(this, "RamPanel", kRed);
     RamPanel->setBevelWidth(2);
     RubrikLabel = textLabel(RamPanel, "RubrikLabel", kYellow);
     RubrikLabel->setText(QStringLiteral("Berätta"));
     RubrikLabel->setAlignment(Qt::AlignCenter);
     RubrikLabel->show();
 
-    InledningPanel = makePanel(RamPanel, "InledningPanel", kSilver);
+    InledningPanel = app::namedPanel(RamPanel, "InledningPanel", kSilver);
     PageLabel = textLabel(InledningPanel, "PageLabel", kNavy);
     PageLabel->setText(QStringLiteral("Tryck PageUp eller PageDown för att ändra inledning."));
     PageLabel->setAlignment(Qt::AlignCenter);
@@ -94,7 +87,7 @@ void Tberaetta::buildComponents() {
     BitBtn1 = makeButton(InledningPanel, "BitBtn1", QStringLiteral("OK"));
     BitBtn1->setDefault(true);
 
-    InstruktionPanel = makePanel(RamPanel, "InstruktionPanel", kSilver);
+    InstruktionPanel = app::namedPanel(RamPanel, "InstruktionPanel", kSilver);
     for (int i = 0; i < 3; ++i) {
         const std::string name = "InstruktionLabel" + std::to_string(i + 1);
         InstruktionLabel[i] = textLabel(InstruktionPanel, name.c_str(), kGreen);
@@ -103,7 +96,7 @@ void Tberaetta::buildComponents() {
     }
     InstruktionPanel->hide();
 
-    VisaPanel = makePanel(RamPanel, "VisaPanel", kSilver);
+    VisaPanel = app::namedPanel(RamPanel, "VisaPanel", kSilver);
     VisaPanel->setLowered(true);
     for (int i = 0; i < 4; ++i) {
         const std::string name = "Rad" + std::to_string(i + 1);
@@ -117,7 +110,7 @@ void Tberaetta::buildComponents() {
     Edit1->setAccessibleName(QStringLiteral("Nästa rad i historien"));
     Edit1->hide();
 
-    ResultatPanel = makePanel(RamPanel, "ResultatPanel", kSilver);
+    ResultatPanel = app::namedPanel(RamPanel, "ResultatPanel", kSilver);
     ResultatRubrik = textLabel(ResultatPanel, "ResultatRubrik", kNavy);
     ResultatRubrik->setText(QStringLiteral("Så här blev det"));
     ResultatRubrik->show();

@@ -19,19 +19,8 @@ namespace {
 
 constexpr int kWordPixels = 29;
 
-app::Panel* panel(QWidget* parent, const QString& name, const QColor& color) {
-    auto* p = new app::Panel(parent);
-    p->setObjectName(name);
-    p->setColor(color);
-    return p;
-}
-
 QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(arialBold(18));
-    b->setAutoDefault(true);
-    return b;
+    return pushButton(parent, name, text, 18, true);
 }
 
 } // namespace
@@ -39,7 +28,7 @@ QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
 TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
     : ExerciseFrame(context, "TFalska", "Ordkamp") {
     setFocusPolicy(Qt::StrongFocus);
-    NamnPanel = panel(this, QStringLiteral("NamnPanel"), kSilver);
+    NamnPanel = app::namedPanel(this, QStringLiteral("NamnPanel"), kSilver);
     NamnPanel->setBevelWidth(2);
     NamnLabel1 = textLabel(NamnPanel, "NamnLabel1", kNavy, 26);
     NamnLabel2 = textLabel(NamnPanel, "NamnLabel2", kNavy, 26);
@@ -84,11 +73,12 @@ TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
     MarkorLabel->setPalette(marker);
     SifferPanel->hide();
 
-    BanaYtterPanel = panel(this, QStringLiteral("BanaYtterPanel"), kBlue);
-    BanaMittPanel = panel(BanaYtterPanel, QStringLiteral("BanaMittPanel"), kYellow);
-    BanaInnerPanel = panel(BanaMittPanel, QStringLiteral("BanaInnerPanel"), kSilver);
+    BanaYtterPanel = app::namedPanel(this, QStringLiteral("BanaYtterPanel"), kBlue);
+    BanaMittPanel = app::namedPanel(BanaYtterPanel, QStringLiteral("BanaMittPanel"), kYellow);
+    BanaInnerPanel = app::namedPanel(BanaMittPanel, QStringLiteral("BanaInnerPanel"), kSilver);
     for (int t = 1; t <= kSquares; ++t) {
-        app::Panel* square = panel(BanaInnerPanel, QStringLiteral("Ruta%1").arg(t), kBlue);
+        app::Panel* square =
+            app::namedPanel(BanaInnerPanel, QStringLiteral("Ruta%1").arg(t), kBlue);
         Ruta[std::size_t(t - 1)] = square;
     }
     ElevLabel = textLabel(BanaInnerPanel, "ElevLabel", kNavy, 22);
@@ -103,7 +93,7 @@ TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
     BildPanelen->hide();
     LovordPanel = new exercises::PraisePanel(this);
 
-    KnappPanel = panel(this, QStringLiteral("KnappPanel"), kSilver);
+    KnappPanel = app::namedPanel(this, QStringLiteral("KnappPanel"), kSilver);
     Button3 = barButton(KnappPanel, "Button3", QStringLiteral("&Fortsätta"));
     Button4 = barButton(KnappPanel, "Button4", QStringLiteral("&Avbryta"));
     BitBtn1 = barButton(KnappPanel, "BitBtn1", QStringLiteral("&Inställningar"));

@@ -20,25 +20,18 @@ namespace {
 
 constexpr int kSmallest = 10;
 
-app::Panel* panel(QWidget* parent, const QString& name, const QColor& color) {
-    auto* p = new app::Panel(parent);
-    p->setObjectName(name);
-    p->setColor(color);
-    return p;
-}
-
 } // namespace
 
 Tkatten::Tkatten(exercises::CreationToken, const app::WindowContext& context)
     : ExerciseFrame(context, "Tkatten", "Vad ska bort?") {
-    OverskriftPanel = panel(this, QStringLiteral("OverskriftPanel"), kAqua);
+    OverskriftPanel = app::namedPanel(this, QStringLiteral("OverskriftPanel"), kAqua);
     OverskriftLabel = textLabel(OverskriftPanel, "OverskriftLabel", kNavy);
     OverskriftLabel->setText(QStringLiteral("Vad ska bort?"));
     OverskriftLabel->setAlignment(Qt::AlignCenter);
     OverskriftLabel->show();
 
     for (int k = 0; k < 4; ++k) {
-        app::Panel* box = panel(this, QStringLiteral("KattPanel%1").arg(k + 1), kSilver);
+        app::Panel* box = app::namedPanel(this, QStringLiteral("KattPanel%1").arg(k + 1), kSilver);
         box->setBevelWidth(2);
         box->setAccessibleName(QStringLiteral("Ruta %1").arg(k + 1));
         box->setCursor(Qt::PointingHandCursor);
@@ -59,15 +52,17 @@ Tkatten::Tkatten(exercises::CreationToken, const app::WindowContext& context)
     KommentarLabel = textLabel(this, "KommentarLabel", kMaroon, 24);
     KommentarLabel->setAlignment(Qt::AlignCenter);
 
-    NamnPanel = panel(this, QStringLiteral("NamnPanel"), kSilver);
+    NamnPanel = app::namedPanel(this, QStringLiteral("NamnPanel"), kSilver);
     NamnPanel->setLowered(true);
     for (int p = 0; p < 3; ++p) {
         QLabel* name = textLabel(NamnPanel, "", kBlack, 24);
         name->setObjectName(QStringLiteral("NamnLabel%1").arg(p + 1));
         name->setAutoFillBackground(true);
-        app::Panel* bar = panel(NamnPanel, QStringLiteral("PoangPanel%1").arg(p + 1), kWhite);
+        app::Panel* bar =
+            app::namedPanel(NamnPanel, QStringLiteral("PoangPanel%1").arg(p + 1), kWhite);
         bar->setLowered(true);
-        app::Panel* fill = panel(bar, QStringLiteral("PoangFyllning%1").arg(p + 1), kAqua);
+        app::Panel* fill =
+            app::namedPanel(bar, QStringLiteral("PoangFyllning%1").arg(p + 1), kAqua);
         NamnLabel[std::size_t(p)] = name;
         PoangPanel[std::size_t(p)] = bar;
         PoangFyllning[std::size_t(p)] = fill;
@@ -75,13 +70,9 @@ Tkatten::Tkatten(exercises::CreationToken, const app::WindowContext& context)
 
     LovordPanel = new exercises::PraisePanel(this);
 
-    KnappPanel = panel(this, QStringLiteral("KnappPanel"), kSilver);
+    KnappPanel = app::namedPanel(this, QStringLiteral("KnappPanel"), kSilver);
     const auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, KnappPanel);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(arialBold(18));
-        b->setAutoDefault(true);
-        return b;
+        return pushButton(KnappPanel, name, text, 18, true);
     };
     Button1 = button("Button1", QStringLiteral("&Fortsätta"));
     Button3 = button("Button3", QStringLiteral("&Avbryta"));

@@ -14,11 +14,7 @@ using namespace app::style;
 namespace {
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(arialBold(14));
-    button->setAutoDefault(false);
-    return button;
+    return pushButton(parent, name, text, 14, false);
 }
 
 std::u8string missingFileMessage(const std::string& name) {

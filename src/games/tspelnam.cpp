@@ -49,10 +49,7 @@ TSpelNam::TSpelNam(core::AppState& state, app::Services&, QWidget* parent)
     TitelLabel->show();
 
     const auto choice = [this](const char* name, const QString& text, int left) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(arialBold(18));
-        b->setAutoDefault(false);
+        QPushButton* b = pushButton(this, name, text, 18, false);
         b->setGeometry(left, 56, 160, 44);
         paint(b, false);
         return b;

@@ -22,16 +22,9 @@ namespace {
 
 constexpr int kSmallest = 8;
 
-app::Panel* panel(QWidget* parent, const char* name, const QColor& color) {
-    auto* p = new app::Panel(parent);
-    p->setObjectName(QString::fromLatin1(name));
-    p->setColor(color);
-    return p;
-}
-
 // A navy box with a sunken bevel and yellow text.
 app::Panel* box(QWidget* parent, const char* name) {
-    app::Panel* p = panel(parent, name, kNavy);
+    app::Panel* p = app::namedPanel(parent, name, kNavy);
     p->setLowered(true);
     p->setBevelWidth(2);
     return p;
@@ -46,11 +39,7 @@ QLabel* boxLabel(QWidget* parent, const char* name) {
 }
 
 QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(arialBold(18));
-    b->setAutoDefault(true);
-    return b;
+    return pushButton(parent, name, text, 18, true);
 }
 
 QFont arialPoints(int points) {
@@ -107,7 +96,7 @@ TSynon::TSynon(exercises::CreationToken, const app::WindowContext& context)
 
     BildPanelen = new exercises::FinishPicture(this);
 
-    KnappPanel = panel(this, "KnappPanel", kSilver);
+    KnappPanel = app::namedPanel(this, "KnappPanel", kSilver);
     FortsattaButton = barButton(KnappPanel, "FortsattaButton", QStringLiteral("&Fortsätta"));
     SparaButton = barButton(KnappPanel, "SparaButton", QStringLiteral("&Resultattabell"));
     AvslutaButton = barButton(KnappPanel, "AvslutaButton", QStringLiteral("&Avbryta"));
@@ -116,9 +105,9 @@ TSynon::TSynon(exercises::CreationToken, const app::WindowContext& context)
     connect(AvslutaButton, &QPushButton::clicked, this, &TSynon::AvslutaButtonClick);
     KnappPanel->hide();
 
-    BakgrundPanel = panel(this, "BakgrundPanel", kBlue);
+    BakgrundPanel = app::namedPanel(this, "BakgrundPanel", kBlue);
     BakgrundPanel->hide();
-    NamnPanel = panel(this, "NamnPanel", kYellow);
+    NamnPanel = app::namedPanel(this, "NamnPanel", kYellow);
     NamnPanel->setBevelWidth(2);
     NamnLabel1 = textLabel(NamnPanel, "NamnLabel1", kNavy, 26);
     NamnLabel1->setText(QStringLiteral("Skriv ditt namn."));

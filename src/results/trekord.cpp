@@ -29,19 +29,8 @@ constexpr const char* kRankSample = " 400  ";
 constexpr const char* kDateSample = " 3970523 24:553 ";
 const QString kNameSample = QStringLiteral("   Maximilian Andersson-Sjöberg ");
 
-app::Panel* panel(QWidget* parent, const char* name, const QColor& color) {
-    auto* p = new app::Panel(parent);
-    p->setObjectName(QString::fromLatin1(name));
-    p->setColor(color);
-    return p;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(arialBold(kGridPixels));
-    b->setAutoDefault(false);
-    return b;
+    return pushButton(parent, name, text, kGridPixels, false);
 }
 
 std::u8string u8(const QString& text) {
@@ -66,16 +55,16 @@ TRekord::TRekord(core::AppState& state, app::Services& services, QWidget* parent
 
     // The side bars lie under the table frame. The blue panels show no
     // bevel: together they make one blue ground around the table.
-    VPanel = panel(this, "VPanel", kBlue);
-    HPanel = panel(this, "HPanel", kBlue);
-    OverPanelen = panel(this, "OverPanelen", kBlue);
+    VPanel = app::namedPanel(this, "VPanel", kBlue);
+    HPanel = app::namedPanel(this, "HPanel", kBlue);
+    OverPanelen = app::namedPanel(this, "OverPanelen", kBlue);
     Label1 = new QLabel(OverPanelen);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignCenter);
     setTextColor(Label1, kYellow);
-    RekordPanelen = panel(this, "RekordPanelen", kYellow);
-    RekordPanel2 = panel(RekordPanelen, "RekordPanel2", kBlue);
+    RekordPanelen = app::namedPanel(this, "RekordPanelen", kYellow);
+    RekordPanel2 = app::namedPanel(RekordPanelen, "RekordPanel2", kBlue);
 
     StringGrid1 = new QTableWidget(kExtraRow, 4, RekordPanel2);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -107,7 +96,7 @@ TRekord::TRekord(core::AppState& state, app::Services& services, QWidget* parent
         }
     StringGrid1->installEventFilter(this);
 
-    NederPanelen = panel(this, "NederPanelen", kBlue);
+    NederPanelen = app::namedPanel(this, "NederPanelen", kBlue);
     for (app::Panel* p : {VPanel, HPanel, OverPanelen, NederPanelen})
         p->setBevelWidth(0);
     Sluta = button(NederPanelen, "Sluta", QStringLiteral("Tillbaka &utan att spara - ESC"));
