@@ -83,18 +83,26 @@ void QtSoundService::showPendingError() {
     m_messages.error(core::asUtf8(text));
 }
 
-void QtSoundService::play(const core::SoundRequest& request) {
-    if (!request.path) return;
+int QtSoundService::start(const core::SoundRequest& request) {
+    if (!request.path) return 0;
     // One sound at a time: a sound being waited for gives way to this one.
     if (m_waitLoop) m_waitLoop->quit();
     if (m_playerFailed) {
         m_player.reset();
         m_playerFailed = false;
     }
-    if (!ensurePlayer()) return;
+    if (!ensurePlayer()) return 0;
     const int generation = ++m_generation;
     m_player->play(*request.path);
-    if (request.wait) waitForEnd(generation);
+    return generation;
+}
+
+void QtSoundService::play(const core::SoundRequest& request) {
+    start(request);
+}
+
+void QtSoundService::playAndWait(const core::SoundRequest& request) {
+    if (const int generation = start(request)) waitForEnd(generation);
 }
 
 void QtSoundService::stop() {

@@ -24,9 +24,13 @@ struct Services;
 class SoundService {
 public:
     virtual ~SoundService() = default;
-    // Plays request.path; with request.wait the call returns only when the
-    // sound has ended. A request without a path plays nothing.
+    // Plays request.path and returns at once. A request without a path plays
+    // nothing.
     virtual void play(const core::SoundRequest& request) = 0;
+    // Plays request.path and returns only when the sound has ended. Only an
+    // exercise's own sounds wait, through ExerciseFrame::playAndWait, which
+    // holds the window's timers meanwhile.
+    virtual void playAndWait(const core::SoundRequest& request) = 0;
     // Stops what plays, and lets go of a sound being waited for. Services
     // that play nothing have nothing to stop.
     virtual void stop() {}
@@ -54,6 +58,7 @@ public:
     ~QtSoundService() override;
 
     void play(const core::SoundRequest& request) override;
+    void playAndWait(const core::SoundRequest& request) override;
     void stop() override;
 
     bool playerCreated() const { return m_player != nullptr; }
@@ -61,6 +66,8 @@ public:
     static bool hasOutputDevice();
 
 private:
+    // Starts the sound; the generation it got, or 0 when nothing plays.
+    int start(const core::SoundRequest& request);
     bool ensurePlayer();
     void waitForEnd(int generation);
     void onPlayerChanged();

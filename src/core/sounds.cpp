@@ -48,7 +48,6 @@ std::string wordSoundName(const std::string& word) {
 SoundRequest SpelaUppWavLjud(const DataRoots& roots, const std::string& fileName, bool rootSound,
                              const SoundContext& c) {
     SoundRequest request;
-    request.wait = waitsForSound(c.programNumber);
     std::string relative = "/LJUD/";
     if (!rootSound && !c.soundDirectory.empty()) {
         relative += c.soundDirectory;

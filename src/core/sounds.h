@@ -17,7 +17,9 @@ std::string GeLjudDirectory(std::uint16_t programNumber);
 // however many records the file has.
 bool keepsSoundsTogether(std::uint16_t programNumber);
 
-// True for the programs whose sounds play to the end before the program goes on.
+// True for the exercises whose own word sounds play to the end before the
+// exercise goes on. Only the exercise window asks this, for its own program;
+// sounds of pages without an exercise never wait.
 bool waitsForSound(std::uint16_t programNumber);
 
 // "S231007.WAV": a sound named by record number.
@@ -29,7 +31,6 @@ std::string wordSoundName(const std::string& word);
 struct SoundRequest {
     std::optional<std::string> path; // the file to play, when it exists
     std::u8string missingMessage;    // shown when path is empty
-    bool wait = false;
 };
 
 // Finds the file of a sound request: a root sound lies directly in "/LJUD";

@@ -92,15 +92,14 @@ void ExerciseFrame::drawHeadline() {
                                                                            : kGreen);
 }
 
-void ExerciseFrame::playAndWait(core::SoundRequest request) {
+void ExerciseFrame::playAndWait(const core::SoundRequest& request) {
     std::vector<QTimer*> held;
     for (QTimer* timer : findChildren<QTimer*>())
         if (timer->isActive()) {
             timer->stop();
             held.push_back(timer);
         }
-    request.wait = true;
-    m_services.sounds.play(request);
+    m_services.sounds.playAndWait(request);
     for (QTimer* timer : held)
         timer->start();
 }

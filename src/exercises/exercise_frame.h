@@ -53,7 +53,7 @@ protected:
     void drawHeadline();
     // Holds every timer of the window while a sound is played to its end, so
     // that no timer runs the window's steps inside the wait.
-    void playAndWait(core::SoundRequest request);
+    void playAndWait(const core::SoundRequest& request);
 
     int letterUnit() const { return m_state.screen.letterUnit(); }
     QSize screenSize() const { return m_screen; }

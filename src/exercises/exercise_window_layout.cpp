@@ -72,7 +72,8 @@ void ExerciseWindow::buildComponents() {
     lastAnswerTimer->setObjectName(QString::fromLatin1(m_skeleton.lastAnswerTimerName));
     lastAnswerTimer->setInterval(100);
     if (m_skeleton.wordSound) {
-        wordSound = new WordSound(m_state, m_services, this);
+        wordSound = new WordSound(m_state, m_services, this,
+                                  [this](const core::SoundRequest& r) { playAndWait(r); });
         UpprepaButton->setAutoDefault(false);
     }
 

@@ -1,5 +1,6 @@
 #include "exercises/word_sound.h"
 
+#include "app/message_boxes.h"
 #include "app/services.h"
 #include "app/sound_service.h"
 #include "core/app_state.h"
@@ -7,8 +8,10 @@
 
 namespace glosbo::exercises {
 
-WordSound::WordSound(core::AppState& state, app::Services& services, QObject* parent)
-    : QObject(parent), m_state(state), m_services(services) {
+WordSound::WordSound(core::AppState& state, app::Services& services, QObject* parent,
+                     WaitingPlayer waitingPlayer)
+    : QObject(parent), m_state(state), m_services(services),
+      m_waitingPlayer(std::move(waitingPlayer)) {
     Timer5 = new QTimer(this);
     Timer5->setObjectName(QStringLiteral("Timer5"));
     Timer5->setInterval(2);
@@ -47,7 +50,16 @@ void WordSound::Ljudet() {
         files.errorPracticeMode ? files.errorRecordNumber : files.currentRecordNumber;
     const std::string name = fileName(m_state.sounds.directory(), number);
     if (name.empty()) return;
-    app::SpelaUppWavLjud(m_state, m_services, name);
+    const core::SoundRequest request = m_state.soundRequest(name);
+    if (!request.path) {
+        m_services.messages.information(request.missingMessage);
+        return;
+    }
+    // The window is open, so the program is this exercise's own.
+    if (core::waitsForSound(m_state.programNumber))
+        m_waitingPlayer(request);
+    else
+        m_services.sounds.play(request);
 }
 
 } // namespace glosbo::exercises

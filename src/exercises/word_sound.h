@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace glosbo::core {
 class AppState;
-}
+struct SoundRequest;
+} // namespace glosbo::core
 namespace glosbo::app {
 struct Services;
 }
@@ -21,7 +23,11 @@ namespace glosbo::exercises {
 class WordSound : public QObject {
     Q_OBJECT
 public:
-    WordSound(core::AppState& state, app::Services& services, QObject* parent);
+    // waitingPlayer plays a sound to its end with the window's timers held;
+    // the exercises that speak before going on use it.
+    using WaitingPlayer = std::function<void(const core::SoundRequest&)>;
+    WordSound(core::AppState& state, app::Services& services, QObject* parent,
+              WaitingPlayer waitingPlayer);
 
     // Set once by the window for the programs that have recorded words.
     void setSoundExercise(bool on) { m_soundExercise = on; }
@@ -47,6 +53,7 @@ private slots:
 private:
     core::AppState& m_state;
     app::Services& m_services;
+    WaitingPlayer m_waitingPlayer;
     bool m_soundExercise = false;
     int m_ticks = 0;
 };

@@ -56,12 +56,13 @@ TEST(SoundPlaying, FoundSoundGoesToThePlayerAndAMissingOneIsReported) {
     EXPECT_EQ(*h.sounds.played[0].path, h.path("LJUD/S411/S411007.WAV"));
     EXPECT_FALSE(h.sounds.played[0].wait);
 
-    // The programs that speak before going on wait for the sound.
-    state.selectExercise("SVE31200.DAT");
-    writeFile(h.path("LJUD/S312/S312002.WAV"), silentWav(100));
-    app::SpelaUppWavLjud(state, h.services, "S312002.WAV");
+    // A program whose exercise waits for its words leaves nothing behind:
+    // after the reading gym the anthem's page still plays without waiting.
+    state.selectExercise("SVE54100.DAT");
+    writeFile(h.path("LJUD/S541/S541002.WAV"), silentWav(100));
+    app::SpelaUppWavLjud(state, h.services, "S541002.WAV");
     ASSERT_EQ(h.sounds.played.size(), 2u);
-    EXPECT_TRUE(h.sounds.played[1].wait);
+    EXPECT_FALSE(h.sounds.played[1].wait);
 
     state.sounds.playFromRoot();
     app::SpelaUppWavLjud(state, h.services, "SVERIGE.WAV");
@@ -86,7 +87,7 @@ TEST(SoundPlaying, WithoutAnAudioOutputNothingPlaysOrWaits) {
     EXPECT_FALSE(sounds.playerCreated());
     QElapsedTimer clock;
     clock.start();
-    sounds.play(core::SoundRequest{h.path("LJUD/ORD.WAV"), {}, true});
+    sounds.playAndWait(core::SoundRequest{h.path("LJUD/ORD.WAV"), {}});
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(sounds.playerCreated());
     EXPECT_TRUE(h.messages.texts.empty());
@@ -102,12 +103,12 @@ TEST(SoundPlaying, WaitingEndsWithTheSoundOrWithTheError) {
 
     QElapsedTimer clock;
     clock.start();
-    sounds.play(core::SoundRequest{h.path("LJUD/KORT.WAV"), {}, true});
+    sounds.playAndWait(core::SoundRequest{h.path("LJUD/KORT.WAV"), {}});
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_TRUE(h.messages.texts.empty()) << h.messages.texts.front();
 
     clock.restart();
-    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}, true});
+    sounds.playAndWait(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}});
     EXPECT_LT(clock.elapsed(), 3000);
     ASSERT_EQ(h.messages.texts.size(), 1u); // one box, however often the player complains
     EXPECT_FALSE(h.messages.texts[0].empty());
@@ -116,7 +117,7 @@ TEST(SoundPlaying, WaitingEndsWithTheSoundOrWithTheError) {
     // reported once the player finds out.
     h.messages.texts.clear();
     clock.restart();
-    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}, false});
+    sounds.play(core::SoundRequest{h.path("LJUD/TRASIG.WAV"), {}});
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !h.messages.texts.empty(); }, 3000));
     QTest::qWait(200);

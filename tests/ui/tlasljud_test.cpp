@@ -17,14 +17,16 @@ namespace {
 // Records each sound asked for and the buttons' state while it plays.
 class WatchedSounds final : public glosbo::app::SoundService {
 public:
-    void play(const core::SoundRequest& request) override {
-        played.push_back(request);
+    void play(const core::SoundRequest& request) override { record(request, false); }
+    void playAndWait(const core::SoundRequest& request) override { record(request, true); }
+    void record(const core::SoundRequest& request, bool wait) {
+        played.push_back({request, wait});
         if (window)
             buttonsEnabledWhilePlaying.push_back(window->FlerordButton->isEnabled() ||
                                                  window->LyssnaButton->isEnabled() ||
                                                  window->AvbrytButton->isEnabled());
     }
-    std::vector<core::SoundRequest> played;
+    std::vector<glosbo::test::PlayedSound> played;
     std::vector<bool> buttonsEnabledWhilePlaying;
     TLasLjud* window = nullptr;
 };

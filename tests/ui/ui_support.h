@@ -50,11 +50,19 @@ public:
 };
 
 // Records the sounds asked for instead of playing them.
+// A sound asked for, and whether the caller waited for its end.
+struct PlayedSound : core::SoundRequest {
+    bool wait = false;
+};
+
 class RecordingSoundService final : public app::SoundService {
 public:
-    void play(const core::SoundRequest& request) override { played.push_back(request); }
+    void play(const core::SoundRequest& request) override { played.push_back({request, false}); }
+    void playAndWait(const core::SoundRequest& request) override {
+        played.push_back({request, true});
+    }
     void stop() override { ++stops; }
-    std::vector<core::SoundRequest> played;
+    std::vector<PlayedSound> played;
     int stops = 0;
 };
 
