@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "tools/tool_runner.h"
 
 using glosbo::test::runTool;
@@ -55,4 +57,14 @@ TEST(Usage, HelpListsEveryCommandAndEachHasItsOwn) {
             EXPECT_TRUE(r.out.starts_with(std::string("usage: glosbo-data ") + command)) << r.out;
         }
     }
+}
+
+// The version line names the tool and a dotted version, and nothing else;
+// the package test checks that it is the program's and the package's.
+TEST(Usage, VersionIsOneLine) {
+    const auto r = runTool({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("glosbo-data [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << r.out;
 }

@@ -203,7 +203,8 @@ void printOverview(std::ostream& out) {
     }
     out << "\n"
            "'glosbo-data help COMMAND' or 'glosbo-data COMMAND --help' tells more;\n"
-           "'glosbo-data --man' prints all of it as a manual page.\n"
+           "'glosbo-data --man' prints all of it as a manual page;\n"
+           "'glosbo-data --version' prints the version.\n"
            "Exit status: 0 done, 1 a problem in the data (reported), 2 bad arguments\n"
            "or a file that cannot be read or written.\n";
 }
@@ -239,7 +240,8 @@ void printManPage(std::ostream& out) {
            ".SH DESCRIPTION\n"
            "Works on Glosbo data files. Data files hold Windows\\-1252 text; the tool\n"
            "reads and prints UTF\\-8. Messages are in English.\n"
-           "\\fBglosbo\\-data help\\fR \\fICOMMAND\\fR prints the text of one command.\n"
+           "\\fBglosbo\\-data help\\fR \\fICOMMAND\\fR prints the text of one command;\n"
+           "\\fBglosbo\\-data \\-\\-version\\fR prints the version.\n"
            ".SH COMMANDS\n";
     for (const auto& c : kCommands) {
         out << ".TP\n.B " << roff(usageLine(c)) << "\n"
@@ -269,6 +271,10 @@ int dispatch(const Args& args, std::istream& in, std::ostream& out, std::ostream
     const std::string& name = args.front();
     if (name == "--man") {
         printManPage(out);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        out << "glosbo-data " << GLOSBO_VERSION << "\n";
         return kExitOk;
     }
     if (isHelpOption(name) || name == "help") {
