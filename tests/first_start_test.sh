@@ -38,4 +38,20 @@ start --ini "$home/school.ini" || status=$?
 [ "$status" -eq 3 ] || fail "a school's missing directory gave status $status, not 3"
 grep -qF "Katalogen $home/skolan/RESULTAT finns inte." "$home/err" || fail "no message about it"
 [ ! -e "$home/skolan" ] || fail "the school's directory was made"
+
+# The school-wide INI that the package installs in /etc/xdg: it keeps the
+# results in each user's own directory, which a new user does not have yet;
+# the program makes it as for the bundled INI.
+mkdir -p "$home/xdg/glosbo" "$home/new"
+cat >"$home/xdg/glosbo/Glos97.Ini" <<INI
+[Path]
+Glos97PCPath=$data
+GLOS97ScoreDirectory=\${XDG_DATA_HOME}/glosbo/RESULTAT/
+GLOS97DiagnosPath=\${XDG_DATA_HOME}/glosbo/RESULTAT
+INI
+status=0
+env -u XDG_DATA_HOME -u XDG_CONFIG_HOME -u GLOSBO_INI HOME="$home/new" XDG_CONFIG_DIRS="$home/xdg" \
+  QT_QPA_PLATFORM=offscreen "$glosbo" --quit-after-paint 2>"$home/err" || status=$?
+[ "$status" -eq 0 ] || fail "a new user on the school-wide INI: status $status"
+[ -d "$home/new/.local/share/glosbo/RESULTAT" ] || fail "the school-wide INI's own directory was not made"
 echo "first start: OK"

@@ -83,9 +83,10 @@ int main(int argc, char* argv[]) {
     const std::string iniFile = core::findIniFile(options.iniFile, env, defaultIni);
     const core::IniFile ini = core::IniFile::load(iniFile);
     core::DataRoots roots = core::dataRootsFromIni(ini, directoryOf(iniFile), env);
-    // On the bundled INI the results go to the program's own directory,
-    // which a new user does not have yet.
-    if (iniFile == defaultIni) core::createOwnResultsDirectories(roots, env);
+    // The bundled INI, and the school-wide one the package installs, put the
+    // results in the user's own directory, which a new user does not have
+    // yet; only directories there are made.
+    core::createOwnResultsDirectories(roots, env);
     core::AppState state(std::move(roots), messages, nullptr, nullptr);
     if (!state.startUp()) return 1;
     state.kiosk = options.kiosk || ini.value("Glosbo", "Kiosk") == "1";

@@ -50,10 +50,10 @@ std::string ownDataDirectory(const EnvLookup& env);
 
 // Creates the results and diagnosis directories when they are missing and
 // lie in the program's own data directory, where the bundled default INI
-// puts them, so that a new user starts without a message. The caller asks
-// only for the bundled INI: a directory that a school's INI names is the
-// school's to make. A directory that cannot be made is left to the check
-// that reports it.
+// puts them, so that a new user starts without a message. A directory
+// elsewhere that a school's INI names (a network share) is the school's to
+// make. A directory that cannot be made is left to the check that reports
+// it.
 void createOwnResultsDirectories(const DataRoots& roots, const EnvLookup& env);
 
 } // namespace glosbo::core
