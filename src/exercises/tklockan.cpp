@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <array>
 
-#include "app/clock_painter.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "exercises/paste_menu.h"
+#include "print/clock_painter.h"
 
 namespace glosbo::exercises {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/clock_painter.h"
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "exercises/tklockan.h"
+#include "print/clock_painter.h"
 #include "ui_support.h"
 
 using glosbo::app::fromCp1252;

@@ -9,9 +9,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/clock_painter.h"
 #include "core/clock.h"
 #include "headless_gui.h"
+#include "print/clock_painter.h"
 #include "tool.h"
 
 namespace glosbo::tool {

@@ -1,4 +1,4 @@
-#include "app/clock_painter.h"
+#include "print/clock_painter.h"
 
 #include <QFontMetrics>
 #include <QPainter>
