@@ -1,6 +1,6 @@
 Hela sommaren slet myran. Från tidig morgon till sen kväll bar hon korn och frön till stacken. Hennes ben värkte, och ibland var hon så trött att hon nästan somnade medan hon gick.
 
-Syrsan satt i gräset och spelade. Hon gned sina ben mot varandra så att det lät som en fiol, och hon sjöng om solen och blommorna.
+Syrsan satt i gräset och spelade. Hon gned vingarna mot varandra så att det lät som en fiol, och hon sjöng om solen och blommorna.
 – Varför jobbar du så hårt? frågade syrsan. Kom hit och dansa i stället! Det är ju sommar.
 – Jag samlar mat inför vintern, svarade myran. Det borde du också göra.
 – Vintern är långt borta, skrattade syrsan. Det finns mat överallt nu.
