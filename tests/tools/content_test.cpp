@@ -1,6 +1,9 @@
 // Tests of the bundled content itself, read from its UTF-8 sources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -154,4 +157,28 @@ TEST(Content, StoriesAndIntroductions) {
     for (const StoryIntroduction& intro : file.introductions)
         for (const std::string& line : intro.lines)
             EXPECT_LE(line.size(), 50u) << line;
+}
+
+// Pupils can open the manual, the rule pages and every text of the data
+// root, so none of them may name a password that opens the teacher's
+// functions or ends kiosk mode.
+TEST(Content, NoPupilReadableTextNamesAPassword) {
+    const auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(),
+                       [](unsigned char c) { return char(std::tolower(c)); });
+        return s;
+    };
+    int files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kContent)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string ext = lower(entry.path().extension().string());
+        if (ext != ".txt" && ext != ".dat" && ext != ".las" && ext != ".lov" && ext != ".htm")
+            continue;
+        ++files;
+        const std::string text = lower(readBytes(entry.path().string()));
+        for (const char* password : {"kvarnsto", "tre ekar", "treekar"})
+            EXPECT_EQ(text.find(password), std::string::npos)
+                << entry.path().string() << " names " << password;
+    }
+    EXPECT_GT(files, 100); // the manual and every exercise file were read
 }
