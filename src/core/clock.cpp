@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/cp1252.h"
+
 namespace glosbo::core {
 
 namespace {
@@ -90,6 +92,35 @@ ClockFace clockFace(int recordNumber, int height,
 
 int clockNumberFor(bool correctionRound, int drawnRecord, int queuedRecord) {
     return correctionRound ? queuedRecord : drawnRecord;
+}
+
+namespace {
+
+// The text with the case of its first letter (after leading blanks) turned.
+std::string withFirstLetterTurned(std::string_view text) {
+    std::string turned(text);
+    const auto first = turned.find_first_not_of(' ');
+    if (first == std::string::npos) return turned;
+    const char c = turned[first];
+    const char upper = upperCp1252(c);
+    turned[first] = upper != c ? upper : lowerCp1252(c);
+    return turned;
+}
+
+} // namespace
+
+bool acceptsClockAnswer(const RecordFields& fields, std::string typed) {
+    std::string turned = withFirstLetterTurned(typed);
+    return svarstest(fields, fields[1], typed, CompareKind::Exact) == kAnswerRight ||
+           svarstest(fields, fields[1], turned, CompareKind::Exact) == kAnswerRight;
+}
+
+std::string clockLampText(const RecordFields& fields, std::string_view typed) {
+    constexpr int green = 1;
+    if (GreenRedTest(fields, typed, fields[1]) == green) return std::string(typed);
+    std::string turned = withFirstLetterTurned(typed);
+    if (GreenRedTest(fields, turned, fields[1]) == green) return turned;
+    return std::string(typed);
 }
 
 } // namespace glosbo::core

@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/record_fields.h"
 
 namespace glosbo::core {
 
@@ -69,5 +73,14 @@ ClockFace clockFace(int recordNumber, int height,
 // The record number the clock shows for the question just fetched: the
 // queued record in a correction round, the drawn one otherwise.
 int clockNumberFor(bool correctionRound, int drawnRecord, int queuedRecord);
+
+// A time typed in words is judged exactly against field 1 and the
+// alternatives, except for the case of its first letter: a pupil may write
+// the time as a sentence ("Kvart i nio") or not ("kvart i nio").
+bool acceptsClockAnswer(const RecordFields& fields, std::string typed);
+// The text the warning lamp tests while the pupil types: the typed text, or
+// the same with its first letter's case turned when only that one begins
+// field 1 or an alternative.
+std::string clockLampText(const RecordFields& fields, std::string_view typed);
 
 } // namespace glosbo::core

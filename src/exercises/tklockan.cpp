@@ -7,6 +7,7 @@
 
 #include "app/style.h"
 #include "app/text_codec.h"
+#include "core/clock.h"
 #include "exercises/paste_menu.h"
 #include "print/clock_painter.h"
 
@@ -176,6 +177,10 @@ std::string TKlockan::expectedAnswer() const {
     return m_state.fields[1];
 }
 
+QString TKlockan::typedAnswer() const {
+    return app::fromCp1252(core::clockLampText(m_state.fields, app::toCp1252(Edit1->text())));
+}
+
 void TKlockan::coverQuestionArea(bool shown) {
     Bildpanelen->setVisible(shown);
     if (!shown) return;
@@ -199,10 +204,7 @@ void TKlockan::Edit1KeyPress(int key) {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return;
     if (!Edit1->isEnabled()) return;
     closeInput();
-    std::string typed = app::toCp1252(Edit1->text());
-    const bool right =
-        m_state.svarstest(m_state.fields[1], typed, core::CompareKind::Exact) == core::kAnswerRight;
-    giveVerdict(right);
+    giveVerdict(core::acceptsClockAnswer(m_state.fields, app::toCp1252(Edit1->text())));
 }
 
 bool TKlockan::eventFilter(QObject* watched, QEvent* event) {

@@ -52,7 +52,7 @@ protected:
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return Edit1; }
     std::string expectedAnswer() const override;
-    QString typedAnswer() const override { return Edit1->text(); }
+    QString typedAnswer() const override;
     void coverQuestionArea(bool shown) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

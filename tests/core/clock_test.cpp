@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/clock.h"
+#include "core/record_fields.h"
 
 using namespace glosbo::core;
 
@@ -64,4 +65,31 @@ TEST(Clock, NumeralCorners) {
 TEST(Clock, ClockNumberComesFromTheQueueInACorrectionRound) {
     EXPECT_EQ(clockNumberFor(false, 17, 40), 17);
     EXPECT_EQ(clockNumberFor(true, 17, 40), 40);
+}
+
+// The first letter of a time may be a capital or not, in either direction
+// and for an alternative too; every other letter must be as the record has it.
+TEST(Clock, AnswerIgnoresOnlyTheFirstLettersCase) {
+    const RecordFields quarter = str_postarray("kvart i nio#8.45#&femton minuter i nio");
+    const RecordFields capital = str_postarray("\xC5tta#8.00");
+    struct Case {
+        const RecordFields* fields;
+        const char* typed;
+        bool right;
+    };
+    for (const Case& c :
+         {Case{&quarter, "kvart i nio", true}, Case{&quarter, "Kvart i nio", true},
+          Case{&quarter, "  Kvart i nio", true}, Case{&quarter, "Femton minuter i nio", true},
+          Case{&quarter, "kvart i Nio", false}, Case{&quarter, "KVART I NIO", false},
+          Case{&quarter, "kvart", false}, Case{&quarter, "", false},
+          Case{&capital, "\xE5tta", true}, Case{&capital, "\xC5tta", true},
+          Case{&capital, "\xE5TTA", false}}) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(acceptsClockAnswer(*c.fields, c.typed), c.right);
+    }
+    // The lamp stays green for a capital that begins the time.
+    EXPECT_EQ(GreenRedTest(quarter, clockLampText(quarter, "Kvart i"), "kvart i nio"), 1);
+    EXPECT_EQ(GreenRedTest(quarter, clockLampText(quarter, "Fem"), "kvart i nio"), 1);
+    EXPECT_EQ(GreenRedTest(quarter, clockLampText(quarter, "KV"), "kvart i nio"), 2);
+    EXPECT_EQ(clockLampText(quarter, "kvar"), "kvar");
 }

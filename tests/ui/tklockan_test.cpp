@@ -110,9 +110,20 @@ TEST_F(TklockanTest, LampFollowsTheTyping) {
     EXPECT_EQ(w->LampShape->color(), glosbo::app::style::kRed);
 }
 
-// "Tid 1" is not "tid 1": the clock compares exactly.
-TEST_F(TklockanTest, AnswersAreComparedExactly) {
+// The time may begin with a capital, as a sentence does ("Tid 5" for
+// "tid 5", and the lamp stays green); every other letter is compared
+// exactly ("TID 5" is wrong).
+TEST_F(TklockanTest, AnswersAreExactButForTheFirstLettersCase) {
     auto w = open();
+    w->lampknapp->click();
+    QString capital = accepted();
+    capital[0] = capital[0].toUpper();
+    QTest::keyClicks(w->Edit1, capital.left(2));
+    EXPECT_EQ(w->LampShape->color(), glosbo::app::style::kLime);
+    w->Edit1->clear();
+    answer(*w, capital);
+    EXPECT_EQ(h.state->series.correctCount, 1);
+    EXPECT_EQ(h.state->series.wrongCount, 0);
     answer(*w, accepted().toUpper());
     EXPECT_EQ(h.state->series.wrongCount, 1);
 }
