@@ -24,6 +24,8 @@ ClickBoxWindow::ClickBoxWindow(const app::WindowContext& context, const Skeleton
 }
 
 void ClickBoxWindow::pause(bool freezeBoxes) {
+    // During the answer display the boxes stay as the display has them.
+    if (pauseAnswerDisplay()) return;
     if (!series().running()) return;
     if (freezeBoxes) answerInput()->setEnabled(false);
     escapeFromInput();

@@ -121,6 +121,7 @@ void ExerciseWindow::previewKeys() {
 void ExerciseWindow::NyPost() {
     Timer1->stop();
     lastAnswerTimer->stop();
+    m_pausedDisplay = nullptr;
     clearQuestion();
     buttonBar->hide();
     Button1->setEnabled(false);
@@ -294,6 +295,10 @@ void ExerciseWindow::Button1Click() {
 }
 
 void ExerciseWindow::Button2Click() {
+    if (m_pausedDisplay) {
+        resumeAnswerDisplay();
+        return;
+    }
     buttonBar->hide();
     if (m_series.continueSeries()) {
         if (BildPanelen) BildPanelen->hide();
@@ -338,6 +343,10 @@ void ExerciseWindow::BitBtn1Click() {
     const bool repeat = repeatShown && m_state.settings.playsWords();
     UpprepaButton->setEnabled(repeat);
     UpprepaButton->setVisible(repeat);
+    if (m_pausedDisplay) {
+        resumeAnswerDisplay();
+        return;
+    }
     // Only a running series takes the pupil back to the input; after its end
     // the button bar stays.
     if (m_series.running()) {
@@ -348,8 +357,34 @@ void ExerciseWindow::BitBtn1Click() {
 }
 
 void ExerciseWindow::escapeFromInput() {
+    if (pauseAnswerDisplay()) return;
     if (!m_series.running()) return;
     showButtonBar(m_series.correctionAvailable() && offersCorrection());
+}
+
+bool ExerciseWindow::pauseAnswerDisplay() {
+    if (m_pausedDisplay) return true;
+    QTimer* display = Timer1->isActive()            ? Timer1
+                      : lastAnswerTimer->isActive() ? lastAnswerTimer
+                                                    : nullptr;
+    if (!display) return false;
+    display->stop();
+    m_pausedDisplay = display;
+    // Within the series the bar offers what it offers after any Esc; after
+    // the last question the end of the series, with its own offer, is
+    // still to come.
+    showButtonBar(display == Timer1 && m_series.correctionAvailable() && offersCorrection());
+    return true;
+}
+
+void ExerciseWindow::resumeAnswerDisplay() {
+    QTimer* display = m_pausedDisplay;
+    m_pausedDisplay = nullptr;
+    if (!(display == lastAnswerTimer && m_skeleton.barDuringLastAnswer)) buttonBar->hide();
+    // No control keeps the keyboard: Space goes to the window and cuts the
+    // display short, as before the pause.
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+    display->start();
 }
 
 void ExerciseWindow::LampknappClick() {

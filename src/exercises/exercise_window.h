@@ -138,7 +138,15 @@ protected:
     // The verdict on an answer the window has judged.
     void giveVerdict(bool right, bool queueable = true);
     // Esc in the input, or a pause: the button bar while the series runs.
+    // During the answer display it pauses the display instead.
     void escapeFromInput();
+    // Esc or a pause during the answer display: the display stops under the
+    // button bar, and "Fortsätta" or the settings let it run on from where
+    // it stood, so that the window comes back exactly as it was (the
+    // answer still closed, the right answer still shown). False when no
+    // answer was being shown.
+    bool pauseAnswerDisplay();
+    bool answerDisplayPaused() const { return m_pausedDisplay != nullptr; }
     // The lamp follows the typing.
     void updateLamp();
     // Enables, shows and (after the first question) focuses the input.
@@ -176,8 +184,13 @@ private:
     // Every focusable control passes its keys to FormKeyUp first.
     void previewKeys();
 
+    // Lets a paused answer display run on; the bar goes.
+    void resumeAnswerDisplay();
+
     Skeleton m_skeleton;
     bool m_leaving = false;
+    // The display timer that a pause stopped.
+    QTimer* m_pausedDisplay = nullptr;
 };
 
 } // namespace glosbo::exercises

@@ -236,7 +236,7 @@ bool TOrdna::FormKeyUp(QKeyEvent* event) {
     case Qt::Key_Escape:
         if (buttonBar->isVisible()) {
             Button3Click();
-        } else {
+        } else if (!pauseAnswerDisplay()) {
             const bool correction = m_series.correctionAvailable();
             buttonBar->show();
             buttonBar->raise();

@@ -609,11 +609,10 @@ bool TSats::FormKeyUp(QKeyEvent* event) {
         }
     }
     if (key == Qt::Key_Escape) {
-        if (buttonBar->isVisible()) {
+        if (buttonBar->isVisible())
             Button3Click();
-        } else {
+        else if (!pauseAnswerDisplay())
             openButtonBar();
-        }
         return true;
     }
     if (buttonBar->isVisible() || worksheetMode()) return false;
@@ -691,7 +690,7 @@ void TSats::mousePressEvent(QMouseEvent* event) {
         m_button1Gone = true;
         Button1->hide();
         Button1->setEnabled(false);
-        openButtonBar();
+        if (!pauseAnswerDisplay()) openButtonBar();
         return;
     }
     ExerciseWindow::mousePressEvent(event);

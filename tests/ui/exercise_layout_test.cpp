@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 #include "app/scaling.h"
@@ -281,4 +283,78 @@ INSTANTIATE_TEST_SUITE_P(Screens, ExerciseLayout,
                              const Screen& s = std::get<1>(info.param);
                              return std::string(kWindows[std::get<0>(info.param)].name) + "_" +
                                     std::to_string(s.width) + "x" + std::to_string(s.height);
+                         });
+
+namespace {
+
+// Whether each control of the window is enabled and shown, but the button
+// bar's, which a pause brings and "Fortsätta" takes away.
+std::map<QWidget*, std::pair<bool, bool>> controlStates(ExerciseWindow& w) {
+    std::map<QWidget*, std::pair<bool, bool>> states;
+    for (QWidget* child : w.findChildren<QWidget*>()) {
+        if (child == w.buttonBar || w.buttonBar->isAncestorOf(child)) continue;
+        states[child] = {child->isEnabled(), child->isVisibleTo(&w)};
+    }
+    return states;
+}
+
+// A key as the pupil types it: to the control that has the keyboard.
+void typeKey(ExerciseWindow& w, Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused && w.isAncestorOf(focused) ? focused : &w, key);
+}
+
+class AnswerDisplayPause : public ::testing::TestWithParam<int> {};
+
+} // namespace
+
+// Esc during the answer display after a wrong answer, then "Fortsätta" (when
+// Esc brought the bar): the window is as it was, the answer still closed
+// and the right answer still shown, the display runs on, and Space ends it
+// with the next question. Nothing is judged twice.
+TEST_P(AnswerDisplayPause, WindowComesBackAsItWas) {
+    const WindowCase& c = kWindows[GetParam()];
+    if (!c.displaysAnswer) GTEST_SKIP() << c.name << " shows no answer within a series";
+    SCOPED_TRACE(c.name);
+    Harness h;
+    h.writeDataRoot(longRecords());
+    h.state->settings.setAnswerDisplaySeconds(9);
+    h.state->settings.setSoundMode(0);
+    h.state->selectExercise(c.file);
+    ASSERT_TRUE(h.state->files.Kolla(c.file));
+    auto w = c.make({*h.state, h.services, nullptr});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QApplication::setActiveWindow(w.get());
+
+    c.answerWrong(*w);
+    ASSERT_TRUE(w->Timer1->isActive());
+    const auto before = controlStates(*w);
+    const int question = w->series().questionNumber();
+    const int wrong = w->series().wrongCount();
+
+    typeKey(*w, Qt::Key_Escape);
+    if (w->buttonBar->isVisible()) {
+        EXPECT_FALSE(w->Timer1->isActive()) << "the display waits under the bar";
+        // "Rätta felen" or "Fortsätta" has the keyboard.
+        EXPECT_TRUE(w->buttonBar->isAncestorOf(w->focusWidget()));
+        w->Button2->click();
+        EXPECT_FALSE(w->buttonBar->isVisible());
+    }
+    EXPECT_TRUE(w->Timer1->isActive());
+    const auto after = controlStates(*w);
+    for (const auto& [control, state] : before)
+        EXPECT_EQ(after.at(control), state) << control->objectName().toStdString();
+    EXPECT_EQ(w->series().questionNumber(), question);
+
+    typeKey(*w, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->Timer1->isActive(); }, 2000));
+    EXPECT_EQ(w->series().questionNumber(), question);
+    EXPECT_EQ(w->series().wrongCount(), wrong);
+    EXPECT_FALSE(w->buttonBar->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, AnswerDisplayPause, ::testing::Range(0, int(std::size(kWindows))),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(kWindows[info.param].name);
                          });
