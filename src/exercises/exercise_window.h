@@ -147,6 +147,9 @@ protected:
     // answer was being shown.
     bool pauseAnswerDisplay();
     bool answerDisplayPaused() const { return m_pausedDisplay != nullptr; }
+    // The bar's buttons of one size across it; a hidden "Rätta felen"
+    // leaves no empty place.
+    void layOutButtonBar();
     // The lamp follows the typing.
     void updateLamp();
     // Enables, shows and (after the first question) focuses the input.
@@ -175,7 +178,6 @@ private:
     void addWorksheetHeading();
     // Up, Down and Esc of the worksheet bar; true when the key was used.
     bool worksheetKey(int key);
-    void layOutButtonBar();
     void showFinishPicture();
     void showButtonBar(bool offerCorrection);
     // Lamp button and lamp after a round or a new series.

@@ -118,7 +118,7 @@ void ExerciseWindow::Inled() {
 void ExerciseWindow::layOutButtonBar() {
     // The buttons of one size across the bar.
     std::vector<QPushButton*> buttons{Button2, Button3, BitBtn1};
-    if (m_skeleton.correctionButton) buttons.insert(buttons.begin(), Button1);
+    if (!Button1->isHidden()) buttons.insert(buttons.begin(), Button1);
     const int count = int(buttons.size());
     const int pad = std::max(3, buttonBar->height() / 8);
     const int width = (buttonBar->width() - (count + 1) * pad) / count;

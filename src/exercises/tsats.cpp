@@ -147,6 +147,7 @@ void TSats::setUpProgram() {
     if (!m_levelMode) return;
 
     Button1->hide();
+    layOutButtonBar();
     m_climb.start(0);
     if (const auto path = core::findDataFile(
             m_state.roots(), core::lineFileSubdirectory(m_state.files.currentExerciseFile) +
@@ -690,6 +691,7 @@ void TSats::mousePressEvent(QMouseEvent* event) {
         m_button1Gone = true;
         Button1->hide();
         Button1->setEnabled(false);
+        layOutButtonBar();
         if (!pauseAnswerDisplay()) openButtonBar();
         return;
     }

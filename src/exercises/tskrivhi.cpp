@@ -24,6 +24,8 @@ Skeleton tskrivhiSkeleton() {
     s.strip = false;
     s.endOfSeries = false;
     s.diagnosisBox = false;
+    // No correction round: the bar has no slot for "Rätta felen".
+    s.correctionButton = false;
     return s;
 }
 

@@ -358,3 +358,30 @@ INSTANTIATE_TEST_SUITE_P(Windows, AnswerDisplayPause, ::testing::Range(0, int(st
                          [](const ::testing::TestParamInfo<int>& info) {
                              return std::string(kWindows[info.param].name);
                          });
+
+// No window keeps an empty place in its button bar: the buttons it shows
+// fill the bar from its left edge to its right.
+TEST_P(AnswerDisplayPause, ButtonBarHasNoEmptyPlace) {
+    const WindowCase& c = kWindows[GetParam()];
+    SCOPED_TRACE(c.name);
+    Harness h;
+    h.writeDataRoot(longRecords());
+    h.state->selectExercise(c.file);
+    ASSERT_TRUE(h.state->files.Kolla(c.file));
+    auto w = c.make({*h.state, h.services, nullptr});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    int left = w->buttonBar->width();
+    int right = 0;
+    int shown = 0;
+    for (auto* button : w->buttonBar->findChildren<QPushButton*>()) {
+        if (button->isHidden()) continue;
+        ++shown;
+        left = std::min(left, button->x());
+        right = std::max(right, button->geometry().right());
+    }
+    EXPECT_GE(shown, 3);
+    const int pad = std::max(3, w->buttonBar->height() / 8);
+    EXPECT_LE(left, pad);
+    EXPECT_GE(right, w->buttonBar->width() - 1 - 2 * pad);
+}
