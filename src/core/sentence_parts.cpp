@@ -241,6 +241,16 @@ void LevelClimb::wrong() {
     m_run = 0;
 }
 
+bool onlyPunctuation(std::string_view text) {
+    bool mark = false;
+    for (char c : text) {
+        if (c == ' ') continue;
+        if (std::string_view(".,!?;:").find(c) == std::string_view::npos) return false;
+        mark = true;
+    }
+    return mark;
+}
+
 TaskLines sentencePartsTask(std::string_view prefix, std::string_view sentence,
                             const Sentence& parts) {
     TaskLines task;

@@ -229,6 +229,10 @@ private:
     bool m_topPassed = false;
 };
 
+// Whether a text between parts holds nothing but marks and blanks (". ",
+// "?"): it stays on the row of the part before it rather than start a row.
+bool onlyPunctuation(std::string_view text);
+
 // The worksheet task of a sentence: the sentence with its marks, then per
 // part with a role, in box order, a line with the role's legend and a blank
 // to fill in (the question list) or the part (the answer list).

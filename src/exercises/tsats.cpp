@@ -130,6 +130,11 @@ void TSats::buildOwnComponents() {
     setMouseTracking(true);
     disconnect(Button2, &QPushButton::clicked, this, nullptr);
     connect(Button2, &QPushButton::clicked, this, &TSats::ContinueClick);
+    // Past the top of the levels the climb waits for "Fortsätta": the
+    // settings leave the bar where it was.
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        if (m_levelMode && m_climb.topPassed()) openButtonBar();
+    });
 }
 
 void TSats::setUpProgram() {
@@ -244,11 +249,13 @@ void TSats::redrawLevelBox() {
     // Scaled as the window's designed fonts are.
     font.setPixelSize(app::mulDiv(pixelsForPoints(m_climb.levelPoints()), scalePercent(), 100));
     NivLabel2->setFont(font);
-    NivLabel2->setText(QString::number(m_climb.level()));
+    // Past the top the box keeps showing the top level.
+    const int level = std::min(m_climb.level(), std::max(1, m_climb.levels()));
+    NivLabel2->setText(QString::number(level));
     NivLabel2->setGeometry(inner.left(), inner.top() + inner.height() / 2, inner.width(),
                            inner.height() - inner.height() / 2);
-    NivLabel2->setAccessibleName(QStringLiteral("Nivå %1").arg(m_climb.level()));
-    Gauge1->setProgress(std::min(m_climb.level(), m_climb.levels()));
+    NivLabel2->setAccessibleName(QStringLiteral("Nivå %1").arg(level));
+    Gauge1->setProgress(level);
 }
 
 bool TSats::buildRecord() {
@@ -318,14 +325,19 @@ void TSats::flowSentence() {
     int x = m_marginLeft;
     int previousEnd = m_marginLeft;
     const int rowRight = Aster1->x() - letterUnit();
+    // The row end grows with the window's letters, so that a large screen
+    // fills its rows as a small one does.
+    const int rowEnd = app::mulDiv(kRowEnd, scalePercent(), 100);
     auto place = [&](QLabel* label, const std::string& text, bool between) {
         if (text.empty()) return;
         label->setText(app::fromCp1252(text));
         label->adjustSize();
         // A new row once the last one has reached the row end, or when the
-        // label would run into the strip on a small screen.
-        const bool full = previousEnd >= kRowEnd || x + label->width() > rowRight;
-        if (full && row + 1 < kMostRows && previousEnd > m_marginLeft) {
+        // label would run into the strip on a small screen. A full stop or
+        // other mark after a part stays with it.
+        const bool full = previousEnd >= rowEnd || x + label->width() > rowRight;
+        if (full && !core::onlyPunctuation(text) && row + 1 < kMostRows &&
+            previousEnd > m_marginLeft) {
             ++row;
             x = between ? m_marginLeft - space : m_marginLeft;
         }
@@ -398,7 +410,9 @@ void TSats::PartMouseMove(int part) {
 
 void TSats::PartMouseDown(int part, QPoint windowPos) {
     if (worksheetMode() || !m_sentence || part < 1 || part > m_sentence->partCount()) return;
-    if (buttonBar->isVisible()) return;
+    // A finished sentence stays in sight while its answer display runs, but
+    // it has been judged: nothing more is placed.
+    if (buttonBar->isVisible() || m_sentence->finished()) return;
     if (m_current != part) PartMouseMove(part);
     FelPanel->hide();
     m_dragPart = part;
@@ -428,10 +442,16 @@ void TSats::returnPart(int part) {
     Men[part]->move(m_home[std::size_t(part)]);
 }
 
+int TSats::aboveBox(const QLabel& part) const {
+    // A placed part stands above its box and never on the box's text, also
+    // when the letters are larger than designed.
+    return std::max(app::mulDiv(kAboveBox, scalePercent(), 100), part.height() + letterUnit() / 4);
+}
+
 void TSats::placePart(int part, int box) {
     QLabel* label = Men[part];
     const QRect r = Memo[box]->geometry();
-    label->move(r.left() + (r.width() - label->width()) / 2, r.top() - kAboveBox);
+    label->move(r.left() + (r.width() - label->width()) / 2, r.top() - aboveBox(*label));
     m_home[std::size_t(part)] = label->pos();
     setTextColor(label, kBlack, kBtnFace);
     label->setAccessibleName(label->text() + QStringLiteral(" (") + Memo[box]->accessibleName() +
@@ -556,6 +576,7 @@ void TSats::tabToPart(int step) {
 void TSats::pickUpByKey() {
     if (m_current == 0 || !m_sentence) return;
     PartMouseDown(m_current, Men[m_current]->pos());
+    if (m_dragPart == 0) return;
     m_byKey = true;
     carryTo(1);
 }
@@ -568,7 +589,7 @@ void TSats::carryTo(int box) {
     const QRect r = Memo[box]->geometry();
     const QPoint over(r.center().x(), r.top() + 1);
     // Carried as a drag would carry it: held at its middle, over the box.
-    m_grab = QPoint(Men[m_dragPart]->width() / 2, Men[m_dragPart]->height() + kAboveBox);
+    m_grab = QPoint(Men[m_dragPart]->width() / 2, aboveBox(*Men[m_dragPart]));
     dragMoveTo(over);
 }
 

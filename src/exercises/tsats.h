@@ -108,6 +108,8 @@ private:
     int boxAt(QPoint windowPos) const;
     void dragMoveTo(QPoint windowPos);
     void returnPart(int part);
+    // How far above its box a placed part stands.
+    int aboveBox(const QLabel& part) const;
     void placePart(int part, int box);
     // A sentence with all its parts placed.
     void Avklarad();

@@ -269,3 +269,11 @@ TEST(LevelFile, CountsOnlyTheRecordsItCanShow) {
     std::istringstream second(text);
     EXPECT_EQ(file.fetch(second, 1), "<b>#S");
 }
+
+// Only marks (and blanks) stay with the part before them.
+TEST(SentenceFlow, PunctuationAloneNeverStartsARow) {
+    for (const char* text : {".", " .", "?", "!", ". ", ",", ";:"})
+        EXPECT_TRUE(onlyPunctuation(text)) << text;
+    for (const char* text : {"", " ", " och", ". Sedan", "i g\xE5r."})
+        EXPECT_FALSE(onlyPunctuation(text)) << text;
+}

@@ -3,8 +3,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/scaling.h"
 #include "app/style.h"
 #include "app/text_codec.h"
+#include "app/text_measure.h"
 #include "exercises/tsats.h"
 #include "ui_support.h"
 
@@ -324,5 +326,86 @@ TEST_F(TSatsTest, WorksheetModeShowsWithoutDragging) {
         w->PartMouseDown(1, w->Men[1]->pos());
         EXPECT_EQ(w->draggedPart(), 0);
         w->NyPost();
+    }
+}
+
+// After a wrong last sentence the finished sentence stays in sight for the
+// answer display, but a press on a placed part judges nothing again; Esc
+// pauses the display and "Fortsätta" lets it run on to the end.
+TEST_F(TSatsTest, FinishedSentenceIsNotJudgedAgainDuringTheDisplay) {
+    h.state->settings.setAnswerDisplaySeconds(9);
+    auto w = open("SVE47301.DAT");
+    for (int i = 0; i < 10; ++i)
+        solveWrong(*w);
+    ASSERT_TRUE(w->lastAnswerTimer->isActive());
+    const int queued = h.state->files.file(h.state->files.currentFileIndex).errorCount;
+    const QString part = w->Men[1]->text();
+    dragByMouse(*w, 1, 1);
+    dragByMouse(*w, 1, 2);
+    EXPECT_EQ(w->series().wrongCount(), 10);
+    EXPECT_EQ(h.state->files.file(h.state->files.currentFileIndex).errorCount, queued);
+    EXPECT_EQ(w->Men[1]->text(), part);
+    EXPECT_TRUE(w->Men[1]->isVisible());
+
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->lastAnswerTimer->isActive());
+    w->Button2->click();
+    EXPECT_TRUE(w->lastAnswerTimer->isActive());
+    EXPECT_FALSE(w->buttonBar->isVisible());
+    EXPECT_EQ(w->series().wrongCount(), 10);
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->buttonBar->isVisible(); }, 2000));
+    EXPECT_EQ(w->series().wrongCount(), 10);
+    EXPECT_TRUE(w->Button1->isEnabled());
+}
+
+// Past the top level the level box reads the top level, and the settings
+// leave the bar in sight: the climb waits for "Fortsätta".
+TEST_F(TSatsTest, SettingsAfterTheTopKeepTheBar) {
+    auto w = open("SVE47100.DAT");
+    for (int i = 0; i < 6; ++i)
+        solve(*w);
+    ASSERT_TRUE(w->climb().topPassed());
+    EXPECT_EQ(w->NivLabel2->text(), "2");
+    EXPECT_EQ(w->Gauge1->progress(), 2);
+    w->BitBtn1->click();
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_EQ(w->NivLabel2->text(), "2");
+    EXPECT_TRUE(w->Button2->hasFocus());
+}
+
+// On a large screen the sentence fills its rows as on a small one (a full
+// stop never stands alone on a row), and a placed part stands clear above
+// its box, not on the box's text.
+TEST_F(TSatsTest, LargeScreenRowsAndPlacedParts) {
+    h.writeDataRoot({{"DATA/DAT/SVE47300.DAT",
+                      std::string(kHeadings) +
+                          "<Min gamla farmor fr\xE5n Norrland> <skickade> <alla sina barnbarn> "
+                          "<ett l\xE5ngt brev>.#S#P#DO#AO\r\n"}});
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        glosbo::app::FontTextMeasure fonts;
+        glosbo::app::measureScreen(h.state->screen, QRect(QPoint(0, 0), screen), fonts);
+        glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+        h.state->selectExercise("SVE47300.DAT");
+        ASSERT_TRUE(h.state->files.Kolla("SVE47300.DAT"));
+        auto w = glosbo::exercises::makeExerciseWindow<TSats>({*h.state, services, nullptr});
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        // The full stop after the last part stands on that part's row.
+        QLabel* stop = nullptr;
+        for (int k = 1; k <= 6; ++k)
+            if (w->Mell[k]->isVisible() && w->Mell[k]->text() == ".") stop = w->Mell[k];
+        ASSERT_TRUE(stop);
+        EXPECT_EQ(stop->y(), w->Men[4]->y());
+        // Every part but the last placed, so that the sentence stays.
+        const core::Sentence s = *w->sentence();
+        for (int b = 1; b < int(s.boxes().size()); ++b) {
+            const int part = s.boxes()[std::size_t(b - 1)].part;
+            w->PartMouseDown(part, w->Men[part]->pos());
+            w->dropOnBox(b);
+            EXPECT_LT(w->Men[part]->geometry().bottom(), w->Memo[b]->y());
+        }
     }
 }
