@@ -145,6 +145,31 @@ std::string fillInRecordFault(const FillInProgram& program, const RecordFields& 
     return {};
 }
 
+std::string fillInLayoutFault(const FillInProgram& program, const RecordFields& fields) {
+    const FillInRecord record = readFillInRecord(program, fields);
+    const auto letters = [](std::string_view sentence) {
+        return sentence.size() - std::size_t(std::count(sentence.begin(), sentence.end(), '<')) -
+               std::size_t(std::count(sentence.begin(), sentence.end(), '>'));
+    };
+    const auto tooLong = [&](const char* what, std::string_view sentence, std::size_t most) {
+        if (letters(sentence) <= most) return std::string();
+        return std::string(what) + " of " + std::to_string(letters(sentence)) +
+               " letters: the window lays out at most " + std::to_string(most);
+    };
+    if (std::string fault = tooLong("question", record.question, kLongestFillInQuestion);
+        !fault.empty())
+        return fault;
+    if (std::string fault = tooLong("model sentence", record.model, kLongestFillInModel);
+        !fault.empty())
+        return fault;
+    const GapSentence gaps = splitGaps(record.question);
+    for (int gap = 1; gap <= std::min(gaps.gaps, 2); ++gap)
+        if (gaps.word(gap).size() > kLongestGapWord)
+            return "marked word \"" + gaps.word(gap) + "\" longer than " +
+                   std::to_string(kLongestGapWord) + " letters: its input would not fit a row";
+    return {};
+}
+
 bool acceptsGapWord(const RecordFields& fields, std::string_view gapWord, std::string typed) {
     return svarstest(fields, gapWord, typed, CompareKind::Exact) == kAnswerRight;
 }

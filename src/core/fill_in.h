@@ -59,6 +59,15 @@ FillInRecord readFillInRecord(const FillInProgram& program, const RecordFields& 
 // does a model sentence that has marks.
 std::string fillInRecordFault(const FillInProgram& program, const RecordFields& fields);
 
+// The longest sentences the window lays out, in letters without the marks,
+// and the longest marked word: a longer one would need letters too small to
+// read on the smallest screen.
+constexpr std::size_t kLongestFillInQuestion = 160;
+constexpr std::size_t kLongestFillInModel = 120;
+constexpr std::size_t kLongestGapWord = 30;
+// Why the window cannot lay out a record it can ask (empty when it can).
+std::string fillInLayoutFault(const FillInProgram& program, const RecordFields& fields);
+
 // True when the typed word answers the gap: the gap word or any alternative
 // of the record, compared exactly ("sprang" does not answer "Sprang").
 bool acceptsGapWord(const RecordFields& fields, std::string_view gapWord, std::string typed);

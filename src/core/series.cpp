@@ -72,14 +72,14 @@ Verdict Series::judgeGap(bool right, bool lastGap) {
     const bool earlierWrong = m_gapWrong;
     m_lastRight = right;
     Verdict verdict;
-    verdict.right = right;
+    verdict.right = right && !(lastGap && earlierWrong);
     verdict.answered = s.questionNumber;
+    verdict.marksStrip = lastGap && marksStrip(m_state.runMode);
     if (right) {
         const bool questionRight = lastGap && !earlierWrong;
         if (questionRight && m_helpUsed == 0) ++s.correctCount;
         if (files.errorPracticeMode && questionRight)
             files.haemtafel(files.currentExerciseFile, QueueOp::Remove);
-        verdict.marksStrip = questionRight && marksStrip(m_state.runMode);
     } else {
         m_gapWrong = true;
         ++s.wrongCount;
@@ -87,7 +87,6 @@ Verdict Series::judgeGap(bool right, bool lastGap) {
             files.haemtafel(files.currentExerciseFile, QueueOp::Add);
         else if (!earlierWrong)
             files.haemtafel(files.currentExerciseFile, QueueOp::MoveBack);
-        verdict.marksStrip = marksStrip(m_state.runMode);
     }
     if (lastGap) ++s.questionNumber;
     verdict.seriesOver = lastGap && !running();

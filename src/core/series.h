@@ -107,8 +107,9 @@ public:
     // before it was right and no help was used. In a correction round the
     // queue entry moves back at the first wrong gap and leaves the queue
     // only when every gap was right, so that no other record's entry is
-    // touched. marksStrip says whether this gap takes a square: every wrong
-    // gap, and the last gap of a question answered right throughout. The
+    // touched. The question takes one square, with its last gap: right
+    // only when every gap was right, so that a series fills its strip
+    // exactly. On the last gap the verdict's right is the question's. The
     // question number advances with the last gap.
     Verdict judgeGap(bool right, bool lastGap);
 

@@ -85,4 +85,37 @@ std::array<std::string, 4> dela_mening(int left, int right, int maxLines, std::s
     return lines;
 }
 
+std::vector<std::string> wrapLines(std::string_view text, int width,
+                                   const std::function<int(std::string_view)>& measure) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        // The longest run from start that fits, then back to its last break.
+        std::size_t end = start + 1;
+        while (end < text.size() && measure(text.substr(start, end + 1 - start)) <= width)
+            ++end;
+        if (end < text.size()) {
+            bool inside = false;
+            std::size_t cut = 0;
+            for (std::size_t q = start; q < end; ++q) {
+                if (text[q] == '<') inside = true;
+                if (text[q] == '>') inside = false;
+                if (!inside && isBreak(text[q])) cut = q + 1;
+            }
+            if (cut > start) {
+                end = cut;
+            } else if (inside) {
+                // A marked word wider than the line keeps its line to itself.
+                const std::size_t close = text.find('>', end);
+                end = close == std::string_view::npos ? text.size() : close + 1;
+            }
+        }
+        std::string line(text.substr(start, end - start));
+        line.erase(0, std::min(line.find_first_not_of(' '), line.size()));
+        if (!line.empty()) lines.push_back(std::move(line));
+        start = end;
+    }
+    return lines;
+}
+
 } // namespace glosbo::core

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace glosbo::core {
 
@@ -28,5 +29,13 @@ int wrapPointSize(std::uint16_t programNumber, bool captionStyle);
 // lines past maxLines stay empty. Clears captionStyle.
 std::array<std::string, 4> dela_mening(int left, int right, int maxLines, std::string_view text,
                                        WrapContext& context);
+
+// Wraps a text into as many lines as it needs, each at most width pixels
+// by measure, breaking after a space, ',', '-' or '.' as dela_mening does,
+// but never between a '<' and its '>', so that a marked word stays whole.
+// A piece without a break wider than the width is cut at the width.
+// Leading spaces of each line are dropped.
+std::vector<std::string> wrapLines(std::string_view text, int width,
+                                   const std::function<int(std::string_view)>& measure);
 
 } // namespace glosbo::core

@@ -23,6 +23,9 @@ constexpr int kWorksheetTop1 = 225;
 constexpr int kWorksheetTop2 = 260;
 // Space between a revealed word and a full stop or question mark after it.
 constexpr int kPunctuationGap = 5;
+// A long sentence is set smaller, down to this share of the designed size,
+// so that every row stays above the buttons.
+constexpr int kSmallestSentencePercent = 60;
 
 Skeleton tskrivinfSkeleton() {
     Skeleton s;
@@ -146,24 +149,12 @@ void TSkrivinf::placeQuestionControls() {
     const QRect instruction = InstruktionsLabel->geometry();
     const int left = instruction.left();
     const int contentRight = Aster1->x() - m;
-    m_rowHeight = std::max(QFontMetrics(Edit1->font()).height() + 4, Edit1->sizeHint().height());
-
-    // The rows of the question, and below them the lamp and help buttons
-    // and the help texts.
-    const int questionTop = instruction.bottom() + 1 + 4 * QFontMetrics(Label14->font()).height();
-    const int buttonsTop = questionTop + 3 * m_rowHeight + m;
-    const int buttonHeight = std::max(BitBtn2->sizeHint().height(), m_rowHeight);
-    lampknapp->setGeometry(left, buttonsTop, buttonHeight, buttonHeight);
-    const QFontMetrics buttonText(BitBtn2->font());
-    int buttonLeft = left + buttonHeight + m;
-    for (QPushButton* button : {BitBtn2, BitBtn3, BitBtn4}) {
-        const int width = buttonText.horizontalAdvance(QStringLiteral("Hjälp 2")) + 3 * m;
-        button->setGeometry(buttonLeft, buttonsTop, width, buttonHeight);
-        buttonLeft += width + m;
-    }
-    m_helpTop = buttonsTop + buttonHeight + m;
+    m_sentencePixels = Edit1->font().pixelSize();
+    setSentencePixels(m_sentencePixels);
+    m_buttonHeight = std::max(BitBtn2->sizeHint().height(), m_rowHeight);
     const int lampSide = m_rowHeight * 4 / 5;
     LampShape->resize(lampSide, lampSide);
+    placeButtons(questionTop() + 3 * m_rowHeight + m);
 
     // The translation one letter unit above the button bar, the repeat
     // button above it.
@@ -172,9 +163,9 @@ void TSkrivinf::placeQuestionControls() {
     EngLabel->setGeometry(left, engTop, contentRight - left, engHeight);
     EngLabel->hide();
     const QFontMetrics repeatText(UpprepaButton->font());
-    UpprepaButton->setGeometry(left, engTop - m / 2 - buttonHeight,
+    UpprepaButton->setGeometry(left, engTop - m / 2 - m_buttonHeight,
                                repeatText.horizontalAdvance(UpprepaButton->text()) + 3 * m,
-                               buttonHeight);
+                               m_buttonHeight);
     const bool repeat = wordSound->active() && !worksheetMode();
     UpprepaButton->setVisible(repeat);
     UpprepaButton->setEnabled(repeat);
@@ -186,12 +177,46 @@ void TSkrivinf::placeQuestionControls() {
     }
 }
 
+void TSkrivinf::placeButtons(int top) {
+    const int m = letterUnit();
+    const int left = InstruktionsLabel->x();
+    lampknapp->setGeometry(left, top, m_buttonHeight, m_buttonHeight);
+    const QFontMetrics buttonText(BitBtn2->font());
+    int buttonLeft = left + m_buttonHeight + m;
+    for (QPushButton* button : {BitBtn2, BitBtn3, BitBtn4}) {
+        const int width = buttonText.horizontalAdvance(QStringLiteral("Hjälp 2")) + 3 * m;
+        button->setGeometry(buttonLeft, top, width, m_buttonHeight);
+        buttonLeft += width + m;
+    }
+    m_helpTop = top + m_buttonHeight + m;
+}
+
+void TSkrivinf::setSentencePixels(int pixels) {
+    QFont font = Edit1->font();
+    font.setPixelSize(pixels);
+    for (QLabel* label : sentenceLabels)
+        label->setFont(font);
+    for (QLabel* label : m_extraPieces)
+        label->setFont(font);
+    for (QWidget* w : std::initializer_list<QWidget*>{Label14, Label15, Edit1, Edit2})
+        w->setFont(font);
+    m_rowHeight = std::max(QFontMetrics(font).height() + 4, Edit1->sizeHint().height());
+}
+
+int TSkrivinf::questionTop() const {
+    return InstruktionsLabel->geometry().bottom() + 1 + 4 * QFontMetrics(Label14->font()).height();
+}
+
 bool TSkrivinf::usableRecord(const core::RecordFields& fields) const {
     return core::fillInRecordFault(m_program, fields).empty();
 }
 
 void TSkrivinf::clearQuestion() {
     for (QLabel* label : sentenceLabels) {
+        label->clear();
+        label->hide();
+    }
+    for (QLabel* label : m_extraPieces) {
         label->clear();
         label->hide();
     }
@@ -219,16 +244,39 @@ void TSkrivinf::clearQuestion() {
 }
 
 QLabel* TSkrivinf::nextPiece() {
-    // A sentence of two lines with two gaps needs at most ten pieces; a
-    // record beyond that is never asked, so the last label takes the rest.
-    QLabel* label = sentenceLabels[std::min(m_piecesUsed, sentenceLabels.size() - 1)];
-    ++m_piecesUsed;
-    return label;
+    // A sentence of many rows needs more pieces than the named labels.
+    const std::size_t index = m_piecesUsed++;
+    if (index < sentenceLabels.size()) return sentenceLabels[index];
+    const std::size_t extra = index - sentenceLabels.size();
+    if (extra == m_extraPieces.size()) {
+        QLabel* label = textLabel(this, "", kNavy);
+        label->setFont(Edit1->font());
+        m_extraPieces.push_back(label);
+    }
+    return m_extraPieces[extra];
 }
 
-std::array<std::string, 4> TSkrivinf::wrap(const std::string& sentence) {
-    // The sentence is cut to the room left of the progress strip, measured
-    // in the font it is shown in; a marked word is never cut.
+std::vector<std::string> TSkrivinf::wrap(const std::string& sentence) const {
+    // Cut to the room left of the lamp, measured as the row is shown: the
+    // marks take no room, each gap the room of its input.
+    const QFontMetrics metrics(Edit1->font());
+    const int inputSpare = metrics.horizontalAdvance(QStringLiteral("ww"));
+    const int room =
+        Aster1->x() - letterUnit() - LampShape->width() - letterUnit() / 2 - InstruktionsLabel->x();
+    return core::wrapLines(sentence, std::max(1, room), [&](std::string_view row) {
+        std::string shown;
+        int inputs = 0;
+        for (char c : row) {
+            if (c == '<') ++inputs;
+            if (c != '<' && c != '>') shown += c;
+        }
+        return metrics.horizontalAdvance(app::fromCp1252(shown)) + inputs * inputSpare;
+    });
+}
+
+std::array<std::string, 4> TSkrivinf::wrapWorksheet(const std::string& sentence) const {
+    // A question on the worksheet screen stands in two lines as the
+    // worksheet has it, marks included; a marked word is never cut.
     const QFontMetrics metrics(Label14->font());
     const int left = InstruktionsLabel->x();
     const int room = Aster1->x() - letterUnit() - left - 2 * QFontMetrics(Edit1->font()).height();
@@ -246,6 +294,25 @@ std::array<std::string, 4> TSkrivinf::wrap(const std::string& sentence) {
     return lines;
 }
 
+bool TSkrivinf::layOutSentences(const std::vector<std::string>& model,
+                                const std::vector<std::string>& question, bool place) {
+    const int m = letterUnit();
+    const QRect instruction = InstruktionsLabel->geometry();
+    int top = instruction.top() + 2 * instruction.height();
+    if (place) showModel(model, top);
+    top += int(model.size()) * m_rowHeight;
+    int rowsTop = questionTop();
+    if (!model.empty()) rowsTop = std::max(rowsTop, top + m_rowHeight / 2);
+    if (place) showQuestionRows(question, rowsTop);
+    const int rows = int(question.size());
+    const int bottom = rowsTop + (rows - 1) * (m_rowHeight * 4 / 3) + m_rowHeight;
+    const int buttonsTop = std::max(rowsTop + 3 * m_rowHeight, bottom + m_rowHeight / 2) + m;
+    if (place) placeButtons(buttonsTop);
+    // Room below the buttons for the help texts the record has.
+    const int helpRoom = m_record.helpCount > 0 ? 2 * QFontMetrics(Label16->font()).height() : 0;
+    return buttonsTop + m_buttonHeight + m + helpRoom <= m_helpBottom;
+}
+
 void TSkrivinf::showQuestion() {
     const core::RecordFields& fields = m_state.fields;
     m_record = core::readFillInRecord(m_program, fields);
@@ -255,21 +322,32 @@ void TSkrivinf::showQuestion() {
     // Help texts wait for the help button.
     if (m_record.helpCount >= 1) Label16->setText(app::fromCp1252(m_record.help[0]));
     if (m_record.helpCount == 2) Label17->setText(app::fromCp1252(m_record.help[1]));
-    layOutHelp();
     const bool help = m_record.helpCount > 0 || m_program.ruleButton;
     BitBtn2->setText(m_program.ruleButton ? QStringLiteral("&Regel") : QStringLiteral("&Hjälp"));
     BitBtn2->setVisible(help && mode != core::RunMode::DiagnosisTest && !worksheetMode());
     BitBtn2->setEnabled(help);
 
     if (worksheetMode()) {
-        showWorksheetQuestion(wrap(m_record.question));
+        showWorksheetQuestion(wrapWorksheet(m_record.question));
         return;
     }
-    if (!m_record.model.empty()) showModel(wrap(m_record.model));
-    showQuestionRows(wrap(m_record.question));
+    // The sentences at the designed size, or smaller until every row stands
+    // above the buttons.
+    const int smallest = std::max(10, m_sentencePixels * kSmallestSentencePercent / 100);
+    std::vector<std::string> model, question;
+    for (int pixels = m_sentencePixels;; --pixels) {
+        setSentencePixels(pixels);
+        model = m_record.model.empty() ? std::vector<std::string>{} : wrap(m_record.model);
+        question = wrap(m_record.question);
+        if (pixels <= smallest || layOutSentences(model, question, false)) break;
+    }
+    layOutSentences(model, question, true);
+    layOutHelp();
 
+    // The second gap opens once the first is judged, so that the lamp and
+    // Enter always go to the gap in turn.
     Edit1->setEnabled(true);
-    Edit2->setEnabled(true);
+    Edit2->setEnabled(false);
     Edit2->setVisible(m_question.gaps >= 2);
     if (core::allowsLamp(mode) && lampAvailable()) {
         lampknapp->setVisible(!series().lampOn());
@@ -297,12 +375,11 @@ void TSkrivinf::layOutHelp() {
     }
 }
 
-void TSkrivinf::showModel(const std::array<std::string, 4>& lines) {
+void TSkrivinf::showModel(const std::vector<std::string>& lines, int top) {
     const QRect instruction = InstruktionsLabel->geometry();
-    int top = instruction.top() + 2 * instruction.height();
-    for (int row = 1; row <= 2 && !lines[row].empty(); ++row) {
+    for (const std::string& line : lines) {
         int x = instruction.left();
-        for (const Piece& piece : rowPieces(lines[row])) {
+        for (const Piece& piece : rowPieces(line)) {
             QLabel* label = nextPiece();
             setTextColor(label, piece.gap ? kGreen : kBlue);
             label->setText(app::fromCp1252(piece.text));
@@ -316,16 +393,14 @@ void TSkrivinf::showModel(const std::array<std::string, 4>& lines) {
     }
 }
 
-void TSkrivinf::showQuestionRows(const std::array<std::string, 4>& lines) {
+void TSkrivinf::showQuestionRows(const std::vector<std::string>& lines, int top) {
     const int m = letterUnit();
     const QRect instruction = InstruktionsLabel->geometry();
-    const int labelHeight = QFontMetrics(Label14->font()).height();
-    int top = instruction.bottom() + 1 + 4 * labelHeight;
     const QFontMetrics metrics(Edit1->font());
     int gap = 0;
-    for (int row = 1; row <= 2 && !lines[row].empty(); ++row) {
+    for (const std::string& line : lines) {
         int x = instruction.left();
-        for (const Piece& piece : rowPieces(lines[row])) {
+        for (const Piece& piece : rowPieces(line)) {
             const QString text = app::fromCp1252(piece.text);
             if (piece.gap && gap < 2) {
                 ++gap;
@@ -437,7 +512,8 @@ void TSkrivinf::judgeGap(int gap) {
     const std::string& word = m_question.word(gap);
     const bool right = core::acceptsGapWord(m_state.fields, word, typed);
     const core::Verdict verdict = series().judgeGap(right, lastGap);
-    if (verdict.marksStrip) markSquare(right);
+    // One square for the question, with its last gap.
+    if (verdict.marksStrip) markSquare(verdict.right);
 
     if (right) {
         if (gap == 1 || !lastGap)
@@ -465,8 +541,10 @@ void TSkrivinf::judgeGap(int gap) {
     if (series().showsDiagnosisBox() && skeleton().diagnosisBox)
         DiagPanel1->showValues(verdict.answered, series().correctCount());
     closeInput();
+    // A question with a wrong gap keeps its right words in sight for the
+    // answer display, whichever gap was wrong.
     if (!verdict.seriesOver) {
-        if (right)
+        if (verdict.right)
             NyPost();
         else
             Timer1->start();
@@ -474,7 +552,7 @@ void TSkrivinf::judgeGap(int gap) {
     }
     lampknapp->setEnabled(false);
     Timer1->stop();
-    if (right)
+    if (verdict.right)
         Avslutning();
     else
         lastAnswerTimer->start();
@@ -485,13 +563,10 @@ void TSkrivinf::escapeFrom(int gap) {
     m_currentInput = gap;
     Timer1->stop();
     if (series().lampOn()) series().setLamp(false);
-    if (gap == 1) {
-        Edit1->setEnabled(false);
-    } else {
-        LampShape->hide();
-        Edit1->setEnabled(false);
-        Edit2->setEnabled(false);
-    }
+    // Neither gap takes typing while the bar is up.
+    if (gap == 2) LampShape->hide();
+    Edit1->setEnabled(false);
+    Edit2->setEnabled(false);
     for (QPushButton* b : {BitBtn2, BitBtn3, BitBtn4})
         b->hide();
     escapeFromInput();

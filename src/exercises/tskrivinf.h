@@ -66,6 +66,7 @@ protected:
     std::string expectedAnswer() const override;
     QString typedAnswer() const override { return input(m_currentInput)->text(); }
     void enableHelpButtons() override;
+    bool captionStaysLeft() const override { return true; }
     bool eventFilter(QObject* watched, QEvent* event) override;
     core::TaskLines worksheetTask(std::string_view prefix) override;
 
@@ -78,11 +79,22 @@ private:
     void markSquare(bool right);
     // Shows a word in the gap's place instead of its input.
     void reveal(int gap, const QString& word, const QColor& color);
-    void showModel(const std::array<std::string, 4>& lines);
-    void showQuestionRows(const std::array<std::string, 4>& lines);
+    void showModel(const std::vector<std::string>& lines, int top);
+    void showQuestionRows(const std::vector<std::string>& lines, int top);
     void showWorksheetQuestion(const std::array<std::string, 4>& lines);
     QLabel* nextPiece();
-    std::array<std::string, 4> wrap(const std::string& sentence);
+    // The rows of a sentence in the sentence font, as many as it needs.
+    std::vector<std::string> wrap(const std::string& sentence) const;
+    std::array<std::string, 4> wrapWorksheet(const std::string& sentence) const;
+    // Places the model, the question rows and below them the buttons
+    // (place), or only measures; true when the help texts still fit above
+    // the bottom controls.
+    bool layOutSentences(const std::vector<std::string>& model,
+                         const std::vector<std::string>& question, bool place);
+    void setSentencePixels(int pixels);
+    int questionTop() const;
+    // The lamp and help buttons in a row at top.
+    void placeButtons(int top);
     void showTranslation();
     void layOutHelp();
     void focusCurrentInput();
@@ -96,8 +108,12 @@ private:
     std::size_t m_piecesUsed = 0;
     std::vector<QLabel*> m_questionPieces;
     std::vector<QLabel*> m_modelPieces;
+    // Piece labels beyond the named ones, for sentences of many rows.
+    std::vector<QLabel*> m_extraPieces;
     std::array<QLabel*, 2> m_after{};
     int m_rowHeight = 0;
+    int m_sentencePixels = 0; // the designed size, scaled
+    int m_buttonHeight = 0;
     int m_helpTop = 0;
     int m_helpBottom = 0;
 };

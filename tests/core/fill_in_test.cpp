@@ -92,6 +92,24 @@ TEST(FillInRecordTest, RecordsOutsideTheFormat) {
         EXPECT_EQ(fillInRecordFault(*program, str_postarray(line)), "") << line;
 }
 
+// The window lays out sentences up to a length; the data check reports
+// longer ones (the marks do not count as letters).
+TEST(FillInRecordTest, LayoutLimits) {
+    const FillInProgram one = fillInProgram(42000);
+    const FillInProgram two = fillInProgram(46200);
+    const std::string longest = std::string(kLongestFillInQuestion - 3, 'a') + " <b>.";
+    EXPECT_EQ(fillInLayoutFault(one, str_postarray(longest)), "");
+    EXPECT_EQ(fillInLayoutFault(one, str_postarray("a" + longest)),
+              "question of 161 letters: the window lays out at most 160");
+    const std::string model(kLongestFillInModel + 1, 'm');
+    EXPECT_EQ(fillInLayoutFault(two, str_postarray(model + "#Q <b>")),
+              "model sentence of 121 letters: the window lays out at most 120");
+    EXPECT_EQ(fillInLayoutFault(two, str_postarray(model.substr(1) + "#Q <b>")), "");
+    const std::string word(kLongestGapWord + 1, 'w');
+    EXPECT_NE(fillInLayoutFault(one, str_postarray("a <b> c <" + word + ">")), "");
+    EXPECT_EQ(fillInLayoutFault(one, str_postarray("a <b> c <" + word.substr(1) + ">")), "");
+}
+
 // The gap word is compared exactly; alternatives answer either gap.
 TEST(FillInRecordTest, GapWords) {
     const RecordFields f = str_postarray("I g\xE5r <sprang> jag <hem>.#springa#&rusade");

@@ -493,7 +493,8 @@ TEST_F(SeriesTest, LeavingAfterAGoodSeriesDoesNotCountItTwice) {
 }
 
 // Questions of two gaps: each wrong gap counts and queues once; the question
-// is right only when both gaps are, and only then takes a right square.
+// is right only when both gaps are. It takes one square, with its last gap,
+// right only when both gaps are.
 TEST_F(SeriesTest, TwoGapQuestions) {
     struct Case {
         const char* gaps; // gap 1, gap 2: 'R' or 'W'
@@ -501,12 +502,13 @@ TEST_F(SeriesTest, TwoGapQuestions) {
         int wrong;
         int queued;
         std::vector<bool> squares; // marksStrip of gap 1, gap 2
+        bool squareRight;          // the last gap's verdict: the question's
     };
     const Case cases[] = {
-        {"RR", 1, 0, 0, {false, true}},
-        {"RW", 0, 1, 1, {false, true}},
-        {"WR", 0, 1, 1, {true, false}},
-        {"WW", 0, 2, 2, {true, true}},
+        {"RR", 1, 0, 0, {false, true}, true},
+        {"RW", 0, 1, 1, {false, true}, false},
+        {"WR", 0, 1, 1, {false, true}, false},
+        {"WW", 0, 2, 2, {false, true}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.gaps);
@@ -526,6 +528,7 @@ TEST_F(SeriesTest, TwoGapQuestions) {
         EXPECT_EQ(series.wrongCount(), c.wrong);
         EXPECT_EQ(errorCount(), c.queued);
         EXPECT_EQ((std::vector<bool>{first.marksStrip, second.marksStrip}), c.squares);
+        EXPECT_EQ(second.right, c.squareRight);
     }
 }
 

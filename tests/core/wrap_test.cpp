@@ -72,3 +72,18 @@ TEST(Wrap, PointSizeByProgram) {
     dela_mening(0, 100, 1, "x", c);
     EXPECT_EQ(seen, 18);
 }
+
+// As many lines as the text needs; a marked word is never cut, not even at
+// its own '-' or '.', and one wider than a line stands on its own.
+TEST(WrapLines, BreaksAsTheWrapperButNeverInAMarkedWord) {
+    const auto letters = [](std::string_view text) { return int(text.size()); };
+    EXPECT_EQ(wrapLines("ett tv\xE5 tre fyra fem sex sju", 10, letters),
+              (std::vector<std::string>{"ett tv\xE5 ", "tre fyra ", "fem sex ", "sju"}));
+    EXPECT_EQ(wrapLines("Hon skrev <e-post.nu> i dag", 12, letters),
+              (std::vector<std::string>{"Hon skrev ", "<e-post.nu> ", "i dag"}));
+    EXPECT_EQ(wrapLines("a <ordetsomarf\xF6rl\xE5ngt> b", 6, letters),
+              (std::vector<std::string>{"a ", "<ordetsomarf\xF6rl\xE5ngt>", "b"}));
+    EXPECT_EQ(wrapLines("abcdefghij", 4, letters),
+              (std::vector<std::string>{"abcd", "efgh", "ij"}));
+    EXPECT_TRUE(wrapLines("", 10, letters).empty());
+}

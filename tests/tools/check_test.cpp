@@ -334,7 +334,9 @@ TEST(CheckCommand, FillInAndVerbRecords) {
     root.write("DATA/DAT/SVE42000.DAT",
                crlf({"Jag bor <i> Sverige.", "Jag <bor> <i> Sverige.#h1#h2", "Jag bor i Sverige.",
                      "<Jag> <bor> <i> Sverige.", "Jag bor < > Sverige.", "Jag <bor> i <Sverige",
-                     "Jag bor <i> Sverige.#h1#h2#h3#&p\xE5"}));
+                     "Jag bor <i> Sverige.#h1#h2#h3#&p\xE5",
+                     // 161 letters: longer than the window lays out.
+                     std::string(157, 'a') + " <bo>."}));
     root.write("DATA/DAT/SVE46200.DAT",
                crlf({"Du ska <l\xE4sa>.#<L\xE4s>!", "Du ska <l\xE4sa>.#L\xE4s!", "<L\xE4s>!",
                      "Du ska <>.#<L\xE4s>!"}));
@@ -354,6 +356,7 @@ TEST(CheckCommand, FillInAndVerbRecords) {
         fill + "6: unclosed '<' at column 13",
         fill + "6: question: a \"<\" without its \">\"" + skipped,
         fill + "7: 3 help texts: the window offers help only for one or two",
+        fill + "8: question of 161 letters: the window lays out at most 160",
         imperative + "2: question: no marked word" + skipped,
         imperative + "4: model sentence: an empty marked word" + skipped,
         verb + "2: no form (field 2)" + skipped,

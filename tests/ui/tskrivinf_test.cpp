@@ -6,8 +6,13 @@
 
 #include <map>
 
+#include "app/scaling.h"
+#include "app/style.h"
 #include "app/text_codec.h"
+#include "app/text_measure.h"
 #include "catalogue/window_catalogue.h"
+#include "core/fill_in.h"
+#include "core/pictures.h"
 #include "core/sounds.h"
 #include "exercises/tskrivhi.h"
 #include "exercises/tskrivinf.h"
@@ -163,7 +168,8 @@ TEST_F(TskrivinfTest, TwoGaps) {
         {"sprang", "skolan", 1, 0, 1, 0, false},
         {"springer", "skolan", 0, 1, 1, 1, true},
         {"sprang", "hem", 0, 1, 1, 1, true},
-        {"springer", "hem", 0, 2, 2, 2, true},
+        // One square for the question, each wrong gap queued.
+        {"springer", "hem", 0, 2, 1, 2, true},
         // An alternative answers either gap.
         {"rusade", "rusade", 1, 0, 1, 0, false},
     };
@@ -173,6 +179,7 @@ TEST_F(TskrivinfTest, TwoGaps) {
         auto w = open("SVE43300.DAT");
         ASSERT_EQ(w->questionGaps(), 2);
         EXPECT_TRUE(w->Edit2->isVisible());
+        EXPECT_FALSE(w->Edit2->isEnabled()); // it waits for gap 1
         type(*w, 1, QString::fromLatin1(c.first));
         EXPECT_FALSE(w->Edit1->isEnabled());
         EXPECT_EQ(w->focusWidget(), w->Edit2);
@@ -419,3 +426,129 @@ TEST_F(TskrivinfTest, SharpSInEitherGap) {
     w->letterPaste->Klistrain3->trigger();
     EXPECT_EQ(w->Edit2->text(), QString::fromUtf8("ü"));
 }
+
+// A two-gap question takes one square however many gaps are wrong, so ten
+// questions fill the ten squares exactly; every wrong gap is still queued.
+TEST_F(TskrivinfTest, TwoGapSeriesFillsTheStripExactly) {
+    auto w = open("SVE43300.DAT");
+    w->lastAnswerTimer->setInterval(1);
+    for (int q = 1; q <= 10; ++q) {
+        SCOPED_TRACE(q);
+        type(*w, 1, QStringLiteral("fel"));
+        type(*w, 2, q % 2 ? QStringLiteral("fel") : QStringLiteral("skolan"));
+        EXPECT_EQ(w->Aster1->rutNummer(), q);
+        waitForNext(*w);
+    }
+    ASSERT_TRUE(w->buttonBar->isVisible());
+    EXPECT_EQ(w->Aster1->rutNummer(), 10);
+    EXPECT_EQ(w->series().wrongCount(), 15);
+    EXPECT_EQ(errorCount(), 15);
+}
+
+// Before gap 1 is judged the second gap takes no typing, and in a pause
+// neither does: the lamp and Enter always go to the gap in turn.
+TEST_F(TskrivinfTest, SecondGapWaitsForTheFirstAndForThePause) {
+    auto w = open("SVE43300.DAT");
+    EXPECT_TRUE(w->Edit2->isVisible());
+    EXPECT_FALSE(w->Edit2->isEnabled());
+    w->lampknapp->click();
+    QTest::keyClicks(w->Edit1, QStringLiteral("spr"));
+    EXPECT_EQ(w->LampShape->color(), glosbo::app::style::kLime);
+    QTest::keyClick(w->Edit1, Qt::Key_Escape);
+    ASSERT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->Edit1->isEnabled());
+    EXPECT_FALSE(w->Edit2->isEnabled());
+    w->Button2->click();
+    EXPECT_TRUE(w->Edit1->isEnabled());
+    EXPECT_FALSE(w->Edit2->isEnabled());
+    EXPECT_EQ(w->focusWidget(), w->Edit1);
+}
+
+// The caption of the finish picture stands at its top left.
+TEST_F(TskrivinfTest, FinishCaptionAtTheTopLeft) {
+    std::string captions;
+    for (int n = 1; n <= core::Pictures::kCount; ++n)
+        captions += std::to_string(n) + "#Bild " + std::to_string(n) + "\r\n";
+    h.state->pictures.parseCaptions(captions);
+    h.state->settings.setSwedenPicturesMode(1);
+    auto w = open("SVE42000.DAT");
+    for (int q = 1; q <= 10; ++q) {
+        type(*w, 1, QStringLiteral("under"));
+        waitForNext(*w);
+    }
+    ASSERT_TRUE(w->BildPanelen->BildTextPanel->isVisible());
+    EXPECT_EQ(w->BildPanelen->BildTextPanel->x(), 0);
+    EXPECT_EQ(w->BildPanelen->BildTextPanel->y(), 0);
+}
+
+namespace {
+
+struct LongScreen {
+    int width;
+    int height;
+};
+
+class TskrivinfLongQuestion : public ::testing::TestWithParam<LongScreen> {};
+
+} // namespace
+
+// A question as long as the data check lets through, its gap at the very
+// end, laid out with the window's real fonts: every row and the gap's
+// input left of the strip, the rows above the lamp, none on another.
+TEST_P(TskrivinfLongQuestion, EveryRowAndTheGapAreLaidOut) {
+    const LongScreen screen = GetParam();
+    std::string question;
+    while (question.size() + 12 < core::kLongestFillInQuestion)
+        question += "Mormor bakar ";
+    question.resize(core::kLongestFillInQuestion - 10);
+    question += " <bullar>.";
+    Harness h;
+    h.writeDataRoot({{"DATA/DAT/SVE42000.DAT", sameRecords(kHeadings, question + "#h1#h2")}});
+    ASSERT_EQ(core::fillInLayoutFault(core::fillInProgram(42000),
+                                      core::str_postarray(question + "#h1#h2")),
+              "");
+    glosbo::app::FontTextMeasure fonts;
+    glosbo::app::measureScreen(h.state->screen, QRect(0, 0, screen.width, screen.height), fonts);
+    glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+    h.state->selectExercise("SVE42000.DAT");
+    ASSERT_TRUE(h.state->files.Kolla("SVE42000.DAT"));
+    auto w = glosbo::exercises::makeExerciseWindow<TSkrivinf>({*h.state, services, nullptr});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+
+    ASSERT_EQ(w->questionGaps(), 1);
+    EXPECT_TRUE(w->Edit1->isVisible());
+    const int stripLeft = w->Aster1->x();
+    const QRect input = w->Edit1->geometry();
+    EXPECT_LT(input.right(), stripLeft);
+    EXPECT_GT(input.top(), w->InstruktionsLabel->geometry().bottom());
+    QString shown;
+    for (QLabel* piece : w->questionPieces()) {
+        // A piece's label is one pixel wider than its text.
+        const QRect r = piece->geometry().adjusted(0, 0, -1, 0);
+        shown += piece->text();
+        EXPECT_LT(r.right(), stripLeft) << piece->text().toStdString();
+        EXPECT_LT(r.bottom(), w->lampknapp->y()) << piece->text().toStdString();
+        EXPECT_FALSE(r.intersects(input)) << piece->text().toStdString();
+        for (QLabel* other : w->questionPieces())
+            if (other != piece) {
+                EXPECT_FALSE(r.intersects(other->geometry().adjusted(0, 0, -1, 0)));
+            }
+    }
+    EXPECT_LT(input.bottom(), w->lampknapp->y());
+    // Every letter but the gap's is on the screen.
+    EXPECT_EQ(shown.simplified(),
+              fromCp1252(question.substr(0, question.find('<')) + ".").simplified());
+    w->BitBtn2->click();
+    w->BitBtn2->click();
+    EXPECT_LT(w->Label17->geometry().bottom(), w->buttonBar->y());
+    EXPECT_GT(w->Label17->height(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, TskrivinfLongQuestion,
+                         ::testing::Values(LongScreen{800, 600}, LongScreen{1024, 768},
+                                           LongScreen{1920, 1080}),
+                         [](const ::testing::TestParamInfo<LongScreen>& info) {
+                             return std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });

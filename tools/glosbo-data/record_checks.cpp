@@ -318,6 +318,8 @@ void checkFillIn(const RecordView& record, std::vector<std::string>& problems) {
     const core::FillInProgram program = core::fillInProgram(record.programNumber);
     if (const std::string fault = core::fillInRecordFault(program, f); !fault.empty())
         problems.push_back(fault + "; the window skips this record");
+    else if (const std::string layout = core::fillInLayoutFault(program, f); !layout.empty())
+        problems.push_back(layout);
     const int sentences = program.twoSentences && f.fieldCount >= 2 && !f[2].empty() ? 2 : 1;
     int counted = 0;
     while (counted < f.fieldCount && !f[counted + 1].empty())
