@@ -21,9 +21,9 @@ namespace {
 const QColor kAqua{0x00, 0xFF, 0xFF};
 const QColor kButtonFace{0xD4, 0xD0, 0xC8};
 
-// Bounds, in design pixels, that a question is wrapped to.
-constexpr int kQuestionLeft = 20;
-constexpr int kQuestionRight = 500;
+// A long question is set smaller, down to this share of its designed size,
+// so that it keeps to its two rows.
+constexpr int kSmallestQuestionPercent = 60;
 
 Skeleton tinsetxtSkeleton() {
     Skeleton s;
@@ -111,6 +111,7 @@ void TInseTxt::buildOwnComponents() {
     pal.setColor(QPalette::Base, kWhite);
     pal.setColor(QPalette::Text, kNavy);
     Memo1->setPalette(pal);
+    Memo1->installEventFilter(this);
     TextPanel1->hide();
 
     // The bar has no correction round: "Fortsätta", "Avbryta" and the settings.
@@ -118,6 +119,11 @@ void TInseTxt::buildOwnComponents() {
     Button4 = Button3;
 
     connect(SeTextButton, &QPushButton::clicked, this, &TInseTxt::SeTextButtonClick);
+    // Back from the bar to the text, the keyboard scrolls it again.
+    for (QPushButton* button : {Button2, BitBtn1})
+        connect(button, &QPushButton::clicked, this, [this] {
+            if (m_textShown && !buttonBar->isVisible()) Memo1->setFocus();
+        });
 }
 
 void TInseTxt::setUpProgram() {
@@ -154,6 +160,7 @@ void TInseTxt::placeQuestionControls() {
                                    instructionHeight);
 
     const int contentRight = Aster1->x() - m;
+    m_questionPixels = FrageLabel1->font().pixelSize();
     const int rowHeight = QFontMetrics(FrageLabel1->font()).height();
     const int top2 = InstruktionsLabel->y() + 2 * instructionHeight;
     const int top1 = top2 + 4 * rowHeight / 3;
@@ -230,18 +237,39 @@ void TInseTxt::clearQuestion() {
     m_showingAnswer = false;
 }
 
+std::vector<std::string> TInseTxt::wrapQuestion(const std::string& question) {
+    // Wrapped in the font it is shown in, to the width of its rows; a
+    // question too long for two rows is set smaller.
+    const int smallest = std::max(10, m_questionPixels * kSmallestQuestionPercent / 100);
+    std::vector<std::string> lines;
+    for (int pixels = m_questionPixels;; --pixels) {
+        QFont font = FrageLabel1->font();
+        font.setPixelSize(pixels);
+        FrageLabel1->setFont(font);
+        FrageLabel2->setFont(font);
+        const QFontMetrics metrics(font);
+        lines = core::wrapLines(question, FrageLabel1->width(), [&](std::string_view text) {
+            return metrics.horizontalAdvance(app::fromCp1252(std::string(text)));
+        });
+        if (lines.size() <= 2 || pixels <= smallest) break;
+    }
+    // Past the smallest size the rest stays on the second row.
+    for (std::size_t i = 2; i < lines.size(); ++i)
+        lines[1] += lines[i];
+    lines.resize(std::min<std::size_t>(lines.size(), 2));
+    return lines;
+}
+
 void TInseTxt::showQuestion() {
     const core::RecordFields& fields = m_state.fields;
-    core::WrapContext wrap{m_services.measure.widthFunction(), screenSize().width(),
-                           m_state.programNumber};
-    const auto lines = core::dela_mening(kQuestionLeft, kQuestionRight, 2, fields[1], wrap);
-    if (lines[2].empty()) {
-        FrageLabel1->setText(app::fromCp1252(lines[1]));
+    const auto lines = wrapQuestion(fields[1]);
+    if (lines.size() < 2) {
+        FrageLabel1->setText(lines.empty() ? QString() : app::fromCp1252(lines[0]));
         FrageLabel2->hide();
     } else {
-        FrageLabel2->setText(app::fromCp1252(lines[1]));
+        FrageLabel2->setText(app::fromCp1252(lines[0]));
         FrageLabel2->show();
-        FrageLabel1->setText(app::fromCp1252(lines[2]));
+        FrageLabel1->setText(app::fromCp1252(lines[1]));
     }
     FrageLabel1->show();
 
@@ -338,7 +366,18 @@ void TInseTxt::RaettTest(int row, Qt::MouseButton button) {
     if (!series().running()) SeTextButton->setEnabled(false);
 }
 
+void TInseTxt::showEvent(QShowEvent* event) {
+    ExerciseWindow::showEvent(event);
+    // The text comes first: the keyboard scrolls it from the start.
+    if (m_textShown) Memo1->setFocus();
+}
+
 bool TInseTxt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Memo1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        pause();
+        return true;
+    }
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

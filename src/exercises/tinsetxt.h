@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "app/panel.h"
 #include "core/reading.h"
@@ -65,6 +67,7 @@ protected:
     bool offersCorrection() const override { return false; }
     bool usesLamp() const override { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildOwnComponents();
@@ -74,6 +77,8 @@ private:
     void showQuestionView();
     void drawTextHeadline();
     void pause();
+    // The question in one or two rows.
+    std::vector<std::string> wrapQuestion(const std::string& question);
 
     core::ReadAndAnswerProgram m_program;
     std::array<int, kRows> m_order{2, 3, 4};
@@ -81,6 +86,7 @@ private:
     int m_rightRow = 1;
     bool m_showingAnswer = false;
     bool m_textShown = false;
+    int m_questionPixels = 24; // the question's designed size, scaled
 };
 
 } // namespace glosbo::exercises

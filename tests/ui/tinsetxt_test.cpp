@@ -1,7 +1,11 @@
+#include <QApplication>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/scaling.h"
 #include "app/text_codec.h"
+#include "app/text_measure.h"
 #include "exercises/tinsetxt.h"
 #include "ui_support.h"
 
@@ -168,4 +172,95 @@ TEST_F(TinsetxtTest, EscOrRightClickPausesWithTheBar) {
     EXPECT_FALSE(w->buttonBar->isVisible());
     QTest::keyClick(w->Edit1, Qt::Key_Escape);
     EXPECT_TRUE(w->buttonBar->isVisible());
+}
+
+namespace {
+
+// A fable whose text is longer than its panel and whose question needs two
+// rows at 24 pixels.
+const std::string kLongQuestion =
+    "Varf\xF6r tyckte r\xE4ven att korpen skulle sjunga f\xF6r honom en g\xE5ng till, "
+    "den sista g\xE5ngen innan solen gick ner?";
+
+void writeLongFable(Harness& h) {
+    std::string text;
+    for (int n = 1; n <= 80; ++n)
+        text += "Rad " + std::to_string(n) + " av en l\xE5ng fabel om r\xE4ven och korpen.\r\n";
+    h.writeDataRoot({{"DATA/DAT/SVE56700.DAT", "$Fabel 7\r\n" + kLongQuestion + "#Ja#Nej\r\n"},
+                     {"DATA/LAS/SVE56700.LAS", text}});
+}
+
+} // namespace
+
+// The text comes first and the keyboard scrolls it at once; after "Se
+// texten" Esc opens the bar, and "Fortsätta" gives the keys back to the text.
+TEST_F(TinsetxtTest, KeysScrollTheTextAndEscPausesThere) {
+    writeLongFable(h);
+    auto w = open("SVE56700.DAT");
+    ASSERT_TRUE(w->textShown());
+    EXPECT_EQ(QApplication::focusWidget(), w->Memo1);
+    QScrollBar* bar = w->Memo1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    const int paged = bar->value();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_GT(bar->value(), paged);
+
+    w->SeTextButton->click(); // to the questions
+    w->SeTextButton->click(); // "Se texten"
+    ASSERT_TRUE(w->textShown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    w->Button1->click();
+    EXPECT_FALSE(w->buttonBar->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), w->Memo1);
+}
+
+// A long question is wrapped in the font it is shown in, to its rows'
+// width: both rows fit and together hold the whole question.
+TEST_F(TinsetxtTest, LongQuestionWrapsInTheFontShown) {
+    writeLongFable(h);
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        glosbo::app::FontTextMeasure fonts;
+        glosbo::app::measureScreen(h.state->screen, QRect(QPoint(0, 0), screen), fonts);
+        glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+        h.state->selectExercise("SVE56700.DAT");
+        ASSERT_TRUE(h.state->files.Kolla("SVE56700.DAT"));
+        auto w = glosbo::exercises::makeExerciseWindow<TInseTxt>({*h.state, services, nullptr});
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        ASSERT_TRUE(w->FrageLabel2->isVisibleTo(w.get()));
+        for (QLabel* row : {w->FrageLabel2, w->FrageLabel1}) {
+            EXPECT_LE(QFontMetrics(row->font()).horizontalAdvance(row->text()), row->width());
+            EXPECT_LT(row->geometry().right(), w->Aster1->x());
+        }
+        EXPECT_EQ((w->FrageLabel2->text() + w->FrageLabel1->text()).simplified(),
+                  fromCp1252(kLongQuestion));
+    }
+}
+
+// A right click during the answer display pauses it; "Fortsätta" lets it
+// run on, and the rows answer nothing until the next question.
+TEST_F(TinsetxtTest, PauseDuringTheAnswerDisplay) {
+    h.state->settings.setAnswerDisplaySeconds(9);
+    auto w = open("SVE32130.DAT");
+    w->Timer1->setInterval(100);
+    const int wrongRow = w->rightRow() == 1 ? 2 : 1;
+    QTest::mouseClick(w->NrPanel[std::size_t(wrongRow - 1)], Qt::LeftButton);
+    ASSERT_TRUE(w->Timer1->isActive());
+    QTest::mouseClick(w->AlternativPanel[0], Qt::RightButton);
+    EXPECT_TRUE(w->buttonBar->isVisible());
+    EXPECT_FALSE(w->Timer1->isActive());
+    w->Button1->click();
+    EXPECT_TRUE(w->Timer1->isActive());
+    EXPECT_TRUE(w->RattSvarLabel->isVisible());
+    QTest::mouseClick(w->NrPanel[std::size_t(w->rightRow() - 1)], Qt::LeftButton);
+    EXPECT_EQ(w->series().correctCount(), 0);
+    EXPECT_EQ(w->series().wrongCount(), 1);
+    QTest::keyClick(w.get(), Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->Timer1->isActive(); }, 2000));
+    EXPECT_EQ(w->series().questionNumber(), 2);
+    EXPECT_FALSE(w->RattSvarLabel->isVisible());
 }
