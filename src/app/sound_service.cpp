@@ -55,6 +55,10 @@ bool QtSoundService::hasOutputDevice() {
     return hasOutput && hasOutput();
 }
 
+bool QtSoundService::canPlay() {
+    return m_player || !m_requireOutputDevice || hasOutputDevice();
+}
+
 bool QtSoundService::ensurePlayer() {
     if (m_player) return true;
     if (m_requireOutputDevice && !hasOutputDevice()) return false;

@@ -34,6 +34,16 @@ public:
     // Stops what plays, and lets go of a sound being waited for. Services
     // that play nothing have nothing to stop.
     virtual void stop() {}
+    // Whether a sound played would be heard: false without an audio output
+    // (or without the sound module), where play() plays nothing.
+    virtual bool canPlay() { return true; }
+    // Whether the pupil has been told that no sound is heard; once in a run
+    // of the program is enough.
+    bool noOutputTold() const { return m_noOutputTold; }
+    void tellNoOutput() { m_noOutputTold = true; }
+
+private:
+    bool m_noOutputTold = false;
 };
 
 class MediaPlayer;
@@ -60,6 +70,7 @@ public:
     void play(const core::SoundRequest& request) override;
     void playAndWait(const core::SoundRequest& request) override;
     void stop() override;
+    bool canPlay() override;
 
     bool playerCreated() const { return m_player != nullptr; }
     // True when the machine has an audio output to play on.

@@ -36,10 +36,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
     return pushButton(parent, name, text, 14, false);
 }
 
-QToolButton* makeArrow(QWidget* parent, const char* name, Qt::ArrowType arrow) {
+// A spin arrow drawn as a text triangle, so that it grows with the button
+// (the style draws its arrows at one small size).
+QToolButton* makeArrow(QWidget* parent, const char* name, const QString& triangle) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setArrowType(arrow);
+    button->setText(triangle);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -78,7 +80,8 @@ void TDiktam::buildOwnComponents() {
     Edit1->installEventFilter(this);
     PopupMenu1 = addPasteMenu(this, Edit1).PopupMenu1;
 
-    BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("&Hjälp"));
+    // Alt+H belongs to "Bara höra ordet".
+    BitBtn2 = makeButton(this, "BitBtn2", QStringLiteral("H&jälp"));
     BitBtn2->hide();
     BaraHoraButton = makeButton(this, "BaraHoraButton", QStringLiteral("Bara &höra ordet"));
     BaraseordetButton = makeButton(this, "BaraseordetButton", QStringLiteral("Bara &se ordet"));
@@ -98,10 +101,10 @@ void TDiktam::buildOwnComponents() {
     auto* spinLayout = new QVBoxLayout(TidSpinButton);
     spinLayout->setContentsMargins(0, 0, 0, 0);
     spinLayout->setSpacing(0);
-    TidSpinUp = makeArrow(TidSpinButton, "TidSpinUp", Qt::UpArrow);
+    TidSpinUp = makeArrow(TidSpinButton, "TidSpinUp", QStringLiteral("\u25B2"));
     TidSpinUp->setToolTip(QStringLiteral("Längre visningstid"));
     TidSpinUp->setAccessibleName(TidSpinUp->toolTip());
-    TidSpinDown = makeArrow(TidSpinButton, "TidSpinDown", Qt::DownArrow);
+    TidSpinDown = makeArrow(TidSpinButton, "TidSpinDown", QStringLiteral("\u25BC"));
     TidSpinDown->setToolTip(QStringLiteral("Kortare visningstid"));
     TidSpinDown->setAccessibleName(TidSpinDown->toolTip());
     spinLayout->addWidget(TidSpinUp);
@@ -180,9 +183,17 @@ void TDiktam::placeQuestionControls() {
                                    widthOf(BaraseordetButton), buttonHeight);
     SeochHoraButton->setGeometry(BaraseordetButton->geometry().right() + 1 + m, rowTop,
                                  widthOf(SeochHoraButton), buttonHeight);
-    const int spinWidth = std::max(3 * m / 2, text.horizontalAdvance(QStringLiteral("30")) + m);
+    // As wide as the widest time in the box's own font, and arrows that
+    // fill their halves of the spin button.
+    const int spinWidth =
+        std::max(3 * m / 2,
+                 QFontMetrics(SeTidPanel->font()).horizontalAdvance(QStringLiteral("30")) + 2 * m);
     TidSpinButton->setGeometry(SeochHoraButton->geometry().right() + 1 + m, rowTop, spinWidth,
                                buttonHeight);
+    QFont arrowFont = TidSpinUp->font();
+    arrowFont.setPixelSize(std::max(8, buttonHeight / 2 - 4));
+    for (QToolButton* b : {TidSpinUp, TidSpinDown})
+        b->setFont(arrowFont);
     SeTidPanel->setGeometry(TidSpinButton->x(), rowTop - m / 4 - buttonHeight, spinWidth,
                             buttonHeight);
     SeIntervalLabel->adjustSize();
@@ -205,6 +216,17 @@ void TDiktam::placeQuestionControls() {
         w->setVisible(timeShown);
     Timer5->start();
     m_ticks = 0;
+    if (!core::flashes(m_state.presentation) && !hearingPossible())
+        showPresentation(core::Presentation::SeeAndHear);
+}
+
+bool TDiktam::hearingPossible() {
+    if (m_services.sounds.canPlay() || m_services.sounds.noOutputTold()) return true;
+    m_services.sounds.tellNoOutput();
+    m_services.messages.information(
+        u8"Den här datorn kan inte spela upp ljud, så ordet hörs inte. Ordet visas därför "
+        u8"också på skärmen (\"Både se och höra ordet\").");
+    return false;
 }
 
 void TDiktam::placeWordRow() {
@@ -217,7 +239,8 @@ void TDiktam::placeWordRow() {
     Edit1->setGeometry(input);
     LampShape->move(input.right() + 1 + m / 2,
                     input.top() + (input.height() - LampShape->height()) / 2);
-    const int engLeft = input.right() + 1 + 4 * m;
+    // The translation starts clear of the lamp beside the input.
+    const int engLeft = std::max(input.right() + 1 + 4 * m, LampShape->geometry().right() + 1 + m);
     EngLabel->setGeometry(engLeft, input.top(), std::max(0, contentRight - engLeft),
                           input.height());
 }
@@ -329,17 +352,24 @@ void TDiktam::UpprepaButtonClick() {
     if (m_state.presentation == core::Presentation::Hear) giveInputBack();
 }
 
-void TDiktam::choosePresentation(core::Presentation presentation) {
+void TDiktam::showPresentation(core::Presentation presentation) {
     m_state.presentation = presentation;
     const bool timeShown = core::flashes(presentation);
     for (QWidget* w : std::initializer_list<QWidget*>{SeIntervalLabel, SeTidPanel, TidSpinButton})
         w->setVisible(timeShown);
     showDisplayTime();
+}
+
+void TDiktam::choosePresentation(core::Presentation presentation) {
+    showPresentation(presentation);
     giveInputBack();
 }
 
 void TDiktam::BaraHoraButtonClick() {
-    choosePresentation(core::Presentation::Hear);
+    // Without sound the word would be neither heard nor seen: the pupil is
+    // told so once, and sees it as well.
+    choosePresentation(hearingPossible() ? core::Presentation::Hear
+                                         : core::Presentation::SeeAndHear);
 }
 
 void TDiktam::BaraseordetButtonClick() {

@@ -71,6 +71,7 @@ protected:
     std::string expectedAnswer() const override { return m_state.fields[1]; }
     QString typedAnswer() const override { return Edit1->text(); }
     void enableHelpButtons() override;
+    bool captionStaysLeft() const override { return true; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -80,6 +81,11 @@ private:
     void playWord();
     void flash();
     void choosePresentation(core::Presentation presentation);
+    // The presentation and its display-time controls, without the input.
+    void showPresentation(core::Presentation presentation);
+    // True when a word can be heard, or the pupil has been told it cannot;
+    // the first time it cannot, says so and gives false.
+    bool hearingPossible();
     void showDisplayTime();
     // The input back to the pupil, unless an answer or a flash is showing.
     void giveInputBack();

@@ -1,7 +1,13 @@
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/scaling.h"
 #include "app/text_codec.h"
+#include "app/text_measure.h"
+#include "core/pictures.h"
 #include "core/sounds.h"
 #include "exercises/tdiktam.h"
 #include "ui_support.h"
@@ -168,7 +174,7 @@ TEST_F(TdiktamTest, SoundOfTheRecordAndOfTheQueuedRecord) {
 
 TEST_F(TdiktamTest, HelpShowsFieldThree) {
     auto w = open("SVE24200.DAT");
-    EXPECT_EQ(w->BitBtn2->text(), QString::fromUtf8("&Hjälp"));
+    EXPECT_EQ(w->BitBtn2->text(), QString::fromUtf8("H&jälp"));
     ASSERT_TRUE(w->BitBtn2->isVisible());
     EXPECT_FALSE(w->Label6->isVisible());
     w->BitBtn2->click();
@@ -213,4 +219,85 @@ TEST_F(TdiktamTest, ContinueAfterEscGoesOnWithTheSameWord) {
     type(*w, fromCp1252(word));
     EXPECT_EQ(w->series().correctCount(), 1);
     EXPECT_EQ(h.state->series.questionNumber, 3);
+}
+
+// Without an audio output the pupil is told so once, and the word is seen
+// as well as heard; "Bara höra ordet" later is the pupil's own choice.
+TEST_F(TdiktamTest, NoSoundOutputSaysSoOnceAndShowsTheWord) {
+    h.sounds.audible = false;
+    h.state->presentation = core::Presentation::Hear;
+    {
+        auto w = open();
+        ASSERT_EQ(h.messages.texts.size(), 1u);
+        EXPECT_NE(h.messages.texts[0].find("kan inte spela upp ljud"), std::string::npos);
+        EXPECT_EQ(h.state->presentation, core::Presentation::SeeAndHear);
+        EXPECT_TRUE(w->SeTidPanel->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w->BlinkLabel->isVisible(); }, 1000));
+        EXPECT_EQ(w->BlinkLabel->text(), fromCp1252(h.state->fields[1]));
+        w->BaraHoraButton->click();
+        EXPECT_EQ(h.state->presentation, core::Presentation::Hear);
+    }
+    auto w = open();
+    EXPECT_EQ(h.messages.texts.size(), 1u);
+    EXPECT_EQ(h.state->presentation, core::Presentation::Hear);
+}
+
+// With sound nothing is said and the pupil's choice holds.
+TEST_F(TdiktamTest, WithSoundNothingIsSaid) {
+    h.state->presentation = core::Presentation::Hear;
+    auto w = open();
+    w->BaraHoraButton->click();
+    EXPECT_TRUE(h.messages.texts.empty());
+    EXPECT_EQ(h.state->presentation, core::Presentation::Hear);
+}
+
+// At every size: the display time's widest value fits its box, the lamp
+// leaves the translation clear, every accelerator belongs to one control
+// and the finish caption stands at the top left.
+TEST_F(TdiktamTest, LayoutAndAccelerators) {
+    std::string captions;
+    for (int n = 1; n <= core::Pictures::kCount; ++n)
+        captions += std::to_string(n) + "#Bild " + std::to_string(n) + "\r\n";
+    h.writeDataRoot({{"DATA/DAT/SVE24100.DAT", "$Diktamen\r\nord##Ett tips.\r\n"},
+                     {"DATA/DAT/GLOSENG.DAT", "ord#word\r\n"}});
+    h.state->pictures.parseCaptions(captions);
+    h.state->settings.setSoundTranslation(1);
+    h.state->presentation = core::Presentation::See;
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        glosbo::app::FontTextMeasure fonts;
+        glosbo::app::measureScreen(h.state->screen, QRect(QPoint(0, 0), screen), fonts);
+        glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+        h.state->selectExercise("SVE24100.DAT");
+        ASSERT_TRUE(h.state->files.Kolla("SVE24100.DAT"));
+        auto w = glosbo::exercises::makeExerciseWindow<TDiktam>({*h.state, services, nullptr});
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        for (int i = 0; i < 29; ++i)
+            w->TidSpinUp->click();
+        EXPECT_EQ(w->SeTidPanel->caption(), "30");
+        EXPECT_LE(QFontMetrics(w->SeTidPanel->font()).horizontalAdvance(QStringLiteral("30")),
+                  w->SeTidPanel->width() - 4);
+        EXPECT_GE(w->TidSpinUp->font().pixelSize(), w->TidSpinButton->height() / 2 - 4);
+        for (int i = 0; i < 29; ++i)
+            w->TidSpinDown->click();
+        w->lampknapp->click();
+        ASSERT_TRUE(w->EngLabel->isVisible());
+        EXPECT_GT(w->EngLabel->x(), w->LampShape->geometry().right());
+
+        std::map<QChar, int> owners;
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            const int amp = b->text().indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < b->text().size()) ++owners[b->text().at(amp + 1).toLower()];
+        }
+        for (const auto& [key, count] : owners)
+            EXPECT_EQ(count, 1) << "Alt+" << QString(key).toStdString();
+
+        for (int q = 0; q < 10 && w->series().running(); ++q) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w->Edit1->isEnabled(); }, 2000));
+            type(*w, QStringLiteral("ord"));
+        }
+        ASSERT_TRUE(w->BildPanelen->BildTextPanel->isVisible());
+        EXPECT_EQ(w->BildPanelen->BildTextPanel->x(), 0);
+    }
 }

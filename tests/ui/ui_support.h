@@ -62,8 +62,10 @@ public:
         played.push_back({request, true});
     }
     void stop() override { ++stops; }
+    bool canPlay() override { return audible; }
     std::vector<PlayedSound> played;
     int stops = 0;
+    bool audible = true; // false: a computer without an audio output
 };
 
 // Every letter is the same number of pixels wide, whatever the size.
