@@ -148,9 +148,14 @@ void TBilden::placeQuestionControls() {
                             QFontMetrics(SvarsLabel->font()).height());
     Edit1->clear();
 
+    // The cover hides the question below the instruction line, never the
+    // line itself, which reaches lower than designed beside the picture.
     const int coverLeft = m_pictureArea.right() + 1;
-    Bildpanelen->setGeometry(coverLeft, (H / 48) * 10 - m / 3, Aster1->x() - coverLeft - 1,
-                             (H / 48) * 35 + m / 3);
+    const int designTop = (H / 48) * 10 - m / 3;
+    const int coverBottom = designTop + (H / 48) * 35 + m / 3;
+    const int coverTop = std::max(designTop, instruction.bottom() + 1 + m / 2);
+    Bildpanelen->setGeometry(coverLeft, coverTop, Aster1->x() - coverLeft - 1,
+                             coverBottom - coverTop);
 }
 
 void TBilden::clearQuestion() {

@@ -7,7 +7,9 @@
 #include <string>
 #include <tuple>
 
+#include "app/scaling.h"
 #include "app/text_codec.h"
+#include "app/text_measure.h"
 #include "exercises/tbilden.h"
 #include "ui_support.h"
 
@@ -256,4 +258,25 @@ TEST_F(TbildenTest, PictureFromTheDataRootOrNone) {
     ASSERT_FALSE(w->Image1->pixmap().isNull());
     EXPECT_LE(w->Image1->pixmap().width(), w->Image1->width());
     EXPECT_LE(w->Image1->pixmap().height(), w->Image1->height());
+}
+
+// At the end of a series the cover hides the questions but leaves the
+// whole instruction line in sight, at every screen size.
+TEST_F(TbildenTest, CoverLeavesTheInstructionLine) {
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(screen.width());
+        glosbo::app::FontTextMeasure fonts;
+        glosbo::app::measureScreen(h.state->screen, QRect(QPoint(0, 0), screen), fonts);
+        glosbo::app::Services services{h.messages, h.modal, fonts, h.windows, h.sounds, h.printer};
+        h.state->selectExercise("SVE38100.DAT");
+        ASSERT_TRUE(h.state->files.Kolla("SVE38100.DAT"));
+        auto w = glosbo::exercises::makeExerciseWindow<TBilden>({*h.state, services, nullptr});
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        answerSeries(*w, "RRRRRRRRRR");
+        ASSERT_TRUE(w->Bildpanelen->isVisible());
+        EXPECT_GT(w->Bildpanelen->y(), w->InstruktionsLabel->geometry().bottom());
+        EXPECT_GT(w->Bildpanelen->height(), 0);
+        EXPECT_TRUE(w->Bildpanelen->geometry().contains(w->Edit1->geometry().center()));
+    }
 }
