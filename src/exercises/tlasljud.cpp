@@ -1,5 +1,6 @@
 #include "exercises/tlasljud.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 
@@ -173,6 +174,9 @@ void TLasLjud::LyssnaButtonClick() {
     m_state.files.currentRecordNumber = static_cast<std::uint16_t>(m_words.recordNumbers.back());
     for (QPushButton* b : {FlerordButton, LyssnaButton, AvbrytButton})
         b->setEnabled(true);
+    // A message on a missing sound may have taken the keyboard away: the
+    // window takes it back, on the button just pressed.
+    if (isVisible() && QApplication::activeWindow() != this) activateWindow();
     LyssnaButton->setFocus();
 }
 

@@ -137,3 +137,45 @@ TEST_F(TlasljudTest, AvbrytHasTheFocusAndEscLeavesTheWindowOpen) {
     w->AvbrytButton->click();
     EXPECT_FALSE(w->isVisible());
 }
+
+namespace {
+
+// A box that takes the keyboard while it is up and, closing, gives it to
+// nobody: as a message box does on a desktop without a window manager.
+class KeyboardTakingBoxes final : public glosbo::app::MessageBoxes {
+public:
+    void information(const std::u8string&) override {
+        QWidget box;
+        box.show();
+        QApplication::setActiveWindow(&box);
+        box.hide();
+        QApplication::setActiveWindow(nullptr);
+        ++shown;
+    }
+    void warning(const std::u8string& t) override { information(t); }
+    void error(const std::u8string& t) override { information(t); }
+    bool confirm(const std::u8string&) override { return false; }
+    std::optional<std::string> askPassword(const std::u8string&) override { return {}; }
+    int shown = 0;
+};
+
+} // namespace
+
+// After a missing sound's message the window has the keyboard again, on
+// "Höra orden", so that its keys work without a click.
+TEST_F(TlasljudTest, KeyboardComesBackAfterAMissingSound) {
+    KeyboardTakingBoxes boxes;
+    glosbo::app::Services withBoxes{boxes, h.modal, h.measure, h.windows, sounds, h.printer};
+    h.state->selectExercise("SVE54200.DAT");
+    ASSERT_TRUE(h.state->files.Kolla("SVE54200.DAT"));
+    auto w = glosbo::exercises::makeExerciseWindow<TLasLjud>({*h.state, withBoxes, nullptr});
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    QApplication::setActiveWindow(w.get());
+    w->showRecords({7, 450, 8, 9, 10});
+    w->LyssnaButton->setFocus();
+    QTest::keyClick(w->LyssnaButton, Qt::Key_Space);
+    EXPECT_EQ(boxes.shown, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == w.get(); }, 2000));
+    EXPECT_EQ(QApplication::focusWidget(), w->LyssnaButton);
+}
