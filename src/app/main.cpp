@@ -19,6 +19,7 @@
 #include "core/app_state.h"
 #include "core/data_roots.h"
 #include "core/ini_file.h"
+#include "core/kiosk.h"
 #include "menus/menu_dispatch.h"
 #include "menus/menu_table.h"
 
@@ -89,7 +90,7 @@ int main(int argc, char* argv[]) {
     core::createOwnResultsDirectories(roots, env);
     core::AppState state(std::move(roots), messages, nullptr, nullptr);
     if (!state.startUp()) return 1;
-    state.kiosk = options.kiosk || ini.value("Glosbo", "Kiosk") == "1";
+    state.kiosk = core::kioskMode(options.kiosk, ini, env);
     if (probe.finished()) return probe.exitCode();
 
     app::QtModalWindows modal(state.screen);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/cp1252.h"
+#include "core/kiosk.h"
 
 namespace glosbo::core {
 
@@ -99,22 +100,7 @@ std::string findIniFile(const std::optional<std::string>& option, const EnvLooku
     const std::string user = envOr(env, "XDG_CONFIG_HOME") + "/glosbo/Glos97.Ini";
     std::error_code ec;
     if (std::filesystem::is_regular_file(user, ec)) return user;
-    // A school's INI for every user, in the system's configuration
-    // directories; relative entries are ignored, as the XDG rules say.
-    std::string dirs = env("XDG_CONFIG_DIRS").value_or("");
-    if (dirs.empty()) dirs = "/etc/xdg";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        std::size_t end = dirs.find(':', start);
-        if (end == std::string::npos) end = dirs.size();
-        const std::string dir = dirs.substr(start, end - start);
-        if (!dir.empty() && dir.front() == '/') {
-            const std::string school = dir + "/glosbo/Glos97.Ini";
-            if (std::filesystem::is_regular_file(school, ec)) return school;
-        }
-        start = end + 1;
-    }
-    return bundledDefault;
+    return findSchoolIniFile(env).value_or(bundledDefault);
 }
 
 std::string ownDataDirectory(const EnvLookup& env) {

@@ -5,6 +5,7 @@
 
 #include "core/data_fs.h"
 #include "core/data_roots.h"
+#include "core/kiosk.h"
 #include "test_support.h"
 
 using namespace glosbo::core;
@@ -93,6 +94,40 @@ TEST(DataRoots, SchoolIniInTheConfigDirectories) {
     root.write("home/.config/glosbo/Glos97.Ini", "[Path]\n");
     EXPECT_EQ(findIniFile(std::nullopt, env, bundled),
               root.path() + "/home/.config/glosbo/Glos97.Ini");
+}
+
+// Kiosk mode as the program decides it at start, with a school INI and a
+// user's own INI both present: the school's Kiosk=1 holds for everyone.
+TEST(DataRoots, TheSchoolsKioskCannotBeSwitchedOffByAUser) {
+    struct Case {
+        const char* school; // nullptr: no school INI
+        const char* user;   // nullptr: no user INI
+        bool option;
+        bool kiosk;
+    } cases[] = {
+        {"[Glosbo]\nKiosk=1\n", "[Path]\n", false, true},
+        {"[Glosbo]\nKiosk=1\n", "[Glosbo]\nKiosk=0\n", false, true},
+        {"[Glosbo]\nKiosk=1\n", nullptr, false, true},
+        {"[Glosbo]\nKiosk=0\n", "[Glosbo]\nKiosk=1\n", false, true},
+        {"[Glosbo]\nKiosk=0\n", "[Path]\n", false, false},
+        {nullptr, "[Glosbo]\nKiosk=0\n", true, true},
+        {nullptr, nullptr, false, false},
+    };
+    for (const Case& c : cases) {
+        glosbo::test::TempRoot root;
+        if (c.school) root.write("etc/glosbo/Glos97.Ini", c.school);
+        if (c.user) root.write("home/.config/glosbo/Glos97.Ini", c.user);
+        const auto env =
+            fakeEnv({{"HOME", root.path() + "/home"}, {"XDG_CONFIG_DIRS", root.path() + "/etc"}});
+        const std::string chosen = findIniFile(std::nullopt, env, "/nowhere/Glos97.Ini");
+        EXPECT_EQ(kioskMode(c.option, IniFile::load(chosen), env), c.kiosk)
+            << (c.school ? c.school : "-") << " / " << (c.user ? c.user : "-");
+        // --ini (or GLOSBO_INI) names a file the user may write: no way out either.
+        root.write("mine.ini", "[Glosbo]\nKiosk=0\n");
+        if (c.school && std::string(c.school).find("Kiosk=1") != std::string::npos) {
+            EXPECT_TRUE(kioskMode(false, IniFile::load(root.path() + "/mine.ini"), env));
+        }
+    }
 }
 
 // A new user: HOME is a fresh directory with nothing under it. The bundled
