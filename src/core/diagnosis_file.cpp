@@ -127,6 +127,25 @@ void DiagnosisFile::removeLeftovers() const {
 }
 
 DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
+    return saveMade(record.name,
+                    [&](const DiagnosisContents&, std::optional<std::size_t>) { return record; });
+}
+
+DiagnosisSave DiagnosisFile::update(const std::string& name,
+                                    const std::function<void(DiagnosisRecord&)>& change) {
+    return saveMade(name, [&](const DiagnosisContents& contents, std::optional<std::size_t> at) {
+        DiagnosisRecord record;
+        record.name = name;
+        if (at) record = contents.record(*at);
+        change(record);
+        return record;
+    });
+}
+
+DiagnosisSave DiagnosisFile::saveMade(
+    const std::string& name,
+    const std::function<DiagnosisRecord(const DiagnosisContents&, std::optional<std::size_t>)>&
+        make) {
     using Status = DiagnosisSave::Status;
     DiagnosisSave result;
     LockFile lock(m_path + ".lock", m_clock, m_lockSystem, m_lockOptions);
@@ -151,13 +170,13 @@ DiagnosisSave DiagnosisFile::save(const DiagnosisRecord& record) {
         result.status = Status::Damaged;
         return result;
     }
-    const std::string mine = record.toBytes();
-    const std::string name = upperCp1252(record.name);
+    const std::string mine = make(current.contents, current.contents.find(name)).toBytes();
+    const std::string wanted = upperCp1252(name);
     std::string bytes;
     bytes.reserve(current.contents.fileSize() + mine.size());
     bool replaced = false;
     for (std::size_t i = 0; i < current.contents.records.size(); ++i) {
-        if (upperCp1252(current.contents.name(i)) == name) {
+        if (upperCp1252(current.contents.name(i)) == wanted) {
             bytes += mine;
             replaced = true;
         } else {

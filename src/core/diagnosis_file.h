@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,6 +102,13 @@ public:
     // left by a save that was killed are removed once they are old.
     DiagnosisSave save(const DiagnosisRecord& record);
 
+    // Reads, changes and writes one pupil's record under the lock, so that
+    // changes made at the same time by others to the same pupil are kept:
+    // change gets the stored record of that name (letter case ignored), or
+    // a new record holding only the name. Saved as save() saves.
+    DiagnosisSave update(const std::string& name,
+                         const std::function<void(DiagnosisRecord&)>& change);
+
     // Removes under the lock every record of exactly that name (case
     // counts) and every record without a name; the others keep their bytes.
     DiagnosisChange remove(const std::string& name);
@@ -115,6 +123,10 @@ public:
 
 private:
     void removeLeftovers() const;
+    // Saves the record make() gives from the stored one, under the lock.
+    DiagnosisSave saveMade(const std::string& name,
+                           const std::function<DiagnosisRecord(const DiagnosisContents&,
+                                                               std::optional<std::size_t>)>& make);
 
     std::string m_directory;
     std::string m_path;

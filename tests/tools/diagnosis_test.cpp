@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -102,6 +105,31 @@ TEST(DiagnosisCommand, CsvHasAHeaderAndQuotesWhatNeedsIt) {
     EXPECT_EQ(lines[1].substr(lines[1].size() - 4), ",47\r");
 }
 
+// Names a spreadsheet would run as formulas are written as text: an
+// apostrophe first, the cell quoted. Plain numbers stay numbers.
+TEST(DiagnosisCommand, CsvCellsNeverBecomeFormulas) {
+    glosbo::test::TempRoot dir;
+    std::string bytes;
+    for (const char* name : {"=1+1", "+A", "-B", "@C", "=HYPERLINK(\"x\",\"y\")", "Bo-Bo"}) {
+        DiagnosisRecord r;
+        r.name = name;
+        bytes += r.toBytes();
+    }
+    dir.write("SDIAG.DIA", bytes);
+    const auto r = runTool({"diagnosis", "--csv", dir.path() + "/SDIAG.DIA"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = split(r.out, '\n');
+    ASSERT_EQ(lines.size(), 7u);
+    const std::vector<std::string> names{
+        "\"'=1+1\"", "\"'+A\"", "\"'-B\"", "\"'@C\"", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"",
+        "Bo-Bo"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(lines[i + 1].rfind(names[i] + ",0,B\xC3\xB6rja,,", 0), 0u) << lines[i + 1];
+        EXPECT_EQ(lines[i + 1].substr(lines[i + 1].size() - 3), ",0\r");
+    }
+}
+
 TEST(DiagnosisCommand, DamagedFileListsItsWholeRecordsAndFails) {
     glosbo::test::TempRoot dir;
     // Two records and the start of a third, as a save cut short leaves it.
@@ -176,6 +204,41 @@ TEST(DiagnosisCommand, SetRecordsAResultAsAFinishedTestDoes) {
     ASSERT_EQ(runTool({"diagnosis", empty.path() + "/SDIAG.DIA", "--set", "Ny", "1", "15"}).status,
               0);
     EXPECT_EQ(contentsOf(empty.path() + "/SDIAG.DIA").record(0).name, "Ny");
+}
+
+// Eight programs set eight different tests of one pupil at the same time:
+// each reads, changes and writes the record under the lock, so all eight
+// results are kept.
+TEST(DiagnosisCommand, SetFromEightProcessesKeepsEveryResult) {
+    glosbo::test::TempRoot dir;
+    const std::string file = dir.path() + "/SDIAG.DIA";
+    DiagnosisRecord other;
+    other.name = "Bo";
+    dir.write("SDIAG.DIA", anna().toBytes() + other.toBytes());
+    std::vector<pid_t> children;
+    for (int t = 4; t < 12; ++t) {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(runTool({"diagnosis", file, "--set", "\xC3\x85SA BERG", std::to_string(t),
+                             std::to_string(t + 5)})
+                        .status);
+        ASSERT_GT(child, 0);
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    const auto contents = contentsOf(file);
+    ASSERT_EQ(contents.records.size(), 2u);
+    const DiagnosisRecord stored = contents.record(0);
+    EXPECT_EQ(stored.name, "\xC5sa Berg");
+    for (int t = 4; t < 12; ++t)
+        EXPECT_EQ(stored.result[t], t + 5) << "test " << t;
+    EXPECT_EQ(stored.result[1], 15) << "what was there stays";
+    EXPECT_EQ(stored.password, "hemlis");
+    EXPECT_EQ(contents.records[1], other.toBytes());
 }
 
 TEST(DiagnosisCommand, RemoveAndArchive) {
@@ -257,6 +320,72 @@ TEST(DiagnosisCommand, TeacherPassword) {
     }
     EXPECT_EQ(runTool({"teacher-password", dir.path() + "/none"}, "abc\n").status, 2);
     EXPECT_EQ(runTool({"teacher-password"}, "abc\n").status, 2);
+}
+
+namespace {
+
+// Runs the tool as a user who may not write a read-only directory: root
+// writes anywhere, so as root the run is made in a child process that has
+// become "nobody".
+glosbo::test::Outcome runToolWithoutRoot(const glosbo::tool::Args& args) {
+    if (::geteuid() != 0) return runTool(args);
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) return {-1, "", "pipe failed"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+        const glosbo::test::Outcome r = runTool(args);
+        const std::string text = r.err + '\0' + r.out;
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], text.data(), text.size());
+        ::_exit(r.status);
+    }
+    ::close(pipeEnds[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, std::size_t(n));
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::size_t split = text.find('\0');
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.substr(split + 1),
+            text.substr(0, split)};
+}
+
+} // namespace
+
+// A forgotten password comes back only through the directory: the reset
+// writes the master password over a missing, a damaged or a good file.
+TEST(DiagnosisCommand, TeacherPasswordReset) {
+    const std::string master = glosbo::core::teacherPasswordRecord("KVARNSTO");
+    std::string damaged = glosbo::core::teacherPasswordRecord("abc");
+    damaged[27] = 40; // a password length beyond its field
+    for (const char* before : {"missing", "damaged", "good"}) {
+        glosbo::test::TempRoot dir;
+        const std::string file = dir.path() + "/SVE45444.DOT";
+        if (std::string(before) == "damaged") dir.write("SVE45444.DOT", damaged);
+        if (std::string(before) == "good")
+            dir.write("SVE45444.DOT", glosbo::core::teacherPasswordRecord("eget"));
+        const auto r = runTool({"teacher-password", dir.path(), "--reset"});
+        EXPECT_EQ(r.status, 0) << before << r.err;
+        EXPECT_EQ(readBytes(file), master) << before;
+        EXPECT_EQ(r.out, file + " now holds the master password KVARNSTO. Log in as teacher with "
+                                "it; you will be asked at once to choose a new password.\n");
+    }
+
+    glosbo::test::TempRoot dir;
+    const std::string good = glosbo::core::teacherPasswordRecord("eget");
+    dir.write("SVE45444.DOT", good);
+    ::chmod(dir.path().c_str(), 0555);
+    const auto refused = runToolWithoutRoot({"teacher-password", dir.path(), "--reset"});
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "glosbo-data teacher-password: cannot write " + dir.path() +
+                               " (Permission denied): only someone who may write the "
+                               "diagnosis directory can reset the teacher password\n");
+    EXPECT_EQ(readBytes(dir.path() + "/SVE45444.DOT"), good);
+    EXPECT_EQ(runTool({"teacher-password", dir.path(), "--reste"}).status, 2);
 }
 
 // The printed protocols as PDF, read back with pdftotext.

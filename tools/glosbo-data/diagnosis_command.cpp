@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <QString>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "core/cp1252.h"
@@ -63,9 +65,21 @@ std::vector<std::string> fieldsOf(const core::DiagnosisRecord& r, bool forCsv) {
     return fields;
 }
 
+bool plainNumber(const std::string& text) {
+    const std::size_t digits = text.size() > 1 && text[0] == '-' ? 1 : 0;
+    return digits < text.size() &&
+           text.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+// A cell a spreadsheet would take for a formula (a pupil may be named
+// "=1+1" or "@C") gets an apostrophe before it and quotes around it, so it
+// is shown as text and never run.
 std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
+    const bool formula = !text.empty() &&
+                         std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos &&
+                         !plainNumber(text);
+    if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = formula ? "\"'" : "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
         quoted += c;
@@ -137,18 +151,11 @@ int setResult(const Request& r, std::ostream& err) {
                           "NAME must be 1 to 20 characters that Windows-1252 can hold");
     const core::SystemClock clock;
     core::DiagnosisFile file = core::DiagnosisFile::atPath(r.file, clock);
-    const core::DiagnosisLoad load = file.load();
-    if (load.status == core::DiagnosisLoad::Status::Unreadable)
-        return fileError(err, "diagnosis", "cannot read " + r.file);
-    if (load.contents.damaged()) {
-        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
-        return kExitDataProblem;
-    }
-    core::DiagnosisRecord record;
-    record.name = *name;
-    if (const auto i = load.contents.find(*name)) record = load.contents.record(*i);
-    core::diagnosback(record, r.test, r.result, clock.now());
-    const core::DiagnosisSave saved = file.save(record);
+    // Read, changed and written under the lock: two runs that set different
+    // tests of one pupil at the same time keep both results.
+    const core::DiagnosisSave saved = file.update(*name, [&](core::DiagnosisRecord& record) {
+        core::diagnosback(record, r.test, r.result, clock.now());
+    });
     switch (saved.status) {
     case core::DiagnosisSave::Status::Saved:
         return kExitOk;
@@ -351,27 +358,52 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
     return kExitOk;
 }
 
-int runTeacherPassword(const Args& args, std::istream& in, std::ostream&, std::ostream& err) {
-    if (args.size() != 1)
+int runTeacherPassword(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> directories;
+    bool reset = false;
+    for (const std::string& a : args) {
+        if (a == "--reset")
+            reset = true;
+        else if (a.size() > 1 && a.front() == '-')
+            return usageError(err, "teacher-password", "unknown option '" + a + "'");
+        else
+            directories.push_back(a);
+    }
+    if (directories.size() != 1)
         return usageError(err, "teacher-password",
-                          args.empty() ? "no DIR given" : "too many arguments");
-    const std::string& directory = args[0];
+                          directories.empty() ? "no DIR given" : "too many arguments");
+    const std::string& directory = directories[0];
     struct stat st {};
     if (::stat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return fileError(err, "teacher-password", directory + " is not a directory");
-    std::string line;
-    std::getline(in, line);
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-    const auto password = core::utf8ToCp1252(line);
-    if (!password || !core::validTeacherPassword(*password))
-        return usageError(err, "teacher-password",
-                          "the password must be 1 to 10 Windows-1252 characters and must not "
-                          "start with ')'");
+    // Writing the directory is what proves the right to set the password.
+    if (::access(directory.c_str(), W_OK) != 0)
+        return fileError(err, "teacher-password",
+                         "cannot write " + directory + " (" + std::strerror(errno) +
+                             "): only someone who may write the diagnosis directory can " +
+                             (reset ? "reset" : "set") + " the teacher password");
+    std::string password = core::TeacherPassword::kMasterPassword;
+    if (!reset) {
+        std::string line;
+        std::getline(in, line);
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+            line.pop_back();
+        const auto typed = core::utf8ToCp1252(line);
+        if (!typed || !core::validTeacherPassword(*typed))
+            return usageError(err, "teacher-password",
+                              "the password must be 1 to 10 Windows-1252 characters and must "
+                              "not start with ')'");
+        password = *typed;
+    }
     const core::SystemClock clock;
     core::TeacherPasswordFile file(directory, clock);
-    if (const auto error = file.save(*password))
+    if (const auto error = file.save(password))
         return fileError(err, "teacher-password", error->text());
+    if (reset)
+        out << file.path() << " now holds the master password "
+            << core::TeacherPassword::kMasterPassword
+            << ". Log in as teacher with it; you will be asked at once to choose a new "
+               "password.\n";
     return kExitOk;
 }
 

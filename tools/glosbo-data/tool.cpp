@@ -166,11 +166,17 @@ constexpr Command kCommands[] = {
      "Exit status 2 for bad arguments, a missing file or directory, a busy lock\n"
      "or a file that cannot be written; the file is then as it was.\n",
      runRecords},
-    {"teacher-password", "DIR", "set the teacher's diagnosis password",
+    {"teacher-password", "DIR [--reset]", "set or reset the teacher's diagnosis password",
      "Reads a new teacher password from the first line of standard input (1 to\n"
      "10 characters, not starting with ')') and writes it to DIR/SVE45444.DOT as\n"
-     "the program does, replacing the file under its lock. Exit status 2 for a\n"
-     "password that cannot be used or a file that cannot be written.\n",
+     "the program does, replacing the file under its lock.\n"
+     "--reset: for a teacher who has forgotten the password: writes a new file\n"
+     "  holding the master password KVARNSTO (whatever the old file held, also a\n"
+     "  missing or damaged one) and says so. The teacher who logs in with it is\n"
+     "  asked at once to choose a new password.\n"
+     "Only someone who may write DIR can set or reset the password. Exit status\n"
+     "2 for a password that cannot be used or a directory or file that cannot\n"
+     "be written.\n",
      runTeacherPassword},
 };
 
