@@ -1,6 +1,5 @@
 #include "results/trekord.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -101,6 +100,14 @@ TRekord::TRekord(core::AppState& state, app::Services& services, QWidget* parent
         p->setBevelWidth(0);
     Sluta = button(NederPanelen, "Sluta", QStringLiteral("Tillbaka &utan att spara - ESC"));
     Button1 = button(NederPanelen, "Button1", QStringLiteral("Tillbaka och &spara - Enter"));
+    WaitLabel = new QLabel(QStringLiteral("Väntar på resultattabellen …"), NederPanelen);
+    WaitLabel->setObjectName(QStringLiteral("WaitLabel"));
+    WaitLabel->setFont(arialBold(kGridPixels));
+    WaitLabel->setAlignment(Qt::AlignCenter);
+    setTextColor(WaitLabel, kYellow);
+    WaitLabel->hide();
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &TRekord::trySave);
     connect(Sluta, &QPushButton::clicked, this, &TRekord::SlutaClick);
     connect(Button1, &QPushButton::clicked, this, &TRekord::Button1Click);
 
@@ -168,6 +175,7 @@ void TRekord::layOut() {
     const int top = (NederPanelen->height() - buttonHeight) / 2;
     Sluta->setGeometry(frameWidth / 64, top, frameWidth * 30 / 64, buttonHeight);
     Button1->setGeometry(frameWidth * 33 / 64, top, frameWidth * 30 / 64, buttonHeight);
+    WaitLabel->setGeometry(Button1->geometry());
 }
 
 void TRekord::Tabell() {
@@ -250,15 +258,28 @@ void TRekord::showEvent(QShowEvent* event) {
 }
 
 void TRekord::Button1Click() {
-    if (m_pendingRow == 0) return;
+    if (m_pendingRow == 0 || waiting()) return;
     // The date of the entry is the minute it is saved.
     m_state.pendingRecord.stamp(m_state.clock().now());
-    core::RecordsFile file(m_state.recordsPath, m_state.clock(), core::systemLockSystem(),
-                           lockOptions);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_waited = std::chrono::milliseconds(0);
+    trySave();
+}
+
+// One try at the lock; while another program holds it the window says that
+// it waits and tries again from the event loop, so it can be left with Esc.
+void TRekord::trySave() {
+    core::LockOptions once = lockOptions;
+    once.waitLimit = std::chrono::milliseconds(0);
+    core::RecordsFile file(m_state.recordsPath, m_state.clock(), core::systemLockSystem(), once);
     const core::RecordsSave saved = file.save(m_state.pendingRecord);
-    QApplication::restoreOverrideCursor();
     using Status = core::RecordsSave::Status;
+    if (saved.status == Status::Busy && m_waited < lockOptions.waitLimit) {
+        showWaiting(true);
+        m_waited += lockOptions.retryEvery;
+        m_retry.start(lockOptions.retryEvery);
+        return;
+    }
+    showWaiting(false);
     switch (saved.status) {
     case Status::Saved:
     case Status::NotPlaced:
@@ -280,7 +301,14 @@ void TRekord::Button1Click() {
     }
 }
 
+void TRekord::showWaiting(bool shown) {
+    WaitLabel->setVisible(shown);
+    Button1->setVisible(!shown);
+    if (!shown) m_retry.stop();
+}
+
 void TRekord::SlutaClick() {
+    showWaiting(false);
     reject();
 }
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
+#include <chrono>
 
 #include "app/panel.h"
 #include "app/services.h"
@@ -35,9 +37,13 @@ public:
     app::Panel* NederPanelen = nullptr;
     QPushButton* Sluta = nullptr;   // "Tillbaka &utan att spara - ESC"
     QPushButton* Button1 = nullptr; // "Tillbaka och &spara - Enter"
+    // In Button1's place while another program holds the table's lock.
+    QLabel* WaitLabel = nullptr;
 
-    // How long saving waits for another computer's save; tests shorten it.
+    // How long saving waits for another computer's save, and how often it
+    // looks again; tests shorten them. The window stays live meanwhile.
     core::LockOptions lockOptions;
+    bool waiting() const { return m_retry.isActive(); }
 
     // The grid row of the new result (1..100, or 101 below the table); 0
     // when the table could not be read.
@@ -62,10 +68,14 @@ private:
     void Tabell();
     void IniGrid(int row, const core::RecordEntry& entry);
     void failAndClose(const std::u8string& text);
+    void trySave();
+    void showWaiting(bool shown);
 
     core::AppState& m_state;
     app::Services& m_services;
     int m_pendingRow = 0;
+    QTimer m_retry;
+    std::chrono::milliseconds m_waited{0};
 };
 
 } // namespace glosbo::results

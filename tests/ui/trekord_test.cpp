@@ -180,6 +180,40 @@ TEST_F(TrekordTest, ADamagedFileIsNeverWrittenAndTheWindowCloses) {
     EXPECT_EQ(readBytes(file()), bytes);
 }
 
+// While another program holds the table's lock the window says that it
+// waits and stays live: it saves once the lock is free, and Esc leaves it.
+TEST_F(TrekordTest, WhileTheTableIsLockedTheWindowWaitsAndCanBeLeft) {
+    glosbo::core::SystemClock clock;
+    for (const bool leave : {false, true}) {
+        SCOPED_TRACE(leave ? "Esc" : "the lock is let go");
+        auto w = open(500, glosbo::core::recordsBytes(table(3, 300)));
+        w->lockOptions.waitLimit = std::chrono::milliseconds(60000);
+        auto lock = std::make_unique<glosbo::core::LockFile>(file() + ".lock", clock);
+        ASSERT_EQ(lock->lock().status, glosbo::core::LockResult::Status::Locked);
+        QTest::keyClick(w->StringGrid1, Qt::Key_Return);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(w->waiting());
+        EXPECT_TRUE(w->WaitLabel->isVisible());
+        EXPECT_EQ(w->WaitLabel->text(), QString::fromUtf8("Väntar på resultattabellen …"));
+        EXPECT_FALSE(w->Button1->isVisible());
+        QTest::qWait(30); // a few tries, the window live all along
+        EXPECT_TRUE(w->waiting());
+        if (leave) {
+            QTest::keyClick(w->StringGrid1, Qt::Key_Escape);
+            EXPECT_FALSE(w->isVisible());
+            EXPECT_FALSE(w->waiting());
+            lock.reset();
+            QTest::qWait(20);
+            EXPECT_EQ(stored().size(), 3u) << "nothing saved after Esc";
+        } else {
+            lock.reset();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 2000));
+            EXPECT_EQ(stored().size(), 4u);
+        }
+        EXPECT_TRUE(h.messages.texts.empty());
+    }
+}
+
 TEST_F(TrekordTest, ABusyTableKeepsTheWindowOpenAndAFailedSaveSaysSo) {
     auto w = open(500, glosbo::core::recordsBytes(table(3, 300)));
     {
@@ -188,9 +222,12 @@ TEST_F(TrekordTest, ABusyTableKeepsTheWindowOpenAndAFailedSaveSaysSo) {
         ASSERT_EQ(lock.lock().status, glosbo::core::LockResult::Status::Locked);
         QTest::keyClick(w->StringGrid1, Qt::Key_Return);
         EXPECT_TRUE(w->isVisible());
+        // Past the wait limit the pupil is told and may try again later.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w->waiting(); }, 2000));
         ASSERT_EQ(h.messages.texts.size(), 1u);
         EXPECT_EQ(h.messages.texts[0],
                   "Rekordtabellen anv\xC3\xA4nds just nu. F\xC3\xB6rs\xC3\xB6k igen om en stund.");
+        EXPECT_TRUE(w->Button1->isVisible());
         EXPECT_EQ(stored().size(), 3u);
     }
     // The file cannot be read any more: the pupil is told, the window stays.
