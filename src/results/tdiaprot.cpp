@@ -8,8 +8,10 @@
 #include "app/scaling.h"
 #include "app/style.h"
 #include "app/text_codec.h"
+#include "core/data_roots.h"
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_protocol.h"
+#include "core/pending_results.h"
 #include "results/tnlos.h"
 
 namespace glosbo::results {
@@ -168,6 +170,23 @@ void Tdiaprot::FormCreate() {
     m_state.diagnosis.markSaved();
     Panel1->hide();
     Panel2->hide();
+
+    // Results an earlier save could not store come back here; what is newer
+    // than the file's record is saved when the protocol is shown.
+    const core::PendingResults pending = pendingResults();
+    core::DiagnosisRecord& record = m_state.diagnosis.record();
+    if (const auto kept = pending.load(record.name)) {
+        if (core::mergePendingResults(record, *kept))
+            m_state.diagnosis.markUnsaved();
+        else
+            pending.drop(record.name);
+    }
+}
+
+core::PendingResults Tdiaprot::pendingResults() const {
+    const core::DiagnosisFile file(m_state.roots().diagnosisDir, m_state.clock());
+    // In the program's own data directory, beside nothing a school shares.
+    return core::PendingResults(core::ownDataDirectory(core::processEnvironment()), file.path());
 }
 
 void Tdiaprot::showEvent(QShowEvent* event) {
@@ -196,21 +215,31 @@ void Tdiaprot::summa() {
 
 bool Tdiaprot::SparaProtokoll() {
     core::DiagnosisFile file(m_state.roots().diagnosisDir, m_state.clock());
-    const core::DiagnosisSave saved = file.save(m_state.diagnosis.record());
+    const core::DiagnosisRecord& record = m_state.diagnosis.record();
+    const core::PendingResults pending = pendingResults();
+    const core::DiagnosisSave saved = file.save(record);
     if (saved.status == core::DiagnosisSave::Status::Saved) {
         m_state.diagnosis.markSaved();
+        pending.drop(record.name);
         return true;
     }
-    // The results stay in the record and the next save tries again.
+    // The results stay in the record, and on this computer until a later
+    // save (now or at the pupil's next login) stores them.
     m_state.diagnosis.markUnsaved();
+    const bool kept = !pending.keep(record);
     if (saved.status == core::DiagnosisSave::Status::Damaged) {
         m_services.messages.warning(core::asUtf8(
             "Diagnosfilen " + file.path() +
             core::utf8Bytes(u8" är skadad och kan inte användas. Be läraren om hjälp.")));
-    } else {
+    } else if (kept) {
         m_services.messages.warning(
             core::asUtf8("Diagnosen kunde inte sparas i katalogen " + m_state.roots().diagnosisDir +
                          core::utf8Bytes(u8". Resultaten sparas nästa gång.")));
+    } else {
+        m_services.messages.warning(core::asUtf8(
+            "Diagnosen kunde inte sparas i katalogen " + m_state.roots().diagnosisDir +
+            core::utf8Bytes(u8", och inte heller på den här datorn. Resultaten sparas bara om "
+                            u8"katalogen går att skriva innan du lämnar protokollet.")));
     }
     return false;
 }

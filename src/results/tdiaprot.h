@@ -9,6 +9,7 @@
 #include "app/panel.h"
 #include "app/services.h"
 #include "core/app_state.h"
+#include "core/pending_results.h"
 
 namespace glosbo::results {
 
@@ -63,6 +64,7 @@ private:
     void UtseOvaProgram(int test);
     void openExercise(const char* file, const char* window);
     void selectRow(int row);
+    core::PendingResults pendingResults() const;
 
     core::AppState& m_state;
     app::Services& m_services;

@@ -14,6 +14,7 @@
 #include "app/text_codec.h"
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_protocol.h"
+#include "core/pending_results.h"
 #include "core/teacher_password.h"
 #include "results/tdiag.h"
 #include "results/tdiaprot.h"
@@ -337,6 +338,12 @@ struct Protocol : ::testing::Test {
             });
         h.state->diagnosis.record() = pupil("Kalle", "");
         h.state->diagnosis.setSelectedRow(0);
+        // Results that cannot be saved wait in the program's own directory.
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(h.path("OWN")));
+    }
+    void TearDown() override { qunsetenv("XDG_DATA_HOME"); }
+    std::string pendingFile(const std::string& name) const {
+        return core::PendingResults(h.path("OWN") + "/glosbo", fileOf(h)).path(name);
     }
     std::unique_ptr<Tdiaprot> open() {
         auto p = std::make_unique<Tdiaprot>(*h.state, h.services);
@@ -470,6 +477,60 @@ TEST_F(Protocol, ADamagedFileIsNeverOverwritten) {
                                        " är skadad och kan inte användas. Be läraren om hjälp."});
     EXPECT_EQ(bytesOf(fileOf(h)), bytes);
 }
+
+// A refused save keeps the results on this computer: they are shown at the
+// next login and saved once the directory can be written, then forgotten.
+TEST_F(Protocol, ResultsThatCouldNotBeSavedComeBackAtTheNextLogin) {
+    const QString directory = QString::fromStdString(h.state->roots().diagnosisDir);
+    QDir(directory).removeRecursively();
+    {
+        auto p = open();
+        nextResult = 17;
+        start(*p, 2);
+        EXPECT_EQ(h.messages.texts.back(), "Diagnosen kunde inte sparas i katalogen " +
+                                               directory.toStdString() +
+                                               ". Resultaten sparas nästa gång.");
+        p->AvbrytButton->click();
+    }
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(pendingFile("Kalle"))));
+
+    // The next login starts from the file (here: nothing) and shows the
+    // kept result; the directory is still not there.
+    h.state->diagnosis.record() = pupil("Kalle", "");
+    {
+        auto p = open();
+        EXPECT_EQ(cell(*p, 2, 2), "        17");
+        EXPECT_EQ(cell(*p, 2, 4), QString::fromUtf8("    Testa"));
+        p->AvbrytButton->click();
+    }
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(pendingFile("Kalle"))));
+
+    // Writable again: saved at login, and the kept file is gone.
+    QDir().mkpath(directory);
+    h.state->diagnosis.record() = pupil("kalle", "");
+    h.messages.texts.clear();
+    {
+        auto p = open();
+        EXPECT_EQ(cell(*p, 2, 2), "        17");
+        EXPECT_TRUE(h.messages.texts.empty());
+        EXPECT_EQ(core::loadDiagnosisFile(fileOf(h)).contents.record(0).result[2], 17);
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(pendingFile("Kalle"))));
+        p->AvbrytButton->click();
+    }
+
+    // A kept result older than the stored one is dropped, never saved.
+    DiagnosisRecord older = pupil("Kalle", "");
+    core::diagnosback(older, 2, 4, 1000000000);
+    ASSERT_FALSE(core::PendingResults(h.path("OWN") + "/glosbo", fileOf(h)).keep(older));
+    h.state->diagnosis.record() = core::loadDiagnosisFile(fileOf(h)).contents.record(0);
+    {
+        auto p = open();
+        EXPECT_EQ(cell(*p, 2, 2), "        17");
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(pendingFile("Kalle"))));
+    }
+    EXPECT_EQ(core::loadDiagnosisFile(fileOf(h)).contents.record(0).result[2], 17);
+}
+
 
 // The printed protocol read back from the PDF file.
 TEST_F(Protocol, ThePrintedProtocolReadsBack) {
