@@ -11,6 +11,7 @@
 #include "app/scaling.h"
 #include "app/style.h"
 #include "app/text_codec.h"
+#include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/pictures.h"
 #include "core/teacher_password.h"
@@ -365,9 +366,11 @@ void TForm1::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        // Compared in Windows-1252 as stored; a character the code page
+        // cannot hold is never taken for "?".
         core::TeacherPasswordFile file(m_state.roots().diagnosisDir, m_state.clock());
-        if (!core::TeacherPasswordFile::accepts(file.load(),
-                                                app::toCp1252(QString::fromStdString(*typed)))) {
+        const auto password = core::utf8ToCp1252(*typed);
+        if (!password || !core::TeacherPasswordFile::accepts(file.load(), *password)) {
             m_services.messages.information(u8"Felaktigt lösen.");
             event->ignore();
             return;

@@ -1,10 +1,13 @@
 #include "core/new_password.h"
 
+#include "core/teacher_password.h"
+
 namespace glosbo::core {
 
 namespace {
 constexpr const char8_t* kNotAPassword = u8"Ett riktigt lösenord tack!";
-}
+constexpr const char8_t* kNotTheMasterPassword = u8"Startlösenordet går inte. Välj ett eget.";
+} // namespace
 
 void NewPasswordEntry::complain(const char8_t* text, bool tryAgain) {
     m_prompt = text;
@@ -18,6 +21,13 @@ bool NewPasswordEntry::unusable(std::string_view typed) const {
 
 bool NewPasswordEntry::enter(std::string_view typed) {
     if (m_accepted) return false;
+    // The master password is printed for everybody: it never becomes the
+    // teacher's chosen one.
+    if (m_teacher && typed == TeacherPassword::kMasterPassword) {
+        m_tryAgain = false;
+        complain(kNotTheMasterPassword, true);
+        return true;
+    }
     if (typed == m_old) {
         complain(u8"Du angav nyss ditt gamla lösen.", true);
         return true;

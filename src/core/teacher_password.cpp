@@ -86,7 +86,6 @@ TeacherPasswordLoad TeacherPasswordFile::load() {
 }
 
 bool TeacherPasswordFile::accepts(const TeacherPasswordLoad& load, std::string_view typed) {
-    if (typed == TeacherPassword::kBackupPassword) return true;
     return load.password && !load.password->empty() && typed == *load.password;
 }
 

@@ -17,10 +17,9 @@ struct TeacherPassword {
     static constexpr std::size_t kRecordSize = 54;
     static constexpr std::size_t kTextWidth = 26;
     static constexpr std::size_t kMaxLength = 10;
-    // What a new password file holds.
+    // What a new or reset password file holds. Everybody can read it, so a
+    // teacher who logs in with it is asked to choose their own at once.
     static constexpr const char* kMasterPassword = "KVARNSTO";
-    // Accepted at every teacher login, whatever the file holds.
-    static constexpr const char* kBackupPassword = "Tre Ekar";
     // The user name that starts the teacher login (Windows-1252 "LÄRARE").
     static constexpr const char* kTeacherName = "L\xC4RARE";
 };
@@ -30,14 +29,17 @@ struct TeacherPasswordLoad {
         Read,         // the file's password
         Created,      // the file was missing and was made with the master password
         CreateFailed, // missing and could not be made: the master password holds
-        Damaged,      // too short or a length beyond its field: backup password only
-        Unreadable,   // exists but cannot be read: backup password only
+        Damaged,      // too short or a length beyond its field: nothing is accepted
+        Unreadable,   // exists but cannot be read: nothing is accepted
     };
     Status status = Status::Unreadable;
-    // The password the file gives; nothing when only the backup password
-    // can be accepted.
+    // The password the file gives; nothing when no password can be
+    // accepted (the file must then be reset by someone who may write it).
     std::optional<std::string> password;
     std::optional<FileError> error; // when CreateFailed
+
+    // The file holds the master password, which everybody can read.
+    bool holdsMasterPassword() const { return password == TeacherPassword::kMasterPassword; }
 };
 
 // The 54 bytes of a password file holding password (Windows-1252).
@@ -64,12 +66,17 @@ public:
     // Reads the password; a missing file is made with the master password.
     TeacherPasswordLoad load();
 
-    // Whether typed lets the teacher in: the backup password always, the
-    // file's password when it is not empty.
+    // Whether typed lets the teacher in: the file's password when it is not
+    // empty. No other password opens anything.
     static bool accepts(const TeacherPasswordLoad& load, std::string_view typed);
 
     // Writes a new password (a valid one, see validTeacherPassword).
     std::optional<FileError> save(std::string_view password);
+
+    // Writes a new file holding the master password, whatever the old one
+    // held (missing, damaged or good): the way back for a teacher who has
+    // forgotten the password, open to whoever may write the directory.
+    std::optional<FileError> reset() { return save(TeacherPassword::kMasterPassword); }
 
 private:
     std::string m_path;

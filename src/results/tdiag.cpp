@@ -10,6 +10,7 @@
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_protocol.h"
 #include "core/teacher_password.h"
+#include "results/password_box.h"
 #include "results/tnlos.h"
 
 namespace glosbo::results {
@@ -84,8 +85,8 @@ const std::vector<std::u8string>& TDiag::helpLines() {
         u8"behöver inte anges.",
         u8"3. Om du som administratör vill ändra lösenordet gör du så här: ",
         u8"- När INFO-knappen har focus trycker du bokstaven Ä och ändrar ditt lösenord. ",
-        u8"4. Har du glömt lärarlösenordet? Logga in med reservlösenordet i stället.",
-        u8"- Det står i avsnittet om diagnosen i Glosbos handledning för lärare (README).",
+        u8"4. Har du glömt lärarlösenordet? Skolans administratör kan återställa det till",
+        u8"- startlösenordet med glosbo-data teacher-password KATALOG --reset (se README).",
     };
     return lines;
 }
@@ -135,6 +136,11 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
     Button2 = button(LararPanel, "Button2", "Info", QRect(16, 92, 264, 36));
     Button3 = button(LararPanel, "Button3", "Ta bort enstaka med lösen", QRect(16, 140, 264, 36));
     Button4 = button(LararPanel, "Button4", "Ta bort enstaka utan lösen", QRect(16, 188, 264, 36));
+    MasterLabel = label(this, "MasterLabel",
+                        fromUtf8(u8"Lösenordet är fortfarande startlösenordet, som alla kan "
+                                 u8"läsa. Byt det: tryck Ä när Info är markerad."),
+                        12, kRed);
+    MasterLabel->setWordWrap(true);
 
     NyAnvandareButton = button(this, "NyAnvandareButton", "&Ny användare", QRect(24, 416, 180, 36));
     AvbrytButton = button(this, "AvbrytButton", "&Avbryt", QRect(436, 416, 180, 36));
@@ -159,6 +165,13 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
     connect(NyAnvandareButton, &QPushButton::clicked, this, &TDiag::NyAnvandareButtonClick);
     connect(Edit1, &QLineEdit::returnPressed, this, &TDiag::Edit1Enter);
     connect(MaskEdit1, &QLineEdit::returnPressed, this, &TDiag::MaskEdit1Enter);
+    connect(MaskEdit1, &QLineEdit::textEdited, this, [this] {
+        if (const auto refused = keepWindows1252(*MaskEdit1)) {
+            FelLabel->setText(*refused);
+            LosenLabel->hide();
+            FelLabel->show();
+        }
+    });
     connect(AvbrytButton, &QPushButton::clicked, this, &TDiag::AvbrytButtonClick);
     connect(Button1, &QPushButton::clicked, this, &TDiag::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TDiag::Button2Click);
@@ -176,6 +189,7 @@ void TDiag::FormCreate() {
         app::scaleWidgets(*this, m_state.screen.scalePercent());
     Regelpanel->hide();
     LararPanel->hide();
+    MasterLabel->hide();
     m_teacherCheckArmed = true;
     m_deletionPending = false;
     m_deletionMode = 0;
@@ -408,8 +422,14 @@ void TDiag::MaskEdit1Enter() {
     if (m_teacherMode && m_teacherCheckArmed) {
         core::TeacherPasswordFile file(m_state.roots().diagnosisDir, m_state.clock());
         const core::TeacherPasswordLoad load = file.load();
-        if (load.status == core::TeacherPasswordLoad::Status::CreateFailed)
+        using Status = core::TeacherPasswordLoad::Status;
+        if (load.status == Status::CreateFailed)
             m_services.messages.information(u8"Kunde inte skapa lärarlösenfilen.");
+        if (load.status == Status::Damaged || load.status == Status::Unreadable)
+            m_services.messages.information(core::asUtf8(
+                core::utf8Bytes(u8"Lärarlösenfilen ") + file.path() +
+                core::utf8Bytes(u8" är skadad. Skolans administratör kan återställa den med "
+                                u8"glosbo-data teacher-password --reset.")));
         if (!core::TeacherPasswordFile::accepts(load, typed)) {
             MaskEdit1->show();
             LararPanel->hide();
@@ -429,6 +449,10 @@ void TDiag::MaskEdit1Enter() {
         MaskEdit1->hide();
         m_teacherCheckArmed = false;
         Button2->setFocus();
+        // The master password is printed for everybody: the teacher
+        // chooses their own at once, and is reminded until they do.
+        showMasterWarning(load.holdsMasterPassword());
+        if (load.holdsMasterPassword() && changeTeacherPassword()) showMasterWarning(false);
         return;
     }
     if (m_teacherMode) return;
@@ -540,14 +564,27 @@ void TDiag::Button5Click() {
     Button2->setFocus();
 }
 
-void TDiag::changeTeacherPassword() {
+bool TDiag::changeTeacherPassword() {
     core::TeacherPasswordFile file(m_state.roots().diagnosisDir, m_state.clock());
     const core::TeacherPasswordLoad load = file.load();
     TNLOS dialog(m_state, m_services, load.password.value_or(std::string()), true, this);
     m_services.modal.exec(dialog, app::ModalWindows::Placement::Centred);
-    if (!dialog.entry().accepted()) return;
-    if (file.save(dialog.entry().password()))
+    Button2->setFocus();
+    if (!dialog.entry().accepted()) return false;
+    if (file.save(dialog.entry().password())) {
         m_services.messages.information(u8"Kunde inte skapa lärarlösenfilen.");
+        return false;
+    }
+    showMasterWarning(false);
+    return true;
+}
+
+void TDiag::showMasterWarning(bool shown) {
+    const QRect panel = LararPanel->geometry();
+    MasterLabel->setGeometry(panel.x(), panel.bottom() + 8, panel.width(),
+                             MasterLabel->heightForWidth(panel.width()));
+    MasterLabel->setVisible(shown);
+    MasterLabel->raise();
 }
 
 bool TDiag::eventFilter(QObject* watched, QEvent* event) {

@@ -41,6 +41,9 @@ public:
     QPushButton* Button2; // "Info"
     QPushButton* Button3; // "Ta bort enstaka med lösen"
     QPushButton* Button4; // "Ta bort enstaka utan lösen"
+    // Below the teacher panel while the teacher password is still the
+    // master password, which everybody can read.
+    QLabel* MasterLabel;
     app::Panel* Regelpanel;
     QLabel* RegelRubrik;
     QLabel* RegelText;
@@ -76,7 +79,9 @@ private:
     void teacherLogin();
     void openProtocol();
     bool SparaRaderaProt();
-    void changeTeacherPassword();
+    // Asks for a new teacher password and stores it; true when stored.
+    bool changeTeacherPassword();
+    void showMasterWarning(bool shown);
     QString directoryText() const;
     QString damagedText() const;
 

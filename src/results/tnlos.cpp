@@ -4,6 +4,7 @@
 #include "app/style.h"
 #include "app/text_codec.h"
 #include "core/cp1252.h"
+#include "results/password_box.h"
 
 namespace glosbo::results {
 
@@ -69,6 +70,7 @@ void TNLOS::FormCreate() {
 
 void TNLOS::display(const core::NewPasswordEntry& entry) {
     Label1->setText(app::fromUtf8(entry.prompt()));
+    Label2->setText(QStringLiteral("Försök igen."));
     Label2->setVisible(entry.tryAgainShown());
 }
 
@@ -81,6 +83,11 @@ void TNLOS::maskedit1KeyPress() {
 }
 
 void TNLOS::maskedit1Change() {
+    if (const auto refused = keepWindows1252(*maskedit1)) {
+        Label2->setText(*refused);
+        Label2->show();
+        return;
+    }
     m_entry.edited();
     display(m_entry);
 }

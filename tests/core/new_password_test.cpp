@@ -59,6 +59,19 @@ TEST(NewPassword, Sequences) {
          {")hemligt", ")hemligt"},
          {again, again.substr(0, again.size() - 2)},
          ")hemligt"},
+        // The teacher never chooses the master password, which everybody
+        // can read; a pupil may.
+        {"eget",
+         true,
+         {"KVARNSTO", "<edit>", "nytt", "nytt"},
+         {"Startlösenordet går inte. Välj ett eget. * =", goOn, again,
+          again.substr(0, again.size() - 2)},
+         "nytt"},
+        {"",
+         false,
+         {"KVARNSTO", "KVARNSTO"},
+         {again, again.substr(0, again.size() - 2)},
+         "KVARNSTO"},
     };
     for (const Case& c : cases) {
         NewPasswordEntry entry(c.old, c.teacher);

@@ -66,16 +66,18 @@ TEST(TeacherPassword, AMissingFileIsMadeWithTheMasterPassword) {
     EXPECT_EQ(first.status, Status::Created);
     EXPECT_EQ(first.password, "KVARNSTO");
     EXPECT_EQ(readBytes(d.file()), teacherPasswordRecord("KVARNSTO"));
+    EXPECT_TRUE(first.holdsMasterPassword());
     EXPECT_TRUE(TeacherPasswordFile::accepts(first, "KVARNSTO"));
-    EXPECT_TRUE(TeacherPasswordFile::accepts(first, "Tre Ekar"));
+    EXPECT_FALSE(TeacherPasswordFile::accepts(first, "Tre Ekar")) << "no built-in password";
     EXPECT_FALSE(TeacherPasswordFile::accepts(first, "kvarnsto"));
 
     ASSERT_FALSE(file.save("ny1"));
     const TeacherPasswordLoad again = file.load();
     EXPECT_EQ(again.status, Status::Read);
+    EXPECT_FALSE(again.holdsMasterPassword());
     EXPECT_FALSE(TeacherPasswordFile::accepts(again, "KVARNSTO"));
     EXPECT_TRUE(TeacherPasswordFile::accepts(again, "ny1"));
-    EXPECT_TRUE(TeacherPasswordFile::accepts(again, "Tre Ekar"));
+    EXPECT_FALSE(TeacherPasswordFile::accepts(again, "Tre Ekar"));
 }
 
 TEST(TeacherPassword, AFileThatCannotBeMadeLeavesTheMasterPassword) {
@@ -89,7 +91,9 @@ TEST(TeacherPassword, AFileThatCannotBeMadeLeavesTheMasterPassword) {
     EXPECT_FALSE(std::filesystem::exists(d.file()));
 }
 
-TEST(TeacherPassword, DamagedOrEmptyFilesAdmitOnlyTheBackupPassword) {
+// A damaged file lets nobody in until it is reset; the reset writes the
+// master password whatever the file held.
+TEST(TeacherPassword, DamagedOrEmptyFilesAdmitNobodyUntilReset) {
     std::string tooLong = teacherPasswordRecord("abc");
     tooLong[27] = 40;
     for (const std::string& bytes :
@@ -101,8 +105,13 @@ TEST(TeacherPassword, DamagedOrEmptyFilesAdmitOnlyTheBackupPassword) {
         EXPECT_FALSE(TeacherPasswordFile::accepts(load, ""));
         EXPECT_FALSE(TeacherPasswordFile::accepts(load, "abc"));
         EXPECT_FALSE(TeacherPasswordFile::accepts(load, "KVARNSTO"));
-        EXPECT_TRUE(TeacherPasswordFile::accepts(load, "Tre Ekar"));
+        EXPECT_FALSE(TeacherPasswordFile::accepts(load, "Tre Ekar"));
         EXPECT_EQ(readBytes(d.file()), bytes) << "reading never rewrites";
+        ASSERT_FALSE(file.reset());
+        EXPECT_EQ(readBytes(d.file()), teacherPasswordRecord("KVARNSTO"));
+        const TeacherPasswordLoad reset = file.load();
+        EXPECT_TRUE(reset.holdsMasterPassword());
+        EXPECT_TRUE(TeacherPasswordFile::accepts(reset, "KVARNSTO"));
         ASSERT_FALSE(file.save("nytt"));
         EXPECT_TRUE(TeacherPasswordFile::accepts(file.load(), "nytt"));
     }

@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProcess>
@@ -18,6 +20,7 @@
 #include "core/teacher_password.h"
 #include "results/tdiag.h"
 #include "results/tdiaprot.h"
+#include "results/tnlos.h"
 #include "ui_support.h"
 
 using namespace glosbo;
@@ -218,19 +221,139 @@ TEST_F(Login, APupilNamedLikeTheTeacherIsAPupil) {
     EXPECT_FALSE(d->MaskEdit1->isVisible());
 }
 
-TEST_F(Login, TheBackupPasswordAndThreeWrongTeacherPasswords) {
-    {
+// Each row: the teacher password file before, what is typed, and what the
+// window then shows. No built-in password opens anything.
+TEST_F(Login, TeacherLogins) {
+    const std::string passwordFile =
+        h.state->roots().diagnosisDir + "/" + core::TeacherPassword::kFileName;
+    enum class Then { ChooseOwn, Panel, Refused };
+    struct Case {
+        const char* file; // nullptr: no file
+        std::vector<const char*> typed;
+        Then then;
+    } cases[] = {
+        {nullptr, {"KVARNSTO"}, Then::ChooseOwn},
+        {"KVARNSTO", {"KVARNSTO"}, Then::ChooseOwn},
+        {"eget1", {"eget1"}, Then::Panel},
+        {"eget1", {"Tre Ekar"}, Then::Refused},
+        {"eget1", {"KVARNSTO"}, Then::Refused},
+        {nullptr, {"Tre Ekar"}, Then::Refused},
+        {"eget1", {"x", "Tre ekar", "eget1"}, Then::Panel},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file ? c.file : "(no file)") + " / " + c.typed.back());
+        QFile::remove(QString::fromStdString(passwordFile));
+        if (c.file) test::writeFile(passwordFile, core::teacherPasswordRecord(c.file));
+        h.modal.opened.clear();
         auto d = open();
         type(d->Edit1, QString::fromUtf8("Lärare"));
-        type(d->MaskEdit1, "Tre Ekar");
-        EXPECT_TRUE(d->LararPanel->isVisible());
+        for (const char* typed : c.typed)
+            type(d->MaskEdit1, typed);
+        EXPECT_EQ(d->LararPanel->isVisible(), c.then != Then::Refused);
+        EXPECT_EQ(d->MasterLabel->isVisible(), c.then == Then::ChooseOwn);
+        EXPECT_EQ(h.modal.opened, c.then == Then::ChooseOwn ? std::vector<std::string>{"TNLOS"}
+                                                            : std::vector<std::string>{});
+        if (c.then == Then::Refused) {
+            EXPECT_EQ(d->FelLabel->text(), QString::fromUtf8("Felaktigt lösen. Försök igen!"));
+        }
     }
+}
+
+namespace {
+
+// Types into the new-password dialog as the teacher would, instead of
+// running it.
+class TeacherTypesNewPassword final : public app::ModalWindows {
+public:
+    int exec(QDialog& dialog, Placement) override {
+        auto& tnlos = dynamic_cast<results::TNLOS&>(dialog);
+        tnlos.show();
+        type(tnlos.maskedit1, "KVARNSTO");
+        EXPECT_EQ(tnlos.Label1->text(),
+                  QString::fromUtf8("Startlösenordet går inte. Välj ett eget."));
+        type(tnlos.maskedit1, "Ekorre7");
+        type(tnlos.maskedit1, "Ekorre7");
+        EXPECT_TRUE(tnlos.entry().accepted());
+        ++runs;
+        tnlos.hide();
+        return QDialog::Accepted;
+    }
+    int runs = 0;
+};
+
+} // namespace
+
+// After the master password the teacher chooses their own at once; the
+// warning goes and the file holds the new password.
+TEST_F(Login, TheMasterPasswordIsReplacedAtOnce) {
+    const std::string passwordFile =
+        h.state->roots().diagnosisDir + "/" + core::TeacherPassword::kFileName;
+    TeacherTypesNewPassword modal;
+    app::Services services{h.messages, modal, h.measure, h.windows, h.sounds, h.printer};
+    auto d = std::make_unique<TDiag>(*h.state, services);
+    d->show();
+    QApplication::setActiveWindow(d.get());
+    type(d->Edit1, QString::fromUtf8("Lärare"));
+    type(d->MaskEdit1, "KVARNSTO");
+    EXPECT_TRUE(d->LararPanel->isVisible());
+    EXPECT_FALSE(d->MasterLabel->isVisible());
+    EXPECT_EQ(modal.runs, 1);
+    EXPECT_EQ(bytesOf(passwordFile), core::teacherPasswordRecord("Ekorre7"));
+    EXPECT_TRUE(d->Button2->hasFocus());
+}
+
+TEST_F(Login, ThreeWrongTeacherPasswordsCloseTheWindow) {
     auto d = open();
     type(d->Edit1, QString::fromUtf8("Lärare"));
-    for (const char* wrong : {"kvarnsto", "x", "Tre ekar"})
+    for (const char* wrong : {"kvarnsto", "x", "Tre Ekar"})
         type(d->MaskEdit1, wrong);
     EXPECT_FALSE(d->isVisible());
     EXPECT_FALSE(d->LararPanel->isVisible());
+}
+
+namespace {
+
+// Types each character as a key press carrying it (QTest's own key clicks
+// know ASCII only).
+void typeCharacters(QLineEdit* w, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
+} // namespace
+
+// A character Windows-1252 cannot hold is taken out as it is typed, with a
+// message, in the login and in the new-password dialog.
+TEST_F(Login, PasswordCharactersOutsideWindows1252AreRefusedAsTyped) {
+    auto d = open();
+    type(d->Edit1, QString::fromUtf8("Lärare"));
+    d->MaskEdit1->setFocus();
+    QTest::keyClicks(d->MaskEdit1, "ab");
+    typeCharacters(d->MaskEdit1, QString::fromUtf8("Ł"));
+    typeCharacters(d->MaskEdit1, QString::fromUtf8("é"));
+    EXPECT_EQ(d->MaskEdit1->text(), QString::fromUtf8("abé"));
+    EXPECT_TRUE(d->FelLabel->isVisible());
+    EXPECT_EQ(d->FelLabel->text(), QString::fromUtf8("”Ł” kan inte ingå i ett lösenord."));
+
+    results::TNLOS dialog(*h.state, h.services);
+    dialog.show();
+    dialog.maskedit1->setFocus();
+    typeCharacters(dialog.maskedit1, QString::fromUtf8("ÅsaЖ"));
+    EXPECT_EQ(dialog.maskedit1->text(), QString::fromUtf8("Åsa"));
+    EXPECT_TRUE(dialog.Label2->isVisible());
+    EXPECT_EQ(dialog.Label2->text(), QString::fromUtf8("”Ж” kan inte ingå i ett lösenord."));
+    // Pasted text too, a character outside the basic plane taken whole.
+    QApplication::clipboard()->setText(QString::fromUtf8("x😀"));
+    QTest::keyClick(dialog.maskedit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialog.maskedit1->text(), QString::fromUtf8("Åsax"));
+    EXPECT_EQ(dialog.Label2->text(), QString::fromUtf8("”😀” kan inte ingå i ett lösenord."));
+    QTest::keyClick(dialog.maskedit1, Qt::Key_Backspace);
+    QTest::keyClick(dialog.maskedit1, Qt::Key_Return);
+    typeCharacters(dialog.maskedit1, QString::fromUtf8("Åsa"));
+    QTest::keyClick(dialog.maskedit1, Qt::Key_Return);
+    EXPECT_EQ(h.state->diagnosis.record().password, "\xC5sa") << "never a \"?\"";
 }
 
 TEST_F(Login, APupilRemovesTheirOwnDiagnosis) {

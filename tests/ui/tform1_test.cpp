@@ -4,6 +4,7 @@
 
 #include "app/scaling.h"
 #include "app/tform1.h"
+#include "core/teacher_password.h"
 #include "ui_support.h"
 
 using glosbo::app::TForm1;
@@ -192,7 +193,16 @@ TEST(MainWindow, KioskEndsOnlyWithTheTeacherPassword) {
     EXPECT_FALSE(form.close()); // as the window manager closes it
     EXPECT_TRUE(form.isVisible());
 
-    h.messages.passwordAnswer = "KVARNSTO"; // the teacher password of a new directory
+    // No built-in password ends it, and a character Windows-1252 cannot
+    // hold is never read as the "?" of a stored password.
+    core::TeacherPasswordFile passwords(h.state->roots().diagnosisDir, h.state->clock());
+    ASSERT_FALSE(passwords.save("vem?"));
+    for (const char* wrong : {"Tre Ekar", "KVARNSTO", "vem\xC5\x81"}) {
+        h.messages.passwordAnswer = wrong;
+        EXPECT_FALSE(form.close()) << wrong;
+        EXPECT_EQ(h.messages.texts.back(), "Felaktigt lösen.");
+    }
+    h.messages.passwordAnswer = "vem?";
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(form.isVisible());
 }
