@@ -218,12 +218,20 @@ void TDiag::VisaListbox() {
         ListBox1->hide();
         ListLabel->setVisible(m_damaged);
         if (m_damaged) {
-            // The teacher must still be able to log in and archive it.
-            ListLabel->setText(damagedText());
+            // Nobody can take a test whose result cannot be saved; the
+            // teacher must still be able to log in and archive the file.
+            // The text stands where the list would, clear of the name box
+            // and of the teacher panel.
+            ListLabel->setText(fromUtf8(u8"Klassens diagnosfil ") + core::DiagnosisFile::kFileName +
+                               fromUtf8(u8" är skadad. Bara läraren kan spara undan den, "
+                                        u8"och inga test kan göras förrän dess."));
             ListLabel->setStyleSheet("color: red; background: transparent;");
-            ListLabel->adjustSize();
-            ListLabel->setFixedWidth(width() - 2 * ListLabel->x());
-            ListLabel->setFixedHeight(ListLabel->heightForWidth(ListLabel->width()));
+            ListLabel->setGeometry(ListBox1->x(), ListLabel->y(), ListBox1->width(),
+                                   ListBox1->geometry().bottom() - ListLabel->y());
+            ListLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            NamnLabel->hide();
+            Edit1->hide();
+            NyAnvandareButton->setEnabled(true);
             return;
         }
         NamnLabel->setText(fromUtf8(kNamePrompt));
@@ -247,6 +255,9 @@ void TDiag::VisaListbox() {
         auto* item = new QListWidgetItem(fromCp1252(name), ListBox1);
         item->setData(Qt::UserRole, QByteArray::fromStdString(name));
     }
+    // The first name is chosen from the start, so that Enter takes it and
+    // Down moves on from it.
+    if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
     ListBox1->setFocus();
 }
 
@@ -347,6 +358,10 @@ void TDiag::Edit1Enter() {
     }
     if (name && core::upperCp1252(*name) == core::TeacherPassword::kTeacherName) {
         teacherLogin();
+        return;
+    }
+    if (m_damaged) {
+        NamnLabel->setText(fromUtf8(u8"Filen är skadad. Bara läraren kan logga in."));
         return;
     }
     // A name of spaces alone would stand blank in the list.

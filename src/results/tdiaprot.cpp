@@ -304,6 +304,15 @@ void Tdiaprot::InfoText(int row) {
 void Tdiaprot::StringGrid1Start() {
     const int row = m_state.diagnosis.selectedRow();
     if (row < 1 || row > core::kDiagnosisTests) return;
+    // A test whose result could not be saved is not begun.
+    const core::DiagnosisFile file(m_state.roots().diagnosisDir, m_state.clock());
+    const core::DiagnosisLoad load = file.load();
+    if (load.status == core::DiagnosisLoad::Status::Loaded && load.contents.damaged()) {
+        m_services.messages.warning(core::asUtf8(
+            "Diagnosfilen " + file.path() +
+            core::utf8Bytes(u8" är skadad och kan inte användas. Be läraren om hjälp.")));
+        return;
+    }
     m_state.runMode = core::RunMode::DiagnosisTest;
     Panel1->hide();
     Panel2->hide();
@@ -401,6 +410,22 @@ bool Tdiaprot::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             StringGrid1Start();
+            return true;
+        }
+        // Before any row is chosen the arrows start at the first or the
+        // last test; Home and End go there from anywhere.
+        const int row = m_state.diagnosis.selectedRow();
+        const bool none = row < 1 || row >= core::kProtocolRows;
+        int to = 0;
+        if (key->key() == Qt::Key_Home ||
+            (none && (key->key() == Qt::Key_Down || key->key() == Qt::Key_PageDown)))
+            to = 1;
+        else if (key->key() == Qt::Key_End ||
+                 (none && (key->key() == Qt::Key_Up || key->key() == Qt::Key_PageUp)))
+            to = core::kDiagnosisTests;
+        if (to != 0) {
+            selectRow(to);
+            StringGrid1SelectCell(to);
             return true;
         }
     } else if (watched == StringGrid1->viewport() && event->type() == QEvent::MouseButtonRelease) {

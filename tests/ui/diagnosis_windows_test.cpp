@@ -410,17 +410,56 @@ TEST_F(Login, TheTeacherRemovesWithoutPassword) {
     EXPECT_EQ(listed(*d), QStringList{"Kalle"});
 }
 
+// A damaged file: the login says so where the list would stand, clear of
+// the name box and the teacher panel; only the teacher gets in (to archive
+// it), and the file is never written.
 TEST_F(Login, ADamagedFileIsShownAndNeverRewritten) {
     const std::string bytes = pupil("Kalle", "").toBytes() + std::string(100, 'x');
     test::writeFile(fileOf(h), bytes);
     auto d = open();
     EXPECT_FALSE(d->ListBox1->isVisible());
     EXPECT_TRUE(d->ListLabel->isVisible());
-    EXPECT_EQ(d->ListLabel->text().toStdString(),
-              "Diagnosfilen " + fileOf(h) +
-                  " är skadad och kan inte användas. Be läraren om hjälp.");
+    EXPECT_EQ(d->ListLabel->text(),
+              QString::fromUtf8("Klassens diagnosfil SDIAG.DIA är skadad. Bara läraren kan spara "
+                                "undan den, och inga test kan göras förrän dess."));
+    EXPECT_FALSE(d->Edit1->isVisible()) << "no live name box under the message";
     EXPECT_TRUE(d->NyAnvandareButton->isEnabled()) << "the teacher must get in";
+
+    d->NyAnvandareButton->click();
+    EXPECT_FALSE(d->ListLabel->isVisible());
+    EXPECT_TRUE(d->Edit1->isVisible());
+    type(d->Edit1, "Lisa");
+    EXPECT_EQ(d->NamnLabel->text(),
+              QString::fromUtf8("Filen är skadad. Bara läraren kan logga in."));
+    EXPECT_TRUE(h.modal.opened.empty()) << "no protocol, no test";
+
+    d->Edit1->clear();
+    type(d->Edit1, QString::fromUtf8("Lärare"));
+    type(d->MaskEdit1, "KVARNSTO");
+    EXPECT_TRUE(d->LararPanel->isVisible());
+    EXPECT_TRUE(d->ListLabel->isVisible());
+    EXPECT_FALSE(d->ListLabel->geometry().intersects(d->LararPanel->geometry()));
+    EXPECT_FALSE(d->ListLabel->geometry().intersects(d->MasterLabel->geometry()));
     EXPECT_EQ(bytesOf(fileOf(h)), bytes);
+}
+
+// The keyboard alone: the first name is chosen from the start, Enter takes
+// it and Down moves on.
+TEST_F(Login, TheFirstNameIsChosenWithEnterOrPassedWithDown) {
+    writeDiagnosis(h, {pupil("Anna", ""), pupil("Bo", "b")});
+    {
+        auto d = open();
+        EXPECT_TRUE(d->ListBox1->hasFocus());
+        QTest::keyClick(d->ListBox1, Qt::Key_Return);
+        EXPECT_EQ(h.modal.opened, std::vector<std::string>{"Tdiaprot"});
+        EXPECT_EQ(h.state->diagnosis.record().name, "Anna");
+    }
+    auto d = open();
+    QTest::keyClick(d->ListBox1, Qt::Key_Down);
+    QTest::keyClick(d->ListBox1, Qt::Key_Return);
+    EXPECT_TRUE(d->MaskEdit1->isVisible()) << "Bo's password is asked";
+    type(d->MaskEdit1, "b");
+    EXPECT_EQ(h.state->diagnosis.record().name, "Bo");
 }
 
 // The protocol, with stand-ins for the exercise windows that report as the
@@ -598,6 +637,7 @@ TEST_F(Protocol, ADamagedFileIsNeverOverwritten) {
     EXPECT_EQ(h.messages.texts,
               std::vector<std::string>{"Diagnosfilen " + fileOf(h) +
                                        " är skadad och kan inte användas. Be läraren om hjälp."});
+    EXPECT_TRUE(opened.empty()) << "no test whose result cannot be saved";
     EXPECT_EQ(bytesOf(fileOf(h)), bytes);
 }
 
@@ -654,6 +694,29 @@ TEST_F(Protocol, ResultsThatCouldNotBeSavedComeBackAtTheNextLogin) {
     EXPECT_EQ(core::loadDiagnosisFile(fileOf(h)).contents.record(0).result[2], 17);
 }
 
+// The keyboard alone: before any row is chosen Down goes to the first test
+// and Up to the last; Home and End go there from anywhere; Enter starts.
+TEST_F(Protocol, TheKeyboardWorksBeforeAnyClick) {
+    auto p = open();
+    ASSERT_TRUE(p->StringGrid1->hasFocus());
+    QTest::keyClick(p->StringGrid1, Qt::Key_Return);
+    EXPECT_TRUE(opened.empty()) << "nothing chosen yet";
+    QTest::keyClick(p->StringGrid1, Qt::Key_Down);
+    EXPECT_EQ(h.state->diagnosis.selectedRow(), 1);
+    QTest::keyClick(p->StringGrid1, Qt::Key_Down);
+    EXPECT_EQ(h.state->diagnosis.selectedRow(), 2);
+    QTest::keyClick(p->StringGrid1, Qt::Key_End);
+    EXPECT_EQ(h.state->diagnosis.selectedRow(), 17);
+    QTest::keyClick(p->StringGrid1, Qt::Key_Home);
+    EXPECT_EQ(h.state->diagnosis.selectedRow(), 1);
+    QTest::keyClick(p->StringGrid1, Qt::Key_Return);
+    EXPECT_EQ(opened, std::vector<std::string>{"TFLERBAR SVDI01.DAT 2"});
+
+    h.state->diagnosis.setSelectedRow(0);
+    auto again = open();
+    QTest::keyClick(again->StringGrid1, Qt::Key_Up);
+    EXPECT_EQ(h.state->diagnosis.selectedRow(), 17);
+}
 
 // The printed protocol read back from the PDF file.
 TEST_F(Protocol, ThePrintedProtocolReadsBack) {
