@@ -37,6 +37,21 @@ std::vector<std::string> DiagnosisContents::names() const {
     return all;
 }
 
+namespace {
+
+// Whether every result of a record is one a test can give (0..20) and every
+// status one of the four.
+bool knownValues(std::string_view bytes) {
+    const DiagnosisRecord r = DiagnosisRecord::fromBytes(bytes);
+    for (int t = 1; t <= DiagnosisRecord::kTests; ++t)
+        if (r.result[t] < 0 || r.result[t] > DiagnosisRecord::kFullScore ||
+            r.status[t] > kStatusPractise)
+            return false;
+    return true;
+}
+
+} // namespace
+
 DiagnosisContents parseDiagnosisFile(std::string_view bytes) {
     constexpr std::size_t size = DiagnosisRecord::kSize;
     DiagnosisContents contents;
@@ -48,6 +63,7 @@ DiagnosisContents parseDiagnosisFile(std::string_view bytes) {
         const auto passwordLength = std::uint8_t(bytes[i * size + 22]);
         if (!contents.badLengths && (nameLength > 21 || passwordLength > 10))
             contents.badLengths = i;
+        if (!contents.badValues && !knownValues(contents.records.back())) contents.badValues = i;
     }
     contents.tailBytes = bytes.size() % size;
     return contents;

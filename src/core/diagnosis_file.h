@@ -23,8 +23,14 @@ struct DiagnosisContents {
     // The first record whose name or password length does not fit its
     // field: the file is not a diagnosis file as this program writes it.
     std::optional<std::size_t> badLengths;
+    // The first record holding a result outside 0..20 or a status outside
+    // the four there are: no test gives such a record, and shown it would
+    // be numbers nobody scored and tests no pupil could start.
+    std::optional<std::size_t> badValues;
 
-    bool damaged() const { return tailBytes != 0 || badLengths.has_value(); }
+    bool damaged() const {
+        return tailBytes != 0 || badLengths.has_value() || badValues.has_value();
+    }
     std::size_t fileSize() const { return records.size() * DiagnosisRecord::kSize + tailBytes; }
     DiagnosisRecord record(std::size_t i) const { return DiagnosisRecord::fromBytes(records[i]); }
     // The name of record i alone, without reading the rest of the record.

@@ -3,7 +3,10 @@
 
 #include <limits>
 
+#include "core/diagnosis_file.h"
+#include "core/sources.h"
 #include "core/wrap.h"
+#include "test_support.h"
 
 using namespace glosbo::core;
 
@@ -28,4 +31,47 @@ TEST(FuzzRegressions, WrapWidthNeverOverflows) {
     EXPECT_EQ(narrow[1], "S");
     EXPECT_EQ(narrow[2], "j");
     EXPECT_EQ(narrow[3], "\xF6");
+}
+
+// A record with a result no test gives or a status that does not exist was
+// read as a pupil's record: the protocol showed a sum of millions and a test
+// without a status, which the pupil could not start. Such a file is damaged:
+// refused whole, and a save leaves it as it is.
+TEST(FuzzRegressions, DiagnosisRecordOutsideItsValuesIsDamaged) {
+    DiagnosisRecord good;
+    good.name = "Anna";
+    good.result[1] = 20, good.status[1] = kStatusTest;
+    good.result[2] = 9, good.status[2] = kStatusPractise;
+    good.status[3] = kStatusWait;
+    struct Case {
+        int test;
+        std::int32_t result;
+        std::uint8_t status;
+        bool damaged;
+    };
+    for (const Case c : {Case{1, 20, kStatusPractise, false}, Case{17, 0, kStatusWait, false},
+                         Case{20, 0, kStatusStart, false}, Case{10, 33555202, kStatusTest, true},
+                         Case{5, -7, kStatusPractise, true}, Case{1, 21, kStatusTest, true},
+                         Case{17, 5, 4, true}, Case{20, 0, 255, true}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "test " << c.test << " result " << c.result << " status " << int(c.status));
+        DiagnosisRecord odd;
+        odd.name = "Bo";
+        odd.result[c.test] = c.result;
+        odd.status[c.test] = c.status;
+        const std::string bytes = good.toBytes() + odd.toBytes();
+        const DiagnosisContents contents = parseDiagnosisFile(bytes);
+        EXPECT_EQ(contents.damaged(), c.damaged);
+        EXPECT_EQ(contents.badValues, c.damaged ? std::optional<std::size_t>(1) : std::nullopt);
+
+        glosbo::test::TempRoot dir;
+        dir.write(DiagnosisFile::kFileName, bytes);
+        const FixedClock clock(1'700'000'000);
+        DiagnosisFile file(dir.path(), clock);
+        EXPECT_EQ(file.save(good).status,
+                  c.damaged ? DiagnosisSave::Status::Damaged : DiagnosisSave::Status::Saved);
+        if (c.damaged) {
+            EXPECT_EQ(glosbo::test::readBytes(file.path()), bytes) << "the file is never written";
+        }
+    }
 }

@@ -144,6 +144,20 @@ TEST(DiagnosisCommand, DamagedFileListsItsWholeRecordsAndFails) {
     EXPECT_EQ(readBytes(dir.path() + "/SDIAG.DIA"), bytes);
 }
 
+TEST(DiagnosisCommand, RecordWithAResultNoTestGivesIsDamaged) {
+    glosbo::test::TempRoot dir;
+    DiagnosisRecord odd = anna();
+    odd.result[2] = 33555202;
+    const std::string bytes = anna().toBytes() + odd.toBytes();
+    dir.write("SDIAG.DIA", bytes);
+
+    const auto r = runTool({"diagnosis", dir.path() + "/SDIAG.DIA"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("record 2 has a result outside 0-20"), std::string::npos) << r.err;
+    EXPECT_EQ(runTool({"diagnosis", dir.path() + "/SDIAG.DIA", "--set", "Bo", "1", "5"}).status, 1);
+    EXPECT_EQ(readBytes(dir.path() + "/SDIAG.DIA"), bytes);
+}
+
 TEST(DiagnosisCommand, BadArgumentsAndMissingFile) {
     glosbo::test::TempRoot dir;
     dir.write("SDIAG.DIA", "");

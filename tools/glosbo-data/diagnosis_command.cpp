@@ -135,8 +135,8 @@ std::optional<std::string> pupilName(const std::string& utf8) {
 }
 
 std::string damagedText(const std::string& file) {
-    return file + " is damaged (cut short, or a name or password length beyond its field); "
-                  "it was left as it is";
+    return file + " is damaged (cut short, a name or password length beyond its field, or a "
+                  "result or status no test gives); it was left as it is";
 }
 
 std::string lockText(const std::optional<core::LockHolder>& holder) {
@@ -283,6 +283,11 @@ int list(const Request& r, std::ostream& out, std::ostream& err) {
     if (contents.badLengths) {
         err << "glosbo-data diagnosis: " << r.file << " is damaged: record "
             << *contents.badLengths + 1 << " has a name or password length beyond its field\n";
+        return kExitDataProblem;
+    }
+    if (contents.badValues) {
+        err << "glosbo-data diagnosis: " << r.file << " is damaged: record "
+            << *contents.badValues + 1 << " has a result outside 0-20 or an unknown status\n";
         return kExitDataProblem;
     }
     return kExitOk;
