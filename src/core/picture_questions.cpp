@@ -3,6 +3,9 @@
 namespace glosbo::core {
 
 PictureQuestionLines pictureQuestionLines(const std::array<std::string, 4>& wrapped) {
+    // A line of nothing but spaces comes back empty from the wrapping; the
+    // question goes on after it, so the line after it is not dropped.
+    if (wrapped[2].empty() && !wrapped[3].empty()) return {wrapped[1], wrapped[3]};
     if (wrapped[2].empty()) return {{}, wrapped[1]};
     std::string lower = wrapped[2];
     if (!wrapped[3].empty()) lower += "\n" + wrapped[3];

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/diagnosis_file.h"
+#include "core/picture_questions.h"
 #include "core/sources.h"
 #include "core/wrap.h"
 #include "test_support.h"
@@ -74,4 +75,20 @@ TEST(FuzzRegressions, DiagnosisRecordOutsideItsValuesIsDamaged) {
             EXPECT_EQ(glosbo::test::readBytes(file.path()), bytes) << "the file is never written";
         }
     }
+}
+
+// A question with a long run of spaces wrapped into a first line, a line of
+// spaces alone (which comes back empty) and a last line; the labels showed
+// the first line only and the end of the question was lost.
+TEST(FuzzRegressions, PictureQuestionKeepsTheLineAfterABlankOne) {
+    WrapContext c;
+    c.width = [](std::string_view t, int) { return int(t.size()) * 11; };
+    c.programNumber = 38100;
+    const std::string question = "Vad heter delen" + std::string(60, ' ') + "nummer 3?";
+    const auto wrapped = dela_mening(40, 420, 3, question, c);
+    ASSERT_EQ(wrapped[2], "");
+    ASSERT_EQ(wrapped[3], "nummer 3?");
+    const PictureQuestionLines lines = pictureQuestionLines(wrapped);
+    EXPECT_EQ(lines.upper, wrapped[1]);
+    EXPECT_EQ(lines.lower, "nummer 3?");
 }
