@@ -5,8 +5,9 @@
 #include <vector>
 
 // A printed page as the core lays it out: texts and straight lines placed in
-// millimetres on an A4 sheet (210 × 297 mm), origin at the top left. The
-// print service maps millimetres onto the printer's page.
+// millimetres on an A4 sheet (210 × 297 mm, or 297 × 210 mm turned to
+// landscape), origin at the top left. The print service maps millimetres
+// onto the printer's page.
 namespace glosbo::core {
 
 struct PageFont {
@@ -32,6 +33,11 @@ struct Page {
     static constexpr double kWidth = 210, kHeight = 297;
     std::vector<PageText> texts;
     std::vector<PageLine> lines;
+    // Turned on its side: 297 mm wide and 210 mm high.
+    bool landscape = false;
+
+    double width() const { return landscape ? kHeight : kWidth; }
+    double height() const { return landscape ? kWidth : kHeight; }
 
     void text(double x, double y, std::string_view text, const PageFont& font) {
         texts.push_back({x, y, std::string(text), font});
