@@ -14,9 +14,9 @@ namespace glosbo::app {
 
 namespace {
 
-void setUpA4(QPrinter& printer) {
+void setUpA4(QPrinter& printer, bool landscape) {
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 // The pages a printer is given: every copy in turn when the printer cannot
@@ -45,7 +45,7 @@ bool printWithDialog(const std::vector<core::Page>& pages, QWidget* parent,
                      bool fileOutputAllowed) {
     if (pages.empty()) return false;
     QPrinter printer(QPrinter::HighResolution);
-    setUpA4(printer);
+    setUpA4(printer, pages.front().landscape);
     printer.setDocName(QStringLiteral("Glosbo"));
 
     const auto askForPrinter = [&](QWidget* over) {

@@ -59,8 +59,8 @@ double PrinterMetrics::heightMm(std::string_view, const core::PageFont& font) co
 
 void drawPage(QPainter& painter, const QRect& area, const core::Page& page) {
     // Whole device pixels, as the page is addressed in millimetres of A4.
-    const double sx = area.width() / core::Page::kWidth;
-    const double sy = area.height() / core::Page::kHeight;
+    const double sx = area.width() / page.width();
+    const double sy = area.height() / page.height();
     const auto px = [&](double mm) { return int(area.x() + std::lround(sx * mm)); };
     const auto py = [&](double mm) { return int(area.y() + std::lround(sy * mm)); };
     QPen pen(Qt::black);
@@ -78,20 +78,32 @@ void drawPage(QPainter& painter, const QRect& area, const core::Page& page) {
     painter.restore();
 }
 
+static QPageLayout::Orientation orientationOf(const core::Page& page) {
+    return page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages) {
+    // The sheet is turned as the first page is laid out, before painting
+    // starts, and again between pages where a page is laid out otherwise.
+    if (!pages.empty()) device.setPageOrientation(orientationOf(pages.front()));
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const int dpi = device.logicalDpiX();
-    // A page is laid out on the whole sheet, but the painter's origin is
-    // the corner of the printable area inside the margins: the sheet starts
-    // that far up and left of it. (Stretching the sheet onto the printable
-    // area instead would draw every place closer together than the text,
-    // which keeps its size, and a measured frame would no longer hold it.)
-    const QPageLayout layout = device.pageLayout();
-    const QRect printable = layout.paintRectPixels(dpi);
-    const QRect sheet(-printable.topLeft(), layout.fullRectPixels(dpi).size());
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage()) return false;
+        if (i > 0) {
+            if (orientationOf(pages[i]) != device.pageLayout().orientation())
+                device.setPageOrientation(orientationOf(pages[i]));
+            if (!device.newPage()) return false;
+        }
+        // A page is laid out on the whole sheet, but the painter's origin is
+        // the corner of the printable area inside the margins: the sheet
+        // starts that far up and left of it. (Stretching the sheet onto the
+        // printable area instead would draw every place closer together than
+        // the text, which keeps its size, and a measured frame would no
+        // longer hold it.)
+        const QPageLayout layout = device.pageLayout();
+        const QRect printable = layout.paintRectPixels(dpi);
+        const QRect sheet(-printable.topLeft(), layout.fullRectPixels(dpi).size());
         drawPage(painter, sheet, pages[i]);
     }
     return painter.end();
@@ -103,7 +115,6 @@ bool writePdf(const QString& file, const std::vector<core::Page>& pages) {
     QPdfWriter writer(&out);
     writer.setResolution(600);
     writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
     writer.setCreator(QStringLiteral("Glosbo"));
     const bool drawn = drawPages(writer, pages);
     out.close();

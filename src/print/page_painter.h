@@ -14,13 +14,14 @@ class QRect;
 // that the command-line tool can write the same pages as PDF files.
 namespace glosbo::app {
 
-// Draws one page into area, its 210 × 297 millimetres stretched to the
-// area's size.
+// Draws one page into area, its 210 × 297 millimetres (297 × 210 for a
+// landscape page) stretched to the area's size.
 void drawPage(QPainter& painter, const QRect& area, const core::Page& page);
 
 // Draws pages on a paged device that has been set up (a printer or a PDF
 // writer), one sheet a page, the A4 millimetres of a page on the whole
-// sheet, whatever its margins. False when painting cannot start.
+// sheet, whatever its margins; the sheet is turned as each page is laid out. False when painting
+// cannot start.
 bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages);
 
 // Writes the pages as an A4 PDF file. False when the file cannot be written.
