@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "core/diagnosis_file.h"
@@ -428,4 +429,86 @@ TEST(DiagnosisCommand, PdfHasAPagePerPupil) {
     const auto none = runTool({"diagnosis", file, "--pdf", pdf, "--name", "Eva"});
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(runTool({"diagnosis", file, "--pdf", dir.path() + "/no/dir/p.pdf"}).status, 2);
+}
+
+// The class overview: aligned text, CSV and the printed pages, in Swedish
+// name order; a damaged file shows nothing.
+TEST(DiagnosisCommand, ClassOverviewAsTextCsvAndPdf) {
+    glosbo::test::TempRoot dir;
+    DiagnosisRecord bo, comma;
+    bo.name = "bo";
+    comma.name = "Ek, Ola";
+    glosbo::core::diagnosback(comma, 2, 16, 1765000000);
+    dir.write("SDIAG.DIA", anna().toBytes() + bo.toBytes() + comma.toBytes());
+    const std::string file = dir.path() + "/SDIAG.DIA";
+
+    const auto text = runTool({"diagnosis", file, "--class"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    const auto lines = glosbo::test::outputLines(text.out);
+    ASSERT_GE(lines.size(), 5u) << text.out;
+    // Names in Swedish order (Å after the rest), the count row last; the
+    // columns line up, so every row but the count row is as long.
+    const std::vector<std::string> first = {"Namn", "bo", "Ek,", "\xC3\x85sa", "Antal"};
+    std::vector<std::size_t> lengths;
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(split(lines[i], ' ')[0], first[i]) << lines[i];
+        std::size_t characters = 0;
+        for (const char c : lines[i])
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        lengths.push_back(characters);
+    }
+    EXPECT_EQ(lengths[0], lengths[1]);
+    EXPECT_EQ(lengths[0], lengths[3]);
+    EXPECT_EQ(lines[0].substr(lines[0].size() - 7), "Klarade");
+    std::istringstream asa(lines[3]);
+    std::vector<std::string> words{std::istream_iterator<std::string>(asa), {}};
+    ASSERT_EQ(words.size(), 2u + 2 * 17 + 1);
+    EXPECT_EQ(words[2] + " " + words[3], "15 T");
+    EXPECT_EQ(words[4] + " " + words[5], "0 B");
+    EXPECT_EQ(words[6] + " " + words[7], "12 \xC3\x96");
+    EXPECT_EQ(words.back(), "2");
+    std::istringstream count(lines[4]);
+    words.assign(std::istream_iterator<std::string>(count), {});
+    EXPECT_EQ(words[2] + words[3] + words[4], "110") << lines[4];
+    EXPECT_NE(text.out.find("B = B\xC3\xB6rja"), std::string::npos) << "the legend";
+
+    const auto csv = runTool({"diagnosis", file, "--class", "--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto rows = glosbo::test::outputLines(csv.out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].rfind("Namn,1 \xC3\x84-ljudet resultat,1 \xC3\x84-ljudet status", 0), 0u)
+        << rows[0];
+    EXPECT_NE(rows[0].find(",\"8 KS-\"\"ljudet\"\" resultat\","), std::string::npos) << rows[0];
+    EXPECT_EQ(rows[2].rfind("\"Ek, Ola\",0,B\xC3\xB6rja,16", 0), 0u) << rows[2];
+    EXPECT_EQ(rows[3].rfind("\xC3\x85sa Berg,15,Testa,0,B\xC3\xB6rja,12,\xC3\x96va", 0), 0u)
+        << rows[3];
+    EXPECT_EQ(rows[4].rfind("Antal klarade,1,,1,,0,", 0), 0u) << rows[4];
+
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0 &&
+        std::system("command -v pdfinfo >/dev/null 2>&1") == 0) {
+        const std::string pdf = dir.path() + "/k.pdf", txt = dir.path() + "/k.txt";
+        const auto printed = runTool({"diagnosis", file, "--class", "--pdf", pdf});
+        ASSERT_EQ(printed.status, 0) << printed.err;
+        ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + txt + "'").c_str()), 0);
+        const std::string pages = readBytes(txt);
+        EXPECT_NE(pages.find("Klass\xC3\xB6versikt fr\xC3\xA5n Glosbo"), std::string::npos)
+            << pages;
+        EXPECT_NE(pages.find("Ek, Ola"), std::string::npos);
+        ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + txt + "'").c_str()), 0);
+        EXPECT_NE(readBytes(txt).find("842 x 595"), std::string::npos) << readBytes(txt);
+    }
+
+    dir.write("CUT.DIA", anna().toBytes() + "cut");
+    const std::string cut = anna().toBytes() + "cut";
+    for (const char* option : {"", "--csv"}) {
+        glosbo::tool::Args args{"diagnosis", dir.path() + "/CUT.DIA", "--class"};
+        if (*option) args.push_back(option);
+        const auto damaged = runTool(args);
+        EXPECT_EQ(damaged.status, 1);
+        EXPECT_EQ(damaged.out, "") << "nothing of a damaged class";
+        EXPECT_NE(damaged.err.find("is damaged"), std::string::npos);
+    }
+    EXPECT_EQ(readBytes(dir.path() + "/CUT.DIA"), cut);
+    EXPECT_EQ(runTool({"diagnosis", file, "--class", "--set", "Bo", "1", "5"}).status, 2);
+    EXPECT_EQ(runTool({"diagnosis", file, "--class", "--pdf", "x.pdf", "--name", "bo"}).status, 2);
 }

@@ -1,6 +1,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/class_overview.h"
 #include "core/cp1252.h"
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_protocol.h"
@@ -113,6 +115,7 @@ namespace {
 struct Request {
     enum class Kind { List, Set, Remove, Archive, Pdf } kind = Kind::List;
     bool csv = false;
+    bool classView = false; // the teacher's class overview instead of the records
     std::string file, name, out;
     bool named = false;
     int test = 0, result = 0;
@@ -293,6 +296,88 @@ int list(const Request& r, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
+// Characters of UTF-8 text, for lining up columns.
+std::size_t characters(std::string_view utf8) {
+    return std::size_t(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+// The class overview as the teacher's window shows it: a row per pupil in
+// name order, the count row last; as aligned text, CSV or printed pages.
+int classOverview(const Request& r, std::ostream& out, std::ostream& err) {
+    const core::DiagnosisLoad load = core::loadDiagnosisFile(r.file);
+    if (load.status != core::DiagnosisLoad::Status::Loaded)
+        return fileError(err, "diagnosis", "cannot read " + r.file);
+    if (load.contents.damaged()) {
+        // Nothing of it is shown: half a class would look like a whole one.
+        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
+        return kExitDataProblem;
+    }
+    const core::ClassOverview overview = core::classOverview(load.contents);
+    if (r.kind == Request::Kind::Pdf) {
+        HeadlessGui gui(err, "diagnosis");
+        const app::PrinterMetrics metrics;
+        if (!app::writePdf(QString::fromStdString(r.out),
+                           core::classOverviewPages(overview, metrics)))
+            return fileError(err, "diagnosis", "cannot write " + r.out);
+        return kExitOk;
+    }
+    if (r.csv) {
+        std::vector<std::string> header{core::kClassNameHeading};
+        for (int t = 1; t <= kShownTests; ++t) {
+            const std::string test =
+                std::to_string(t) + " " + core::utf8Bytes(core::diagnosisTest(t).area);
+            header.push_back(test + " resultat");
+            header.push_back(test + " status");
+        }
+        header.push_back(core::kClassPassedHeading);
+        writeCsvLine(out, header);
+        for (const core::ClassPupil& p : overview.pupils) {
+            std::vector<std::string> fields{core::cp1252ToUtf8(p.name)};
+            for (std::size_t t = 0; t < std::size_t(kShownTests); ++t) {
+                fields.push_back(std::to_string(p.result[t]));
+                fields.push_back(core::cp1252ToUtf8(core::statusWord(p.status[t])));
+            }
+            fields.push_back(std::to_string(p.passed));
+            writeCsvLine(out, fields);
+        }
+        std::vector<std::string> counts{core::kClassCountLabel};
+        for (const int n : overview.passedPerTest) {
+            counts.push_back(std::to_string(n));
+            counts.emplace_back();
+        }
+        counts.emplace_back();
+        writeCsvLine(out, counts);
+        return kExitOk;
+    }
+    const core::ClassTable table = core::classOverviewTable(overview);
+    std::vector<std::vector<std::string>> cells;
+    cells.reserve(table.size());
+    std::vector<std::size_t> widths(table.front().size(), 0);
+    for (const auto& row : table) {
+        std::vector<std::string> shown;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            shown.push_back(columnText(row[c]));
+            widths[c] = std::max(widths[c], characters(shown.back()));
+        }
+        cells.push_back(std::move(shown));
+    }
+    for (const auto& row : cells) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - characters(row[c]), ' ');
+            // Names to the left, numbers and cells to the right.
+            line += c == 0 ? row[c] + pad : "  " + pad + row[c];
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out << line << "\n";
+    }
+    out << "\n" << core::cp1252ToUtf8(core::classLegend()) << "\n";
+    return kExitOk;
+}
+
 } // namespace
 
 int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostream& err) {
@@ -308,6 +393,8 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
         const std::size_t left = args.size() - i - 1;
         if (a == "--csv") {
             r.csv = true;
+        } else if (a == "--class") {
+            r.classView = true;
         } else if (a == "--set") {
             if (left < 3) return usageError(err, "diagnosis", "--set needs NAME TEST RESULT");
             if (!setKind(Request::Kind::Set))
@@ -349,6 +436,11 @@ int runDiagnosis(const Args& args, std::istream&, std::ostream& out, std::ostrea
         return usageError(err, "diagnosis", "--name goes with --pdf");
     if (r.csv && r.kind != Request::Kind::List)
         return usageError(err, "diagnosis", "--csv goes with the listing only");
+    if (r.classView) {
+        if ((r.kind != Request::Kind::List && r.kind != Request::Kind::Pdf) || r.named)
+            return usageError(err, "diagnosis", "--class goes with --csv or --pdf only");
+        return classOverview(r, out, err);
+    }
     switch (r.kind) {
     case Request::Kind::List:
         return list(r, out, err);

@@ -125,7 +125,8 @@ constexpr Command kCommands[] = {
      "exercise window or a record number the file does not have.\n",
      runWorksheet},
     {"diagnosis",
-     "FILE [--csv | --set NAME TEST RESULT | --remove NAME | --archive | --pdf OUT [--name NAME]]",
+     "FILE [--csv | --set NAME TEST RESULT | --remove NAME | --archive | --pdf OUT [--name NAME] | "
+     "--class [--csv | --pdf OUT]]",
      "list, change, archive or print a diagnosis file",
      "Without an option prints one line per pupil of a diagnosis file (336-byte\n"
      "records): the name, then for tests 1 to 17 the result, the status and the\n"
@@ -148,6 +149,13 @@ constexpr Command kCommands[] = {
      "  added rather than replacing an archive) and prints the archive's path.\n"
      "--pdf OUT: writes the printed protocol, a page per pupil (with --name only\n"
      "  that pupil, letter case ignored), to the PDF file OUT.\n"
+     "--class: the teacher's class overview instead, pupils in Swedish\n"
+     "  alphabetical order: per test the result and the status letter (B Börja,\n"
+     "  V Vänta, T Testa, Ö Öva), the tests each pupil passed (15 right or more)\n"
+     "  and a last row counting the pupils who passed each test; aligned text,\n"
+     "  or with --csv comma-separated (result and status word per test), or with\n"
+     "  --pdf OUT the printed overview (landscape, 30 pupils a page). A damaged\n"
+     "  file shows nothing, with exit status 1.\n"
      "Exit status 2 for bad arguments or a file that cannot be read or written;\n"
      "the file is then as it was.\n",
      runDiagnosis},
