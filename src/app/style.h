@@ -28,6 +28,12 @@ inline const QColor kTeal{0x00, 0x80, 0x80};
 inline const QColor kPurple{0x80, 0x00, 0x80};
 inline const QColor kWhite{0xFF, 0xFF, 0xFF};
 inline const QColor kBlack{0x00, 0x00, 0x00};
+// The statuses of a diagnosis test in the class overview: pale enough for
+// black text, and told apart by their letter where colour is not seen.
+inline const QColor kStatusStartColour{0xE4, 0xE4, 0xE4};    // Börja
+inline const QColor kStatusWaitColour{0xFF, 0xE8, 0x80};     // Vänta
+inline const QColor kStatusTestColour{0xA6, 0xE6, 0xA0};     // Testa
+inline const QColor kStatusPractiseColour{0xFF, 0xB4, 0xA8}; // Öva
 
 // Point sizes are converted at 96 dots per inch whatever the screen says,
 // so that layouts do not change with the screen's resolution.

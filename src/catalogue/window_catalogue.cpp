@@ -31,6 +31,7 @@
 #include "menus/menu_window.h"
 #include "results/tdiag.h"
 #include "results/tdiaprot.h"
+#include "results/tklass.h"
 #include "results/tnlos.h"
 #include "results/trekord.h"
 
@@ -122,6 +123,9 @@ void registerWindows(app::WindowRegistry& registry) {
         ModalWindows::Placement::Centred);
     registry.add("Tdiaprot", [](const WindowContext& c) {
         return std::make_unique<results::Tdiaprot>(c.state, c.services, c.parent);
+    });
+    registry.add("TKlass", [](const WindowContext& c) {
+        return std::make_unique<results::TKlass>(c.state, c.services, c.parent);
     });
     registry.add(
         "TNLOS",

@@ -129,7 +129,7 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
     LararPanel = new app::Panel(this);
     LararPanel->setObjectName("LararPanel");
     LararPanel->setColor(kAqua);
-    LararPanel->setGeometry(320, 92, 296, 240);
+    LararPanel->setGeometry(320, 92, 296, 288);
     LararLabel = label(LararPanel, "LararLabel", "Välj ett alternativ", 16, kNavy);
     LararLabel->setGeometry(16, 10, 264, 24);
     Button1 = button(LararPanel, "Button1", "Ta bort alla diagnoser", QRect(16, 44, 264, 36));
@@ -141,6 +141,8 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
                                  u8"läsa. Byt det: tryck Ä när Info är markerad."),
                         12, kRed);
     MasterLabel->setWordWrap(true);
+    KlassButton =
+        button(LararPanel, "KlassButton", fromUtf8(u8"&Klassöversikt"), QRect(16, 236, 264, 36));
 
     NyAnvandareButton = button(this, "NyAnvandareButton", "&Ny användare", QRect(24, 416, 180, 36));
     AvbrytButton = button(this, "AvbrytButton", "&Avbryt", QRect(436, 416, 180, 36));
@@ -178,6 +180,7 @@ TDiag::TDiag(core::AppState& state, app::Services& services, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, &TDiag::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TDiag::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TDiag::Button5Click);
+    connect(KlassButton, &QPushButton::clicked, this, &TDiag::KlassButtonClick);
     ListBox1->installEventFilter(this);
     Button2->installEventFilter(this);
 
@@ -577,6 +580,11 @@ void TDiag::Button4Click() {
 void TDiag::Button5Click() {
     Regelpanel->hide();
     Button2->setFocus();
+}
+
+void TDiag::KlassButtonClick() {
+    m_services.windows.openOrSayNotReady("TKlass", {m_state, m_services, this});
+    KlassButton->setFocus();
 }
 
 bool TDiag::changeTeacherPassword() {

@@ -36,11 +36,12 @@ public:
     QPushButton* NyAnvandareButton;
     QPushButton* AvbrytButton;
     app::Panel* LararPanel;
-    QLabel* LararLabel;   // "Välj ett alternativ"
-    QPushButton* Button1; // "Ta bort alla diagnoser"
-    QPushButton* Button2; // "Info"
-    QPushButton* Button3; // "Ta bort enstaka med lösen"
-    QPushButton* Button4; // "Ta bort enstaka utan lösen"
+    QLabel* LararLabel;       // "Välj ett alternativ"
+    QPushButton* Button1;     // "Ta bort alla diagnoser"
+    QPushButton* Button2;     // "Info"
+    QPushButton* Button3;     // "Ta bort enstaka med lösen"
+    QPushButton* Button4;     // "Ta bort enstaka utan lösen"
+    QPushButton* KlassButton; // "Klassöversikt"
     // Below the teacher panel while the teacher password is still the
     // master password, which everybody can read.
     QLabel* MasterLabel;
@@ -63,6 +64,8 @@ public slots:
     void Button3Click();
     void Button4Click();
     void Button5Click();
+    // The overview of the whole class, for the teacher.
+    void KlassButtonClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -45,7 +45,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text) {
 } // namespace
 
 Tdiaprot::Tdiaprot(core::AppState& state, app::Services& services, QWidget* parent)
-    : QDialog(parent), m_state(state), m_services(services) {
+    : Tdiaprot(state, services, std::nullopt, parent) {}
+
+Tdiaprot::Tdiaprot(core::AppState& state, app::Services& services,
+                   const core::DiagnosisRecord& record, QWidget* parent)
+    : Tdiaprot(state, services, std::optional(record), parent) {}
+
+Tdiaprot::Tdiaprot(core::AppState& state, app::Services& services,
+                   std::optional<core::DiagnosisRecord> readOnly, QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services), m_readOnly(std::move(readOnly)) {
     setObjectName("Tdiaprot");
     setWindowTitle("Diagnosprotokoll");
     setAutoFillBackground(true);
@@ -167,12 +175,22 @@ void Tdiaprot::FormCreate() {
                    HjalpLabel2->y() + HjalpLabel2->height() + u / 2);
     Panel1->move((w - Panel1->width()) / 2, StringGrid1->y() + gridHeight / 3);
 
-    m_state.diagnosis.markSaved();
+    if (m_readOnly) {
+        // Only looking and printing: no test starts, nothing is saved.
+        LosenButton->hide();
+        HjalpButton->hide();
+        SkrivutButton->move(LosenButton->pos());
+        AvbrytButton->setText(fromUtf8(u8"&Stäng"));
+    } else {
+        m_state.diagnosis.markSaved();
+    }
     Panel1->hide();
     Panel2->hide();
 
     // Results an earlier save could not store come back here; what is newer
-    // than the file's record is saved when the protocol is shown.
+    // than the file's record is saved when the protocol is shown. A protocol
+    // only looked at is not the session's pupil.
+    if (m_readOnly) return;
     const core::PendingResults pending = pendingResults();
     core::DiagnosisRecord& record = m_state.diagnosis.record();
     if (const auto kept = pending.load(record.name)) {
@@ -189,6 +207,21 @@ core::PendingResults Tdiaprot::pendingResults() const {
     return core::PendingResults(core::ownDataDirectory(core::processEnvironment()), file.path());
 }
 
+const core::DiagnosisRecord& Tdiaprot::record() const {
+    return m_readOnly ? *m_readOnly : m_state.diagnosis.record();
+}
+
+int Tdiaprot::selectedRow() const {
+    return m_readOnly ? m_readOnlyRow : m_state.diagnosis.selectedRow();
+}
+
+void Tdiaprot::setSelectedRow(int row) {
+    if (m_readOnly)
+        m_readOnlyRow = row;
+    else
+        m_state.diagnosis.setSelectedRow(row);
+}
+
 void Tdiaprot::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     rita_prot();
@@ -196,24 +229,24 @@ void Tdiaprot::showEvent(QShowEvent* event) {
 }
 
 void Tdiaprot::rita_prot() {
-    const core::DiagnosisRecord& record = m_state.diagnosis.record();
-    Label1->setText(fromUtf8(u8"Diagnosprotokoll för ") + fromCp1252(record.name));
-    const core::ProtocolTable table = core::protocolTable(record);
+    Label1->setText(fromUtf8(u8"Diagnosprotokoll för ") + fromCp1252(record().name));
+    const core::ProtocolTable table = core::protocolTable(record());
     for (int r = 0; r < core::kSumRow; ++r)
         for (int c = 0; c < core::kProtocolColumns; ++c)
             StringGrid1->item(r, c)->setText(fromCp1252(table[std::size_t(r)][std::size_t(c)]));
     StringGrid1->item(core::kSumRow, 1)->setText(fromCp1252(table[core::kSumRow][1]));
-    selectRow(m_state.diagnosis.selectedRow());
-    if (m_state.diagnosis.savePending()) SparaProtokoll();
+    selectRow(selectedRow());
+    if (!m_readOnly && m_state.diagnosis.savePending()) SparaProtokoll();
     summa();
 }
 
 void Tdiaprot::summa() {
-    const core::ProtocolTable table = core::protocolTable(m_state.diagnosis.record());
+    const core::ProtocolTable table = core::protocolTable(record());
     StringGrid1->item(core::kSumRow, 2)->setText(fromCp1252(table[core::kSumRow][2]));
 }
 
 bool Tdiaprot::SparaProtokoll() {
+    if (m_readOnly) return false;
     core::DiagnosisFile file(m_state.roots().diagnosisDir, m_state.clock());
     const core::DiagnosisRecord& record = m_state.diagnosis.record();
     const core::PendingResults pending = pendingResults();
@@ -245,7 +278,7 @@ bool Tdiaprot::SparaProtokoll() {
 }
 
 void Tdiaprot::selectRow(int row) {
-    m_state.diagnosis.setSelectedRow(row);
+    setSelectedRow(row);
     if (row <= 0 || row >= core::kProtocolRows) {
         StringGrid1->clearSelection();
         return;
@@ -259,12 +292,12 @@ void Tdiaprot::StringGrid1SelectCell(int row) {
     if (row < 1) return;
     Panel1->hide();
     Panel2->hide();
-    m_state.diagnosis.setSelectedRow(row);
+    setSelectedRow(row);
 }
 
 void Tdiaprot::InfoText(int row) {
     if (row < 1 || row > core::kDiagnosisTests) return;
-    const core::DiagnosisRecord& record = m_state.diagnosis.record();
+    const core::DiagnosisRecord& record = this->record();
     QString first, second;
     switch (record.status[row]) {
     case core::kStatusWait:
@@ -302,8 +335,8 @@ void Tdiaprot::InfoText(int row) {
 }
 
 void Tdiaprot::StringGrid1Start() {
-    const int row = m_state.diagnosis.selectedRow();
-    if (row < 1 || row > core::kDiagnosisTests) return;
+    const int row = selectedRow();
+    if (m_readOnly || row < 1 || row > core::kDiagnosisTests) return;
     // A test whose result could not be saved is not begun.
     const core::DiagnosisFile file(m_state.roots().diagnosisDir, m_state.clock());
     const core::DiagnosisLoad load = file.load();
@@ -370,6 +403,10 @@ void Tdiaprot::UtseOvaProgram(int test) {
 void Tdiaprot::AvbrytButtonClick() {
     if (m_closing) return;
     m_closing = true;
+    if (m_readOnly) {
+        done(QDialog::Accepted);
+        return;
+    }
     SparaProtokoll();
     m_state.runMode = core::RunMode::Practice;
     done(QDialog::Accepted);
@@ -380,6 +417,7 @@ void Tdiaprot::reject() {
 }
 
 void Tdiaprot::LosenButtonClick() {
+    if (m_readOnly) return;
     const std::string before = m_state.diagnosis.record().password;
     TNLOS dialog(m_state, m_services, this);
     m_services.modal.exec(dialog, app::ModalWindows::Placement::Centred);
@@ -395,7 +433,7 @@ void Tdiaprot::HjalpButtonClick() {
 }
 
 void Tdiaprot::SkrivutButtonClick() {
-    const core::DiagnosisRecord& record = m_state.diagnosis.record();
+    const core::DiagnosisRecord& record = this->record();
     const core::Page page = core::protocolPage(core::protocolTable(record), record.name,
                                                m_printColumns, m_services.printer.metrics());
     // The button stays off while the preview and the printer dialog are open.
@@ -433,7 +471,7 @@ bool Tdiaprot::eventFilter(QObject* watched, QEvent* event) {
         const int row = StringGrid1->rowAt(int(mouse->position().y()));
         if (row >= 1) {
             Panel1->hide();
-            m_state.diagnosis.setSelectedRow(row);
+            setSelectedRow(row);
             InfoText(row);
         }
     }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <array>
+#include <optional>
 
 #include "app/panel.h"
 #include "app/services.h"
@@ -21,6 +22,12 @@ class Tdiaprot : public QDialog {
     Q_OBJECT
 public:
     Tdiaprot(core::AppState& state, app::Services& services, QWidget* parent = nullptr);
+    // A pupil's protocol for the teacher to look at: nothing is started or
+    // saved, and the diagnosis of the session is left as it is.
+    Tdiaprot(core::AppState& state, app::Services& services, const core::DiagnosisRecord& record,
+             QWidget* parent = nullptr);
+
+    bool readOnly() const { return m_readOnly.has_value(); }
 
     QLabel* Label1; // "Diagnosprotokoll för " + name
     QTableWidget* StringGrid1;
@@ -57,6 +64,12 @@ protected:
     void reject() override;
 
 private:
+    Tdiaprot(core::AppState& state, app::Services& services,
+             std::optional<core::DiagnosisRecord> readOnly, QWidget* parent);
+    // The record shown: the session's, or the one given to look at.
+    const core::DiagnosisRecord& record() const;
+    int selectedRow() const;
+    void setSelectedRow(int row);
     void FormCreate();
     void summa();
     void InfoText(int row);
@@ -70,6 +83,8 @@ private:
     app::Services& m_services;
     std::array<int, 4> m_printColumns{};
     bool m_closing = false;
+    std::optional<core::DiagnosisRecord> m_readOnly;
+    int m_readOnlyRow = 0;
 };
 
 } // namespace glosbo::results
