@@ -117,7 +117,7 @@ TKlass::TKlass(core::AppState& state, app::Services& services, QWidget* parent)
 void TKlass::layOut() {
     auto* column = new QVBoxLayout(this);
     const int u = std::max(4, m_state.screen.letterUnit());
-    column->setContentsMargins(u, u / 2, u, u / 2);
+    column->setContentsMargins(u / 2, u / 2, u / 2, u / 2);
     column->setSpacing(u / 2);
     column->addWidget(Label1);
     column->addWidget(FelLabel);
@@ -181,7 +181,7 @@ void TKlass::load() {
     header->setMinimumSectionSize(
         std::max(metrics.horizontalAdvance(fromUtf8(u8"20 Ö")),
                  headerMetrics.horizontalAdvance(fromCp1252(core::shortAreaHeading(13)))) +
-        10);
+        6);
     header->setSectionResizeMode(QHeaderView::Stretch);
     header->setSectionResizeMode(ClassOverviewModel::kNameColumn, QHeaderView::Interactive);
     header->resizeSection(ClassOverviewModel::kNameColumn,
@@ -189,7 +189,7 @@ void TKlass::load() {
     header->setSectionResizeMode(ClassOverviewModel::kPassedColumn, QHeaderView::Interactive);
     header->resizeSection(
         ClassOverviewModel::kPassedColumn,
-        headerMetrics.horizontalAdvance(QString::fromLatin1(core::kClassPassedHeading)) + 24);
+        headerMetrics.horizontalAdvance(QString::fromLatin1(core::kClassPassedHeading)) + 12);
     showSortIndicator();
     KlassGrid->setCurrentIndex(m_model->index(0, ClassOverviewModel::kNameColumn));
     KlassGrid->setFocus();

@@ -224,7 +224,7 @@ TEST_F(ClassOverview, EnterShowsThePupilsProtocolReadOnly) {
 }
 
 TEST_F(ClassOverview, ADamagedFileShowsNothingAndStaysAsItIs) {
-    for (const std::string& name : {"truncated.DIA", "corrupt.DIA"}) {
+    for (const std::string name : {"truncated.DIA", "corrupt.DIA"}) {
         const std::string bytes = bytesOf(GLOSBO_TEST_FIXTURES "/diagnosis/" + name);
         writeClass(bytes);
         const QStringList before = QDir(QString::fromStdString(h.state->roots().diagnosisDir))
@@ -304,10 +304,12 @@ TEST_F(ClassOverview, ThePrintedOverviewReadsBack) {
         QStringList cells;
         for (const std::string& c : table[r])
             if (!c.empty()) cells << app::fromCp1252(c);
-        const QString wanted = cells.join(' ');
+        // Spaces aside: the text tool may run a narrow cell's result and
+        // letter together.
+        const QString wanted = cells.join("").remove(' ');
         int found = -1;
         for (int l = 0; l < lines.size(); ++l)
-            if (lines[l].simplified() == wanted) found = l;
+            if (QString(lines[l]).remove(' ') == wanted) found = l;
         EXPECT_GT(found, lastLine) << wanted.toStdString() << "\n" << text.toStdString();
         lastLine = std::max(lastLine, found);
     }
@@ -351,7 +353,8 @@ TEST_F(ClassOverview, ThirtyPupilsFitTheScreen) {
                 << "column " << c << " at " << screen.width();
         }
         EXPECT_GE(header->height(), 2 * headerFont.height());
-        for (QWidget* b : {static_cast<QWidget*>(w.SkrivutButton), w.StangButton, w.HjalpLabel})
+        for (QWidget* b :
+             std::initializer_list<QWidget*>{w.SkrivutButton, w.StangButton, w.HjalpLabel})
             EXPECT_TRUE(w.rect().contains(b->geometry())) << b->objectName().toStdString();
         EXPECT_GE(w.HjalpLabel->height(), w.HjalpLabel->heightForWidth(w.HjalpLabel->width()));
         const QByteArray shots = qgetenv("GLOSBO_SCREENSHOT_DIR");
