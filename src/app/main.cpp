@@ -114,7 +114,8 @@ int main(int argc, char* argv[]) {
     app::QtSoundService sounds(messages);
     app::QtPrintService printer(messages);
     printer.setFileOutputAllowed(!state.kiosk);
-    app::Services services{messages, modal, measure, windows, sounds, printer};
+    app::QtSpeechService speech(sounds, messages, &app::QtSoundService::hasOutputDevice);
+    app::Services services{messages, modal, measure, windows, sounds, printer, speech};
 
     app::TForm1 form(state, services);
     if (probe.finished()) return probe.exitCode();

@@ -4,6 +4,7 @@
 #include "app/modal_windows.h"
 #include "app/print_service.h"
 #include "app/sound_service.h"
+#include "app/speech_service.h"
 #include "app/text_measure.h"
 #include "app/window_registry.h"
 
@@ -18,6 +19,8 @@ struct Services {
     WindowRegistry& windows;
     SoundService& sounds;
     PrintService& printer;
+    // Reading aloud; silent unless given.
+    SpeechService& speech = SpeechService::silent();
 };
 
 } // namespace glosbo::app
