@@ -426,6 +426,27 @@ WorksheetWindow worksheetWindow(std::uint16_t programNumber) {
     return WorksheetWindow::None;
 }
 
+std::string_view recordWindow(std::uint16_t programNumber) {
+    struct Window {
+        RecordCheck check;
+        std::string_view name;
+    };
+    static constexpr Window kWindows[] = {
+        {checkWriteAnswer, "TSKRIV"},     {checkChoice, "TFLERBAR"},
+        {checkCategories, "TPassAkt"},    {checkFillIn, "TSkrivinf"},
+        {checkVerb, "TSKRIVHI"},          {checkSentenceParts, "TSats"},
+        {checkPutInOrder, "TOrdna"},      {checkDictation, "TDiktam"},
+        {checkReadAndAnswer, "TInseTxt"}, {checkPictureQuestion, "TBilden"},
+        {checkClock, "TKlockan"},
+    };
+    for (const auto& range : recordChecks()) {
+        if (programNumber < range.first || programNumber > range.last) continue;
+        for (const Window& window : kWindows)
+            if (range.check == window.check) return window.name;
+    }
+    return {};
+}
+
 std::vector<std::string> checkRecord(const RecordView& record) {
     std::vector<std::string> problems;
     for (const auto& range : recordChecks())

@@ -37,6 +37,11 @@ std::span<const RecordCheckRange> recordChecks();
 enum class WorksheetWindow { None, WriteAnswer, Choice, Category, FillIn, VerbForm };
 WorksheetWindow worksheetWindow(std::uint16_t programNumber);
 
+// The class name of the exercise window that asks the records of a program
+// ("TSKRIV", "TFLERBAR", ...), found the same way; empty for a program with
+// no such window.
+std::string_view recordWindow(std::uint16_t programNumber);
+
 // Runs every check whose range holds the record's program number.
 std::vector<std::string> checkRecord(const RecordView& record);
 

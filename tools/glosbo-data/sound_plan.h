@@ -4,25 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "core/spoken_word.h"
+
 // Which word sounds a data root calls for: the exercise windows that speak
 // play one sound per record, named by record number, and each window says
 // something of its own from the record.
 namespace glosbo::tool {
 
-// What a window speaks of a record.
-enum class SpokenPart {
-    None,
-    WholeMarkedWord, // the word around the marked letters: "p<e>nna" says "penna"
-    MarkedText,      // the marked text itself: "Jag <vill> ha" says "vill"
-    ItemText,        // field 1 without its marks
-    GapWords,        // the marked words of the question sentence
-    FirstField,      // field 1 as it stands
-    WholeLine,       // the unscrambled line
-};
-
-// How the window of a program number speaks its records (None when the
-// window has no word sounds).
-SpokenPart spokenPartOf(std::uint16_t programNumber);
+using core::SpokenPart;
+using core::spokenPartOf;
 
 // One word sound the root calls for.
 struct WordSound {

@@ -110,6 +110,23 @@ constexpr Command kCommands[] = {
      "Without the synthesiser the missing sounds are listed and the exit status\n"
      "is still 0. Exit status 1 when a sound could not be made.\n",
      runVoice},
+    {"say", "[--slow] [--wav OUT.wav] TEXT", "say a text with the voice that reads aloud",
+     "Says TEXT (UTF-8) with espeak-ng's Swedish voice, as the program reads a\n"
+     "question aloud, into OUT.wav (16-bit mono; replaced through a temporary\n"
+     "file), or onto standard output without --wav (glosbo-data say TEXT |\n"
+     "aplay). --slow: the slow speaking speed of the settings. Exit status 2\n"
+     "for a text without a word to say or when the voice cannot be loaded.\n",
+     runSay},
+    {"read-aloud", "[--slow] [--wav OUT.wav] FILE.DAT N",
+     "what reading aloud says for record N of an exercise file",
+     "Prints what \"Läs upp\" (F4) reads for record N (numbered as 'show'\n"
+     "numbers them) in the exercise window of the file: the instruction line,\n"
+     "then the question, '...' for a pause where a gap word stands; never the\n"
+     "answer. Alternatives and items are read in the order of the record\n"
+     "(the window reads them as it shows them). --wav OUT.wav also says it\n"
+     "into a WAV file. Exit status 1 when the record has nothing to read,\n"
+     "2 for a record number the file does not have.\n",
+     runReadAloud},
     {"worksheet", "[--answers] [--pdf OUT.pdf] FILE [RECORD...] [FILE [RECORD...]]...",
      "the worksheet of records of one or more files, as lines or a PDF file",
      "Prints the question list (with --answers the answer list) that sending\n"

@@ -34,6 +34,8 @@ int runVoice(const Args& args, std::istream& in, std::ostream& out, std::ostream
 int runWorksheet(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runDiagnosis(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runTeacherPassword(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runSay(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int runReadAloud(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int runRecords(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 // Prints "glosbo-data COMMAND: problem (usage: ...)" and returns kExitUsage.
