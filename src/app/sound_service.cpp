@@ -12,6 +12,7 @@
 #include "app/module_loader.h"
 #include "app/services.h"
 #include "core/app_state.h"
+#include "core/spoken_word.h"
 
 namespace glosbo::app {
 namespace {
@@ -154,12 +155,35 @@ void QtSoundService::waitForEnd(int generation) {
     if (generation == m_generation) showPendingError();
 }
 
+namespace {
+
+// The word of the current record, when fileName is its recorded word: what a
+// synthesised word says in place of a missing recording. Empty otherwise.
+std::string wordInPlaceOf(const core::AppState& state, const std::string& fileName) {
+    const auto& files = state.files;
+    const int number =
+        files.errorPracticeMode ? files.errorRecordNumber : files.currentRecordNumber;
+    if (number < 1 || fileName != core::recordSoundName(state.sounds.directory(), number))
+        return {};
+    return core::spokenWord(core::spokenPartOf(state.programNumber), state.programNumber,
+                            state.fields);
+}
+
+} // namespace
+
 void SpelaUppWavLjud(core::AppState& state, Services& services, const std::string& fileName) {
     const core::SoundRequest request = state.soundRequest(fileName);
     if (!request.path) {
+        // A teacher's own file without recordings: the word is synthesised.
+        // A recording, where there is one, always wins.
+        if (const std::string word = wordInPlaceOf(state, fileName); !word.empty()) {
+            services.speech.say(core::ReadAloud{{word}}, state.settings.slowSpeech());
+            return;
+        }
         services.messages.information(request.missingMessage);
         return;
     }
+    services.speech.stop();
     services.sounds.play(request);
 }
 

@@ -28,6 +28,13 @@ public:
     int soundTranslation() const { return m_soundTranslation; }
     void setSoundTranslation(int language) { m_soundTranslation = language; }
 
+    // Reading aloud: whether a question is read as it comes up, and whether
+    // the voice speaks slowly.
+    bool readsQuestionsAloud() const { return m_readsQuestionsAloud; }
+    void setReadsQuestionsAloud(bool on) { m_readsQuestionsAloud = on; }
+    bool slowSpeech() const { return m_slowSpeech; }
+    void setSlowSpeech(bool slow) { m_slowSpeech = slow; }
+
     // Back to the values every start begins with.
     void reset() { *this = Settings{}; }
 
@@ -36,6 +43,8 @@ private:
     int m_soundMode = 1;
     int m_swedenPicturesMode = 1;
     int m_soundTranslation = 0;
+    bool m_readsQuestionsAloud = false;
+    bool m_slowSpeech = false;
 };
 
 } // namespace glosbo::core

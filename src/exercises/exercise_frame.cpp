@@ -59,6 +59,9 @@ ExerciseFrame::ExerciseFrame(const app::WindowContext& context, const char* name
     }
     InstruktionsLabel = makeLabel(this, "InstruktionsLabel", kGreen, 14);
     InstruktionsLabel->move(26, 100);
+
+    LasUppButton = new app::ReadAloudButton(this, m_services.speech, m_state.settings);
+    LasUppButton->text = [this] { return core::readAloud(shownQuestion()); };
 }
 
 ExerciseFrame::~ExerciseFrame() = default;
@@ -70,6 +73,60 @@ int ExerciseFrame::textWidth(const std::string& text, int pointSize) const {
 void ExerciseFrame::prepareFrame() {
     if (scalePercent() != 100) app::scaleWidgets(*this, scalePercent());
     resize(m_screen);
+    // Sized for its text after the scaling, which would squeeze it.
+    LasUppButton->setFont(arialBold(std::max(12, 12 * scalePercent() / 100)));
+    LasUppButton->resize(LasUppButton->sizeHint());
+}
+
+void ExerciseFrame::placeReadAloudButton() {
+    const QRect outer = OverskriftYtterShape->geometry();
+    if (OverskriftYtterShape->isVisibleTo(this)) {
+        LasUppButton->move(outer.right() + 1 + letterUnit(), outer.top());
+    } else {
+        // A game draws its own headline across the top: the bottom right
+        // corner is free in every one of them.
+        const int m = letterUnit();
+        LasUppButton->move(width() - LasUppButton->width() - m / 2,
+                           height() - LasUppButton->height() - m / 2);
+    }
+    LasUppButton->raise();
+}
+
+core::ShownQuestion ExerciseFrame::shownQuestion() const {
+    core::ShownQuestion q;
+    q.kind = core::readAloudKind(objectName().toStdString());
+    q.programNumber = m_state.programNumber;
+    if (InstruktionsLabel->isVisible()) q.instruction = app::toCp1252(InstruktionsLabel->text());
+    if (q.kind != core::ReadAloudKind::Shown) q.fields = m_state.fields;
+    q.shown = shownTexts();
+    return q;
+}
+
+std::vector<std::string> ExerciseFrame::shownTexts() const {
+    if (core::readAloudKind(objectName().toStdString()) != core::ReadAloudKind::Shown) return {};
+    return app::ReadAloudButton::visibleTexts(
+        *this, {InstruktionsLabel, Overs1Label, Overs2Label, Overs3Label});
+}
+
+void ExerciseFrame::questionShown() {
+    LasUppButton->stop();
+    if (m_state.settings.readsQuestionsAloud() && isVisible()) LasUppButton->readNow();
+}
+
+void ExerciseFrame::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Once the window has laid itself out.
+    placeReadAloudButton();
+    LasUppButton->giveUpTakenMnemonic();
+    if (m_state.settings.readsQuestionsAloud())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible()) LasUppButton->readNow();
+        });
+}
+
+void ExerciseFrame::done(int result) {
+    LasUppButton->stop();
+    QDialog::done(result);
 }
 
 void ExerciseFrame::FormCreate() {

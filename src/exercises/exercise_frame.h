@@ -5,10 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "app/read_aloud_button.h"
 #include "app/services.h"
 #include "app/shape.h"
 #include "app/window_registry.h"
 #include "core/app_state.h"
+#include "core/read_aloud.h"
 
 namespace glosbo::exercises {
 
@@ -37,6 +39,8 @@ public:
     QLabel* Overs2Label = nullptr;
     QLabel* Overs3Label = nullptr;
     QLabel* InstruktionsLabel = nullptr;
+    // "Läs upp" and F4: reads the shown question aloud.
+    app::ReadAloudButton* LasUppButton = nullptr;
 
 public slots:
     void RitaOverskriften(const std::string& line1, const std::string& line2,
@@ -60,6 +64,24 @@ protected:
     int scalePercent() const { return m_state.screen.scalePercent(); }
     // Width in pixels of a Windows-1252 text in Arial bold at a point size.
     int textWidth(const std::string& text, int pointSize) const;
+
+    // What "Läs upp" reads: the kind of the window, its instruction line
+    // when shown, the current record and shownTexts().
+    virtual core::ShownQuestion shownQuestion() const;
+    // What the window shows beside its record, in the order shown (the
+    // boxes, the scrambled items, the answers). By default the texts of the
+    // visible labels below the headline, for the games and the windows
+    // without a record.
+    virtual std::vector<std::string> shownTexts() const;
+    // Where the "Läs upp" button stands when the window shows: right of the
+    // headline box, or in the bottom right corner when the window hides
+    // that box.
+    virtual void placeReadAloudButton();
+    // A new question is up: what was read stops, and the question is read
+    // when the settings say so.
+    void questionShown();
+    void done(int result) override;
+    void showEvent(QShowEvent* event) override;
 
     core::AppState& m_state;
     app::Services& m_services;

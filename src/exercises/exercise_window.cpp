@@ -139,6 +139,7 @@ void ExerciseWindow::NyPost() {
     showQuestion();
     if (!worksheetMode()) openInput();
     m_firstQuestion = false;
+    questionShown();
 }
 
 void ExerciseWindow::openInput() {
@@ -357,6 +358,7 @@ void ExerciseWindow::BitBtn1Click() {
 }
 
 void ExerciseWindow::escapeFromInput() {
+    LasUppButton->stop();
     if (pauseAnswerDisplay()) return;
     if (!m_series.running()) return;
     showButtonBar(m_series.correctionAvailable() && offersCorrection());

@@ -345,4 +345,11 @@ void TFLERBAR::afterRulePage() {
     if (series().running()) Panel1->show();
 }
 
+std::vector<std::string> TFLERBAR::shownTexts() const {
+    std::vector<std::string> shown;
+    for (int i = 1; i <= m_words.shownCount(); ++i)
+        shown.push_back(m_words.shown(i, m_caseOffset));
+    return shown;
+}
+
 } // namespace glosbo::exercises

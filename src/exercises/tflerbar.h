@@ -49,6 +49,7 @@ protected:
     void placeQuestionControls() override;
     void clearQuestion() override;
     void showQuestion() override;
+    std::vector<std::string> shownTexts() const override;
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return Panel1; }
     core::WorksheetHeading worksheetHeading() const override;

@@ -144,6 +144,13 @@ void TInseTxt::setUpProgram() {
     for (const std::string& line : core::JusteraMemoText(*text))
         lines << app::fromCp1252(line);
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    sentenceReader = new SentenceReader(Memo1, m_services.speech, m_state.settings, this);
+    sentenceReader->takeText();
+    LasUppButton->customPress = [this] {
+        if (!m_textShown) return false;
+        sentenceReader->press();
+        return true;
+    };
 }
 
 void TInseTxt::placeQuestionControls() {
@@ -217,6 +224,7 @@ void TInseTxt::showTextView() {
 
 void TInseTxt::showQuestionView() {
     m_textShown = false;
+    if (sentenceReader) sentenceReader->stop();
     TextPanel1->hide();
     if (m_state.runMode == core::RunMode::Practice) Aster1->show();
     SeTextButton->setText(QStringLiteral("&Se texten"));
@@ -413,6 +421,13 @@ bool TInseTxt::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return ExerciseWindow::eventFilter(watched, event);
+}
+
+std::vector<std::string> TInseTxt::shownTexts() const {
+    std::vector<std::string> shown;
+    for (int r = 0; r < m_answers; ++r)
+        shown.push_back(m_state.fields[m_order[std::size_t(r)]]);
+    return shown;
 }
 
 } // namespace glosbo::exercises

@@ -11,6 +11,7 @@
 #include "app/panel.h"
 #include "core/reading.h"
 #include "exercises/exercise_window.h"
+#include "exercises/sentence_reader.h"
 
 namespace glosbo::exercises {
 
@@ -37,6 +38,8 @@ public:
     app::Panel* TextPanel1 = nullptr;
     app::Panel* TextPanel2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    // "Läs upp" in the text: sentence by sentence.
+    SentenceReader* sentenceReader = nullptr;
     // The button bar's buttons by their names here.
     QPushButton* Button1 = nullptr; // "Fortsätta"
     QPushButton* Button4 = nullptr; // "Avbryta"
@@ -62,6 +65,7 @@ protected:
     }
     void clearQuestion() override;
     void showQuestion() override;
+    std::vector<std::string> shownTexts() const override;
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return Edit1; }
     bool offersCorrection() const override { return false; }

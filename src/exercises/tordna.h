@@ -54,6 +54,7 @@ protected:
     void placeQuestionControls() override;
     bool usableRecord(const core::RecordFields& fields) const override;
     void showQuestion() override;
+    std::vector<std::string> shownTexts() const override { return m_shown; }
     void showCorrectAnswer() override;
     QWidget* answerInput() override { return ListBox1; }
     bool usesLamp() const override { return false; }

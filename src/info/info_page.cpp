@@ -21,7 +21,22 @@ InfoPage::InfoPage(core::AppState& state, app::Services& services, const char* o
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);
+    LasUppButton = new app::ReadAloudButton(this, services.speech, state.settings);
+    LasUppButton->text = [this] {
+        core::ShownQuestion page;
+        page.shown = app::ReadAloudButton::visibleTexts(*this);
+        return core::readAloud(page);
+    };
     resize(screen().size());
+}
+
+// The button stays in the top right corner, above what the page draws.
+void InfoPage::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LasUppButton->resize(LasUppButton->sizeHint());
+    const int margin = scaled(8);
+    LasUppButton->move(width() - LasUppButton->width() - margin, margin);
+    LasUppButton->raise();
 }
 
 QRect InfoPage::screen() const {

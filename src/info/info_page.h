@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPushButton>
 
+#include "app/read_aloud_button.h"
 #include "app/services.h"
 #include "core/app_state.h"
 
@@ -20,8 +21,12 @@ public:
     InfoPage(core::AppState& state, app::Services& services, const char* objectName,
              const QString& title, const QColor& background, QWidget* parent);
 
+    // "Läs upp" and F4: read the page's texts aloud.
+    app::ReadAloudButton* LasUppButton = nullptr;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
     // A button with an Alt-letter caption ("&Avbryt") in the pages' bold font.
     QPushButton* makeButton(const QString& caption, const char* objectName, QWidget* parent);

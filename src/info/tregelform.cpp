@@ -31,6 +31,12 @@ TRegelform::TRegelform(core::AppState& state, app::Services& services, std::uint
     ClosePanel2Knapp->setFont(app::style::arialBold(19));
     ClosePanel2Knapp->resize(160, 32);
     connect(ClosePanel2Knapp, &QPushButton::clicked, this, &TRegelform::ClosePanel2KnappClick);
+    LasUppButton = new app::ReadAloudButton(this, services.speech, state.settings);
+    LasUppButton->text = [this] {
+        core::ShownQuestion page;
+        page.shown = app::ReadAloudButton::visibleTexts(*this);
+        return core::readAloud(page);
+    };
 
     FormCreate();
 }
@@ -62,6 +68,10 @@ void TRegelform::Webregel() {
                              Panel1->height() - 2 * m - ClosePanel2Knapp->height());
     ClosePanel2Knapp->move((Panel1->width() - ClosePanel2Knapp->width()) / 2,
                            Panel1->height() - ClosePanel2Knapp->height());
+    // Below the page, at the left, level with "Tillbaka".
+    LasUppButton->resize(LasUppButton->sizeHint());
+    LasUppButton->move(m, Panel1->height() - LasUppButton->height());
+    LasUppButton->raise();
 }
 
 void TRegelform::ClosePanel2KnappClick() {

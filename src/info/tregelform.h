@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 
 #include "app/panel.h"
+#include "app/read_aloud_button.h"
 #include "app/services.h"
 #include "core/app_state.h"
 
@@ -24,6 +25,7 @@ public:
     QLabel* Image1;
     QTextBrowser* WebBrowser1;
     QPushButton* ClosePanel2Knapp;
+    app::ReadAloudButton* LasUppButton;
 
     // The file shown, empty when the page is missing.
     const QString& shownFile() const { return m_shown; }

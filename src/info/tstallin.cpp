@@ -90,6 +90,13 @@ TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* pare
     Tysbutton = button(InnerPanel, "Tysbutton", "Nej", QSize(72, 28));
     Tysbutton->setAccessibleName("Ljuden översatta till tyska");
 
+    LasUppLabel = label(InnerPanel, "LasUppLabel", "Läs upp frågan automatiskt:", 14);
+    LasUppAutoButton = button(InnerPanel, "LasUppAutoButton", "Nej", QSize(72, 28));
+    LasUppAutoButton->setAccessibleName("Läs upp frågan automatiskt");
+    TalLabel = label(InnerPanel, "TalLabel", "Talhastighet vid uppläsning:", 14);
+    TalButton = button(InnerPanel, "TalButton", "Normal", QSize(96, 28));
+    TalButton->setAccessibleName("Talhastighet vid uppläsning");
+
     SparaButton = button(InnerPanel, "SparaButton", "&Spara", QSize(120, 30));
     AvbrytButton = button(InnerPanel, "AvbrytButton", "&Avbryt", QSize(120, 30));
 
@@ -97,6 +104,8 @@ TStallin::TStallin(core::AppState& state, app::Services& services, QWidget* pare
     connect(SpinDown, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
     connect(EngButton, &QPushButton::clicked, this, &TStallin::EngButtonClick);
     connect(Tysbutton, &QPushButton::clicked, this, &TStallin::TysbuttonClick);
+    connect(LasUppAutoButton, &QPushButton::clicked, this, &TStallin::LasUppAutoButtonClick);
+    connect(TalButton, &QPushButton::clicked, this, &TStallin::TalButtonClick);
     connect(SparaButton, &QPushButton::clicked, this, &TStallin::SparaButtonClick);
     connect(AvbrytButton, &QPushButton::clicked, this, &TStallin::AvbrytButtonClick);
 
@@ -118,6 +127,7 @@ void TStallin::FormCreate() {
     const int t = m_state.settings.soundTranslation();
     EngButton->setText(t == 1 ? "Ja" : "Nej");
     Tysbutton->setText(t == 2 ? "Ja" : "Nej");
+    showSpeech();
     SparaButton->setDefault(true);
     SparaButton->setFocus();
 }
@@ -128,11 +138,13 @@ QSize TStallin::layOutContents(int innerWidth) {
         return app::mulDiv(design, m_state.screen.scalePercent(), 100);
     };
     const int m = m_state.screen.letterUnit();
-    for (QLabel* l : {DroejLabel, ExtraLabel, Extra2Label, Label1, Label2})
+    for (QLabel* l : {DroejLabel, ExtraLabel, Extra2Label, Label1, Label2, LasUppLabel, TalLabel})
         l->adjustSize();
     const int left = s(14);
-    const int w = std::max(innerWidth, left + DroejLabel->width() + s(12) + TidLabel->width() +
-                                           s(6) + SpinButton1->width() + s(14));
+    const int w = std::max({innerWidth,
+                            left + DroejLabel->width() + s(12) + TidLabel->width() + s(6) +
+                                SpinButton1->width() + s(14),
+                            left + TalLabel->width() + s(12) + TalButton->width() + s(14)});
     const int right = w - s(14);
     // Places a row: the label on the left, its control on the right, both
     // centred on the row's middle.
@@ -150,10 +162,12 @@ QSize TStallin::layOutContents(int innerWidth) {
     middle = Extra2Label->y() + Extra2Label->height() + s(30);
     row(Label1, EngButton, middle);
     row(Label2, Tysbutton, middle + s(38));
+    row(LasUppLabel, LasUppAutoButton, middle + s(76));
+    row(TalLabel, TalButton, middle + s(114));
 
     const int gap = s(24);
     const int buttonsLeft = (w - SparaButton->width() - gap - AvbrytButton->width()) / 2;
-    const int buttonsTop = Tysbutton->y() + Tysbutton->height() + s(24);
+    const int buttonsTop = TalButton->y() + TalButton->height() + s(24);
     SparaButton->move(buttonsLeft, buttonsTop);
     AvbrytButton->move(buttonsLeft + SparaButton->width() + gap, buttonsTop);
     return QSize(w, buttonsTop + SparaButton->height() + m);
@@ -211,6 +225,21 @@ void TStallin::TysbuttonClick() {
         settings.setSoundTranslation(0);
         break;
     }
+}
+
+void TStallin::showSpeech() {
+    LasUppAutoButton->setText(m_state.settings.readsQuestionsAloud() ? "Ja" : "Nej");
+    TalButton->setText(m_state.settings.slowSpeech() ? "Långsam" : "Normal");
+}
+
+void TStallin::LasUppAutoButtonClick() {
+    m_state.settings.setReadsQuestionsAloud(!m_state.settings.readsQuestionsAloud());
+    showSpeech();
+}
+
+void TStallin::TalButtonClick() {
+    m_state.settings.setSlowSpeech(!m_state.settings.slowSpeech());
+    showSpeech();
 }
 
 void TStallin::SparaButtonClick() {

@@ -33,6 +33,10 @@ public:
     QPushButton* EngButton;
     QLabel* Label2;
     QPushButton* Tysbutton;
+    QLabel* LasUppLabel;
+    QPushButton* LasUppAutoButton; // "Läs upp frågan automatiskt": Ja / Nej
+    QLabel* TalLabel;
+    QPushButton* TalButton; // the speaking speed: Normal / Långsam
     QPushButton* SparaButton;
     QPushButton* AvbrytButton;
 
@@ -41,6 +45,8 @@ public slots:
     void SpinButton1DownClick();
     void EngButtonClick();
     void TysbuttonClick();
+    void LasUppAutoButtonClick();
+    void TalButtonClick();
     void SparaButtonClick();
     void AvbrytButtonClick();
 
@@ -53,6 +59,7 @@ private:
     // the inner panel's size they need.
     QSize layOutContents(int innerWidth);
     void showSeconds();
+    void showSpeech();
 
     core::AppState& m_state;
     app::Services& m_services;
