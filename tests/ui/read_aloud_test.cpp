@@ -46,8 +46,8 @@ protected:
         for (int n = 1; n <= 6; ++n)
             fable += "Fr\xE5ga " + std::to_string(n) + "?#r\xE4tt#fel\r\n";
         files["DATA/DAT/SVE56100.DAT"] = fable;
-        files["DATA/LAS/SVE56100.LAS"] =
-            "R\xE4ven och korpen.\r\n\r\nEn korp satt i ett tr\xE4d. Hon hade en ost!\r\n";
+        files["DATA/LAS/SVE56100.LAS"] = "R\xE4ven och korpen.\r\n\r\nEn korp satt i ett tr\xE4"
+                                         "d. Hon hade en ost!\r\n";
         for (int n = 1; n <= 16; ++n)
             files["DATA/LOV/SVOM90" + std::string(n < 10 ? "0" : "") + std::to_string(n) + ".LOV"] =
                 "Bra!\r\n";
@@ -178,7 +178,7 @@ TEST_F(ReadAloudTest, TheFableIsReadSentenceBySentence) {
     EXPECT_FALSE(speech.speaking());
     w->SeTextButton->click();
     QTest::keyClick(w->Edit1, Qt::Key_F4);
-    EXPECT_TRUE(speech.said.back().starts_with("Läs. ... Fråga ")) << speech.said.back();
+    EXPECT_NE(speech.said.back().find(" ... Fråga "), std::string::npos) << speech.said.back();
     EXPECT_NE(speech.said.back().find("1, "), std::string::npos) << speech.said.back();
 }
 
