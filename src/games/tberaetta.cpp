@@ -212,7 +212,7 @@ void Tberaetta::layOut() {
 }
 
 void Tberaetta::showIntroduction() {
-    RaknareLabel->setText(QString::number(m_current) + QStringLiteral(" of ") +
+    RaknareLabel->setText(QString::number(m_current) + QStringLiteral(" av ") +
                           QString::number(introductionCount()));
     const core::StoryIntroduction& intro = m_introductions[m_current - 1];
     for (int i = 0; i < 3; ++i)

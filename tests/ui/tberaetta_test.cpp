@@ -50,23 +50,23 @@ TEST_F(TberaettaTest, IntroductionsAreBrowsedWithinTheirBounds) {
     h.state->files.errorPracticeMode = true;
     auto w = h.openExercise<Tberaetta>("SVE53000.DAT");
     EXPECT_FALSE(h.state->files.errorPracticeMode);
-    EXPECT_EQ(w->RaknareLabel->text(), "1 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "1 av 16");
     EXPECT_EQ(rows(*w), (QStringList{"Inledning 1", QString::fromUtf8("rad två"), "rad tre"}));
     EXPECT_EQ(w->PageLabel->text(), "Tryck PageUp eller PageDown för att ändra inledning.");
 
     QTest::keyClick(w->BitBtn1, Qt::Key_PageUp);
-    EXPECT_EQ(w->RaknareLabel->text(), "1 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "1 av 16");
     w->SpeedButton1->click();
     EXPECT_EQ(w->currentIntroduction(), 1);
     for (int i = 0; i < 15; ++i)
         QTest::keyClick(w->BitBtn1, Qt::Key_PageDown);
-    EXPECT_EQ(w->RaknareLabel->text(), "16 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "16 av 16");
     EXPECT_EQ(w->Rad[0]->text(), "Inledning 16");
     QTest::keyClick(w->BitBtn1, Qt::Key_PageDown);
     w->SpeedButton2->click();
-    EXPECT_EQ(w->RaknareLabel->text(), "16 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "16 av 16");
     w->SpeedButton1->click();
-    EXPECT_EQ(w->RaknareLabel->text(), "15 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "15 av 16");
     EXPECT_EQ(w->Rad[0]->text(), "Inledning 15");
 }
 
@@ -99,7 +99,7 @@ TEST_F(TberaettaTest, AStoryIsWrittenLineByLineAndShown) {
     EXPECT_FALSE(w->Memo1->isReadOnly());
     EXPECT_EQ(w->Memo1->toPlainText(),
               QString::fromUtf8("Inledning 2\nrad två\nrad tre\nSedan kom draken.\nSlut."));
-    EXPECT_EQ(w->RaknareLabel->text(), "3 of 16");
+    EXPECT_EQ(w->RaknareLabel->text(), "3 av 16");
     EXPECT_EQ(w->Rad[0]->text(), "Inledning 3");
 
     // A new story keeps the introduction and starts from it alone; an empty
