@@ -1,11 +1,13 @@
 #include "core/alternatives.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "core/cp1252.h"
 #include "core/data_fs.h"
 #include "core/line_file.h"
 #include "core/scramble.h"
+#include "core/swedish_order.h"
 
 namespace glosbo::core {
 
@@ -133,15 +135,9 @@ void takeRecordAlternatives(const RecordFields& fields, std::string_view rightWo
     for (int f = 2; f <= AlternativeWords::kShown && !fields[f].empty(); ++f)
         words.entry[++n] = cut(fields[f]);
     words.count = n;
-    // Insertion sort by character code: capitals before small letters, å, ä
-    // and ö after z.
-    for (int i = 2; i <= n; ++i) {
-        std::string word = std::move(words.entry[i]);
-        int j = i - 1;
-        for (; j >= 1 && words.entry[j] > word; --j)
-            words.entry[j + 1] = std::move(words.entry[j]);
-        words.entry[j + 1] = std::move(word);
-    }
+    // Swedish order; the same word in capitals and in small letters ("Stor
+    // eller liten") shows the capitals first.
+    std::stable_sort(words.entry.begin() + 1, words.entry.begin() + 1 + n, swedishLess);
 }
 
 int caseOffset(std::string_view rightWord, bool recordAlternatives) {

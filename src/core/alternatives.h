@@ -63,7 +63,7 @@ void Hittapreppar(std::istream& in, AlternativeWords& words);
 bool Hittapreppar(const DataRoots& roots, const std::string& fileName, AlternativeWords& words);
 
 // The alternatives of a record: the right word and the wrong words of
-// fields 2..8 up to the first empty one, sorted by character code.
+// fields 2..8 up to the first empty one, in Swedish alphabetical order.
 void takeRecordAlternatives(const RecordFields& fields, std::string_view rightWord,
                             AlternativeWords& words);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cp1252.h"
+#include "core/swedish_order.h"
 
 namespace glosbo::core {
 
@@ -35,13 +36,6 @@ bool isServed(std::uint16_t program) {
     }
 }
 
-// Character codes, not the signed chars of the platform.
-bool byCharacterCode(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
-}
-
 } // namespace
 
 CategoryProgram categoryProgram(std::uint16_t program) {
@@ -72,7 +66,7 @@ std::vector<std::string> categoryTable(const RecordFields& fields) {
     std::vector<std::string> table;
     for (int f = 2; f <= 10 && int(table.size()) < kMostCategories && !fields[f].empty(); ++f)
         table.push_back(categoryCaption(fields[f]));
-    std::sort(table.begin(), table.end(), byCharacterCode);
+    std::stable_sort(table.begin(), table.end(), swedishLess);
     return table;
 }
 

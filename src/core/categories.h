@@ -38,8 +38,8 @@ CategoryProgram categoryProgram(std::uint16_t programNumber);
 std::string categoryCaption(std::string_view field);
 
 // The boxes of a record: fields 2, 3, ... up to the first empty field, at
-// most seven, each cut to 30 characters, in ascending order of character
-// codes (so capitals come before small letters and digits before both).
+// most seven, each cut to 30 characters, in Swedish alphabetical order
+// (digits before letters; the same word in capitals before small letters).
 std::vector<std::string> categoryTable(const RecordFields& fields);
 
 // Whether the category of a box is the record's right one (field 2).

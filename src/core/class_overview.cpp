@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/cp1252.h"
+#include "core/swedish_order.h"
 #include "core/text.h"
 
 namespace glosbo::core {

@@ -27,10 +27,6 @@ struct DiagnosisTest {
 // Tests 1..17.
 const DiagnosisTest& diagnosisTest(int test);
 
-// Whole-word, case-blind comparison in Swedish order: å, ä and ö after z,
-// accented letters with their base letter. Windows-1252.
-bool swedishLess(std::string_view a, std::string_view b);
-
 // The protocol table: 19 rows (the heading, tests 1..17, the sum) of 5
 // columns, Windows-1252 texts with their leading spaces.
 inline constexpr int kProtocolRows = 19, kProtocolColumns = 5, kSumRow = 18;

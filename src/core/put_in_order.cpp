@@ -47,48 +47,4 @@ void moveItem(std::vector<std::string>& items, int from, int to) {
     items.insert(items.begin() + to, std::move(item));
 }
 
-namespace {
-
-// The place of a letter in Swedish alphabetical order: the letters as their
-// capitals, Å Ä Ö after Z, and the accented letters with their base letter.
-int sortKey(char c) {
-    const auto u = static_cast<unsigned char>(upperCp1252(c));
-    switch (u) {
-    case 0xC5:
-        return 'Z' + 1; // Å
-    case 0xC4:
-        return 'Z' + 2; // Ä
-    case 0xC6:
-        return 'Z' + 2; // Æ
-    case 0xD6:
-        return 'Z' + 3; // Ö
-    case 0xD8:
-        return 'Z' + 3; // Ø
-    case 0xC9:
-    case 0xC8:
-    case 0xCA:
-    case 0xCB:
-        return 'E';
-    case 0xDC:
-        return 'Y';
-    case 0xC1:
-    case 0xC0:
-    case 0xC2:
-        return 'A';
-    default:
-        return u < 'Z' + 1 ? u : u + 0x100;
-    }
-}
-
-} // namespace
-
-int compareSwedish(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const int d = sortKey(a[i]) - sortKey(b[i]);
-        if (d != 0) return d;
-    }
-    return int(a.size()) - int(b.size());
-}
-
 } // namespace glosbo::core

@@ -6,6 +6,7 @@
 
 #include "core/record_fields.h"
 #include "core/sources.h"
+#include "core/swedish_order.h"
 
 // The put-in-order exercises: a record's fields are its items in the right
 // order; the pupil gets them scrambled and moves them back into that order.
@@ -29,9 +30,5 @@ std::vector<std::string> scrambledOrder(const std::vector<std::string>& items,
 // Moves the item at from to the place of the item at to: moving up, it goes
 // before that item, moving down after it; the items between shift by one.
 void moveItem(std::vector<std::string>& items, int from, int to);
-
-// Swedish alphabetical order of two Windows-1252 texts, case ignored, with
-// å, ä and ö after z (and é as e, ü as y): negative, 0 or positive.
-int compareSwedish(std::string_view a, std::string_view b);
 
 } // namespace glosbo::core

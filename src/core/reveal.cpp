@@ -8,6 +8,7 @@
 #include "core/line_file.h"
 #include "core/record_fields.h"
 #include "core/scramble.h"
+#include "core/swedish_order.h"
 
 namespace glosbo::core {
 
@@ -56,10 +57,6 @@ std::vector<LinePiece> scanLine(const std::string& line) {
         }
     }
     return pieces;
-}
-
-std::string caseKey(const std::string& text) {
-    return upperCp1252(text);
 }
 
 } // namespace
@@ -146,9 +143,7 @@ RevealStory::RevealStory(const std::vector<std::string>& lines) {
             }
         }
     }
-    std::stable_sort(
-        m_wordList.begin(), m_wordList.end(),
-        [](const std::string& a, const std::string& b) { return caseKey(a) < caseKey(b); });
+    std::stable_sort(m_wordList.begin(), m_wordList.end(), swedishLess);
 }
 
 bool RevealStory::drop(const std::string& entry, int k) {

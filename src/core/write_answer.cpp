@@ -4,6 +4,8 @@
 #include <numeric>
 #include <vector>
 
+#include "core/swedish_order.h"
+
 namespace glosbo::core {
 
 namespace {
@@ -49,20 +51,9 @@ bool showsHelpButton(const WriteAnswerProgram& program, int helpCount) {
 }
 
 std::string sortLetters(std::string letters) {
-    // Insertion sort by character code.
-    for (std::size_t i = 1; i < letters.size(); ++i) {
-        const char c = letters[i];
-        std::size_t j = i;
-        for (; j > 0 && static_cast<unsigned char>(letters[j - 1]) > static_cast<unsigned char>(c);
-             --j)
-            letters[j] = letters[j - 1];
-        letters[j] = c;
-    }
-    for (std::size_t i = 0; i + 1 < letters.size(); ++i)
-        if (letters[i] == '\xC4' && letters[i + 1] == '\xC5') {
-            letters[i] = '\xC5';
-            letters[i + 1] = '\xC4';
-        }
+    std::stable_sort(letters.begin(), letters.end(), [](char a, char b) {
+        return swedishLess(std::string_view(&a, 1), std::string_view(&b, 1));
+    });
     return letters;
 }
 

@@ -50,8 +50,8 @@ LettersQuestion makeLettersQuestion(int count, RandomSource& random);
 // The record fields of such a question: question and answer.
 RecordFields lettersRecord(const LettersQuestion& question);
 
-// Letters in Swedish alphabetical order: by character code, then Å moved
-// before Ä (the code page has them the other way round).
+// Letters in Swedish alphabetical order: A to Z, Å, Ä, Ö (the code page has
+// Ä before Å).
 std::string sortLetters(std::string letters);
 
 // Help lines of a record: the non-empty fields from field 3 up to the last

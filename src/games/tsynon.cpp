@@ -12,6 +12,7 @@
 #include "core/data_fs.h"
 #include "core/pictures.h"
 #include "core/records_file.h"
+#include "core/swedish_order.h"
 #include "games/game_messages.h"
 
 namespace glosbo::games {
@@ -90,7 +91,6 @@ TSynon::TSynon(exercises::CreationToken, const app::WindowContext& context)
     ListBox1 = new QListWidget(ListPanel);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(QStringLiteral("Återstående ord"));
-    ListBox1->setSortingEnabled(true);
     ListBox1->installEventFilter(this);
     ListPanel->hide();
 
@@ -301,6 +301,15 @@ void TSynon::UppGraderaRutorna() {
     fitCountBox(PoengPanel, PoengLabel1, PoengLabel2);
 }
 
+void TSynon::showRemaining(std::vector<std::string> words) {
+    // In Swedish order: Qt's own sorting would put Ä before Å and capitals
+    // before small letters.
+    std::stable_sort(words.begin(), words.end(), core::swedishLess);
+    ListBox1->clear();
+    for (const std::string& w : words)
+        ListBox1->addItem(app::fromCp1252(w));
+}
+
 void TSynon::Nypost() {
     std::optional<core::HuntTask> task = core::drawHuntTask(m_state);
     if (!task) {
@@ -308,9 +317,7 @@ void TSynon::Nypost() {
         return;
     }
     OrdLabel->setText(app::fromCp1252(task->word));
-    ListBox1->clear();
-    for (const std::string& w : task->words)
-        ListBox1->addItem(app::fromCp1252(w));
+    showRemaining(task->words);
     m_hunt.startTask(std::move(*task), m_state.monotonic().milliseconds());
     m_state.series.questionNumber = std::uint16_t(m_hunt.taskNumber());
     UppGraderaRutorna();
@@ -324,9 +331,7 @@ void TSynon::Edit1KeyPress() {
     Edit1->setEnabled(false);
     const core::SynonymHunt::Answer a = m_hunt.answer(app::toCp1252(Edit1->text()));
     if (a.found) {
-        ListBox1->clear();
-        for (const std::string& w : m_hunt.remainingWords())
-            ListBox1->addItem(app::fromCp1252(w));
+        showRemaining(m_hunt.remainingWords());
         ++m_state.series.correctCount;
     }
     UppGraderaRutorna();

@@ -80,6 +80,8 @@ private:
     void TidMatning();
     void Avslutning();
     void UppGraderaRutorna();
+    // Fills the list of remaining words, in Swedish alphabetical order.
+    void showRemaining(std::vector<std::string> words);
     void fitCountBox(app::Panel* box, QLabel* caption, QLabel* value);
     void fitVisaBox();
     // A design size in points grown by the scale percent of the screen.

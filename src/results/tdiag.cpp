@@ -9,6 +9,7 @@
 #include "core/cp1252.h"
 #include "core/diagnosis_file.h"
 #include "core/diagnosis_protocol.h"
+#include "core/swedish_order.h"
 #include "core/teacher_password.h"
 #include "results/password_box.h"
 #include "results/tnlos.h"

@@ -82,15 +82,17 @@ TEST(Alternatives, FileThatCannotBeOpenedChangesNothing) {
 }
 
 // The right word and the wrong words of the record, up to the first empty
-// field and at most eight, in character-code order as written.
-TEST(Alternatives, RecordWordsAreSortedByCharacterCode) {
+// field and at most eight, as written, in Swedish order: the same word in
+// capitals before small letters ("Stor eller liten").
+TEST(Alternatives, RecordWordsAreSortedInSwedishOrder) {
     struct Case {
         const char* line;
         std::vector<std::string> shown;
     };
     const Case cases[] = {
         {"Vi bor i <Sverige>.#sverige", {"Sverige", "sverige"}},
-        {"Jag <\xE4t> upp.#et#at#Ett", {"Ett", "at", "et", "\xE4t"}},
+        {"Jag <\xE4t> upp.#et#at#Ett", {"at", "et", "Ett", "\xE4t"}},
+        {"<\xE5t> ord#\xE4t#\xF6t#zt", {"zt", "\xE5t", "\xE4t", "\xF6t"}},
         {"<b> ord#c##a", {"b", "c"}},
         {"<a> ord#b#c#d#e#f#g#h#i#j", {"a", "b", "c", "d", "e", "f", "g", "h"}},
     };

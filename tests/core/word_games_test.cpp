@@ -210,6 +210,13 @@ TEST(Reveal, RowsSlotsAndPlaceholders) {
                                                           "s\xE4rskilt", "tre", "tv\xE5", "vad"}));
 }
 
+// The list to drag from is in Swedish order: case ignored, Å Ä Ö last.
+TEST(Reveal, TheWordListIsInSwedishOrder) {
+    RevealStory story({"\xC4rla \xE5ker b\xE5t till \xD6land och Zanzibar."});
+    EXPECT_EQ(story.wordList(), (std::vector<std::string>{"b\xE5t", "och", "till", "Zanzibar",
+                                                          "\xE5ker", "\xC4rla", "\xD6land"}));
+}
+
 TEST(Reveal, GuessesRevealEveryPlace) {
     RevealStory story({"Den stora katten, den lilla katten", "och katten Kurre."});
     EXPECT_EQ(story.guess("kurre"), 0);  // case counts

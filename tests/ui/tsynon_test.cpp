@@ -96,6 +96,23 @@ TEST_F(TsynonTest, TheListHalvesThePointsAndItsKeysToggleIt) {
     EXPECT_EQ(w->hunt().wordPoints(), 62);
 }
 
+// Swedish order, not Qt's: Å before Ä, and a capital does not go first.
+TEST_F(TsynonTest, TheListIsInSwedishOrder) {
+    auto w = open("SVE31410.DAT", "$Skarva\r\nord#\xE4rm#\xC5ker#\xF6rn#Bil#apa\r\n");
+    QTest::keyClick(w->Edit1, Qt::Key_F3);
+    QStringList shown;
+    for (int i = 0; i < w->ListBox1->count(); ++i)
+        shown << w->ListBox1->item(i)->text();
+    EXPECT_EQ(shown, (QStringList{"apa", "Bil", "Åker", "ärm", "örn"}));
+    QTest::keyClick(w->ListBox1, Qt::Key_F3);
+    type(*w, "åker");
+    QTest::keyClick(w->Edit1, Qt::Key_F3);
+    shown.clear();
+    for (int i = 0; i < w->ListBox1->count(); ++i)
+        shown << w->ListBox1->item(i)->text();
+    EXPECT_EQ(shown, (QStringList{"apa", "Bil", "ärm", "örn"}));
+}
+
 TEST_F(TsynonTest, ThreeWordsEndTheTaskAfterTheSixthAnswer) {
     auto w = open("SVE31310.DAT", kThree);
     for (int i = 1; i <= 5; ++i) {
