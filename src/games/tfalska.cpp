@@ -18,6 +18,12 @@ using namespace app::style;
 namespace {
 
 constexpr int kWordPixels = 29;
+// How long the keys leave the bar alone once the end text is shown.
+constexpr int kReadingMs = 1500;
+
+bool pressesButton(int key) {
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 QPushButton* barButton(QWidget* parent, const char* name, const QString& text) {
     return pushButton(parent, name, text, 18, true);
@@ -106,11 +112,19 @@ TFalska::TFalska(exercises::CreationToken, const app::WindowContext& context)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &TFalska::Timer1Timer);
+
+    LasTimer = new QTimer(this);
+    LasTimer->setObjectName(QStringLiteral("LasTimer"));
+    LasTimer->setSingleShot(true);
+    LasTimer->setInterval(kReadingMs);
+    for (QPushButton* b : {Button3, Button4, BitBtn1})
+        b->installEventFilter(this);
 }
 
 void TFalska::FormCreate() {
     prepareFrame();
     drawHeadline();
+    RitaOverskriften();
     m_target = core::duelTargetClass(m_state.programNumber);
     InstruktionsLabel->hide();
     layOut();
@@ -146,9 +160,20 @@ void TFalska::layOut() {
         left += buttonWidth + gap;
     }
 
-    // The score track right above the button bar.
+    // The score track right above the button bar. The names stand left of
+    // the squares in a size that grows with the screen; the squares leave
+    // them the width of "MMMMMMMM" in that size.
     const int innerWidth = W - u - 2 * u;
-    const int F = innerWidth - textWidth("MMMMMMMM", 16);
+    m_namePixels = std::max(12, 22 * scalePercent() / 100);
+    int F = innerWidth -
+            QFontMetrics(arialBold(m_namePixels)).horizontalAdvance(QStringLiteral("MMMMMMMM"));
+    // A name is at most half the track's height.
+    for (; m_namePixels > 10; --m_namePixels) {
+        F = innerWidth -
+            QFontMetrics(arialBold(m_namePixels)).horizontalAdvance(QStringLiteral("MMMMMMMM"));
+        if (QFontMetrics(arialBold(m_namePixels)).height() <= 3 * int(std::lround(F * 0.04)) / 2)
+            break;
+    }
     m_square = int(std::lround(F * 0.04));
     const int step = int(std::lround(F * 0.05));
     const int innerHeight = 3 * m_square;
@@ -161,11 +186,7 @@ void TFalska::layOut() {
         Ruta[std::size_t(t - 1)]->setGeometry(innerWidth - ((40 - t) % 20 + 1) * step,
                                               std::max(0, top), m_square, m_square);
     }
-    ElevLabel->setGeometry(u, 0, innerWidth / 2, innerHeight / 2);
-    DatornLabel->setGeometry(u, innerHeight / 2, innerWidth / 2, innerHeight / 2);
-    const int labelPixels = std::max(10, std::min(22, innerHeight / 3));
-    ElevLabel->setFont(arialBold(labelPixels));
-    DatornLabel->setFont(arialBold(labelPixels));
+    fitNames();
 
     // The praise above the track; the picture between headline and track.
     const QRect headline = OverskriftYtterShape->geometry();
@@ -221,6 +242,71 @@ void TFalska::layOut() {
     Edit1->setGeometry(2 * u, 2 * u + 2 * lineHeight, nameWidth - 4 * u, editHeight);
 }
 
+void TFalska::fitNames() {
+    // Each name in the half of the track beside its row, shrunk until it
+    // ends clear of the first square.
+    const int u = std::max(1, letterUnit());
+    const int innerHeight = BanaInnerPanel->height();
+    const int room = Ruta[0]->x() - u - std::max(2, u / 2);
+    for (QLabel* label : {ElevLabel, DatornLabel}) {
+        int pixels = m_namePixels;
+        while (pixels > 8 &&
+               QFontMetrics(arialBold(pixels)).horizontalAdvance(label->text()) > room)
+            --pixels;
+        label->setFont(arialBold(pixels));
+        label->setGeometry(u, label == ElevLabel ? 0 : innerHeight / 2, std::max(0, room),
+                           innerHeight / 2);
+    }
+}
+
+void TFalska::RitaOverskriften() {
+    // The duel's own headline: every line bold, 5 pixels in from the inner
+    // shape's left edge; one line at 30 points in the middle, two at 22
+    // points with equal gaps, three at 16 points at fixed heights. A line
+    // too wide shrinks to the inner width less 20 pixels (not below 10
+    // points).
+    const QRect inner = OverskriftInnerShape->geometry();
+    const auto px = [this](int design) { return design * scalePercent() / 100; };
+    const auto points = [this](int design) { return std::max(1, design * scalePercent() / 100); };
+    const std::array<QLabel*, 3> labels{Overs1Label, Overs2Label, Overs3Label};
+    int lines = 0;
+    for (QLabel* label : labels)
+        if (!label->text().isEmpty()) ++lines;
+    if (lines == 0) return;
+    const auto fit = [&](QLabel* label, int size) {
+        const int floor = std::min(size, points(10));
+        while (size > floor &&
+               textWidth(app::toCp1252(label->text()), size) >= inner.width() - px(20))
+            --size;
+        return size;
+    };
+    const auto place = [&](QLabel* label, int size, int top) {
+        label->setFont(pointFont(size));
+        label->setGeometry(inner.left() + px(5), top, inner.width() - px(10),
+                           QFontMetrics(pointFont(size)).height());
+        label->setAlignment(Qt::AlignCenter);
+        label->raise();
+    };
+    const auto height = [](int size) { return QFontMetrics(pointFont(size)).height(); };
+    if (lines == 1) {
+        const int size = fit(Overs1Label, points(30));
+        place(Overs1Label, size, inner.top() + (inner.height() - height(size)) / 2);
+    } else if (lines == 2) {
+        const int size1 = fit(Overs1Label, points(22));
+        const int size2 = fit(Overs2Label, points(22));
+        const int g = (inner.height() - height(size1) - height(size2)) / 3;
+        place(Overs1Label, size1, inner.top() + g + px(2));
+        place(Overs2Label, size2, inner.top() + 2 * g + height(size1) - px(2));
+    } else {
+        const int size1 = fit(Overs1Label, points(16));
+        const int size2 = fit(Overs2Label, points(16));
+        const int size3 = fit(Overs3Label, size2);
+        place(Overs1Label, size1, inner.top() + px(5));
+        place(Overs2Label, size2, inner.top() + px(25));
+        place(Overs3Label, size3, inner.top() + px(45));
+    }
+}
+
 void TFalska::Edit1KeyPress() {
     const std::string name = app::toCp1252(Edit1->text());
     if (name.empty()) {
@@ -230,6 +316,7 @@ void TFalska::Edit1KeyPress() {
     m_name = name;
     m_state.playerNames[0] = name.substr(0, 20);
     ElevLabel->setText(Edit1->text());
+    fitNames();
     m_named = true;
     // The window takes the keys from here on: the hidden name box would
     // otherwise keep the focus and swallow the digits.
@@ -318,6 +405,8 @@ void TFalska::Timer1Timer() {
         Timer1->stop();
         return;
     }
+    // No tick counts while the game is paused.
+    if (KnappPanel->isVisible()) return;
     if (++m_ticks < 10 * m_state.settings.answerDisplaySeconds()) return;
     Timer1->stop();
     m_waiting = false;
@@ -338,6 +427,7 @@ void TFalska::Avslutning() {
         return textWidth(t, points);
     });
     showBar(Button4);
+    LasTimer->start();
 }
 
 void TFalska::showBar(QPushButton* focus) {
@@ -351,6 +441,11 @@ void TFalska::Button3Click() {
     setFocus();
     if (!m_named) {
         Edit1->setFocus();
+        return;
+    }
+    // A wait held by the pause goes on where it stopped.
+    if (m_waiting) {
+        Timer1->start();
         return;
     }
     if (m_duel.over()) {
@@ -373,6 +468,10 @@ void TFalska::BitBtn1Click() {
         m_services.windows.open("TStallin", {m_state, m_services, this});
     KnappPanel->hide();
     setFocus();
+    if (m_waiting) {
+        Timer1->start();
+        return;
+    }
     if (m_named && !m_duel.over()) setButtonsEnabled(!m_answered);
 }
 
@@ -382,13 +481,16 @@ void TFalska::keyPressEvent(QKeyEvent* event) {
         if (KnappPanel->isVisible()) {
             reject();
         } else {
+            // A pause: the wait after a wrong answer stops with the game
+            // and goes on after "Fortsätta".
+            Timer1->stop();
             setButtonsEnabled(false);
             showBar(Button3);
         }
         event->accept();
         return;
     }
-    if (key == Qt::Key_Space && m_waiting) {
+    if (key == Qt::Key_Space && m_waiting && !KnappPanel->isVisible()) {
         // Ends the wait at the next tick.
         m_ticks = 10 * m_state.settings.answerDisplaySeconds();
         event->accept();
@@ -403,6 +505,10 @@ void TFalska::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TFalska::eventFilter(QObject* watched, QEvent* event) {
+    if (LasTimer->isActive() && watched->parent() == KnappPanel &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        pressesButton(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     if (watched == Edit1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -53,6 +53,10 @@ public:
     QPushButton* Button4 = nullptr; // "&Avbryta"
     QPushButton* BitBtn1 = nullptr; // "&Inställningar"
     QTimer* Timer1 = nullptr;
+    // Runs while the end text is new: the keys that would press a button
+    // of the bar do nothing, so a key still pressed to end the wait does
+    // not close the duel before its end can be read.
+    QTimer* LasTimer = nullptr;
 
     const core::WordDuel& duel() const { return m_duel; }
     const std::optional<core::DuelTurn>& turn() const { return m_turn; }
@@ -75,6 +79,8 @@ private:
     void FormCreate() override;
     void layOut();
     void Avslutning();
+    void RitaOverskriften();
+    void fitNames();
     void setButtonsEnabled(bool enabled);
     void colourSquares(int first, int last, bool scored);
     void showBar(QPushButton* focus);
@@ -91,6 +97,7 @@ private:
     int m_ticks = 0;
     int m_square = 0;     // square width
     int m_wordPixels = 0; // the words' size before any shrinking
+    int m_namePixels = 0; // the names' size on the score track
 };
 
 } // namespace glosbo::games

@@ -94,6 +94,34 @@ TEST_P(GameLayout, DuelFitsAndItsNumbersStandAboveTheTrack) {
     EXPECT_LE(w->Instruktion2Label->geometry().bottom(), w->SifferPanel->y());
 }
 
+// The names on the score track grow with the screen and stop short of the
+// first square, a name of twelve wide letters too; the three headline lines
+// stand inside the headline box, one below the other.
+TEST_P(GameLayout, DuelNamesAndHeadlineFit) {
+    const Screen s = GetParam();
+    for (const QString& name : {QStringLiteral("Ali"), QStringLiteral("MMMMMMMMMMMM")}) {
+        SCOPED_TRACE(name.toStdString());
+        auto w = open<TFalska>("SVE41100.DAT");
+        QTest::keyClicks(w->Edit1, name);
+        QTest::keyClick(w->Edit1, Qt::Key_Return);
+        for (QLabel* label : {w->ElevLabel, w->DatornLabel}) {
+            const int end = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+            EXPECT_LT(end, w->Ruta[0]->x()) << label->objectName().toStdString();
+            EXPECT_LE(label->fontMetrics().height(), w->BanaInnerPanel->height() / 2 + 2);
+        }
+        if (name.size() < 5) EXPECT_GE(w->ElevLabel->font().pixelSize(), s.height / 40);
+        const QRect inner = w->OverskriftInnerShape->geometry();
+        int previousBottom = inner.top();
+        for (QLabel* line : {w->Overs1Label, w->Overs2Label, w->Overs3Label}) {
+            ASSERT_TRUE(line->isVisible());
+            EXPECT_TRUE(inner.contains(line->geometry())) << line->objectName().toStdString();
+            EXPECT_LT(line->fontMetrics().horizontalAdvance(line->text()), inner.width());
+            EXPECT_GE(line->y() + line->height() / 3, previousBottom);
+            previousBottom = line->y() + line->fontMetrics().ascent() / 2;
+        }
+    }
+}
+
 TEST_P(GameLayout, RevealFitsWithTheChoiceAndAStory) {
     auto w = open<Tavsloj>("SVE52000.DAT");
     expectInsideTheWindow(*w);

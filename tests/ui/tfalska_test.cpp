@@ -113,6 +113,67 @@ TEST_F(TfalskaTest, EscapeHoldsTheTurn) {
     EXPECT_EQ(w->duel().pupilPoints(), 4);
 }
 
+// Esc in the wait after a wrong answer pauses the game: no tick counts and
+// no new turn comes up under the bar; "Fortsätta" lets the wait go on.
+TEST_F(TfalskaTest, EscapeInTheWaitPausesIt) {
+    auto w = open();
+    name(*w, "Ali");
+    const auto words = [&] {
+        std::vector<std::string> all;
+        for (const auto& word : w->turn()->words)
+            all.push_back(word.word);
+        return all;
+    };
+    const std::vector<std::string> before = words();
+    QTest::keyClick(w.get(), '2');
+    ASSERT_TRUE(w->Timer1->isActive());
+    QTest::keyClick(w.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w->KnappPanel->isVisible());
+    EXPECT_FALSE(w->Timer1->isActive());
+    for (int i = 0; i < 30; ++i)
+        w->Timer1Timer();
+    EXPECT_TRUE(w->MarkorLabel->isVisible());
+    EXPECT_FALSE(w->buttonsEnabled());
+    EXPECT_EQ(words(), before);
+    QTest::keyClick(w.get(), '4');
+    EXPECT_EQ(w->duel().computerPoints(), 4);
+    EXPECT_EQ(w->duel().pupilPoints(), 0);
+
+    w->Button3->click();
+    EXPECT_FALSE(w->KnappPanel->isVisible());
+    EXPECT_TRUE(w->Timer1->isActive());
+    EXPECT_FALSE(w->buttonsEnabled());
+    for (int i = 0; i < 10; ++i)
+        w->Timer1Timer();
+    EXPECT_FALSE(w->MarkorLabel->isVisible());
+    EXPECT_TRUE(w->buttonsEnabled());
+    QTest::keyClick(w.get(), '4');
+    EXPECT_EQ(w->duel().pupilPoints(), 4);
+}
+
+// After the last wrong answer a Space ends the wait; Space and Enter pressed
+// at once after it do not press "Avbryta" on the end text.
+TEST_F(TfalskaTest, TheEndTextStaysUntilItCanBeRead) {
+    auto w = open();
+    name(*w, "Ali");
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(w.get(), '2');
+        QTest::keyClick(w.get(), Qt::Key_Space);
+        w->Timer1Timer();
+    }
+    ASSERT_TRUE(w->duel().over());
+    ASSERT_TRUE(w->Button4->hasFocus());
+    EXPECT_TRUE(w->LasTimer->isActive());
+    QTest::keyClick(w->Button4, Qt::Key_Space);
+    QTest::keyClick(w->Button4, Qt::Key_Return);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->LovordPanel->isVisible());
+    // Once the time to read is over the bar works as always.
+    w->LasTimer->stop();
+    QTest::keyClick(w->Button4, Qt::Key_Space);
+    EXPECT_FALSE(w->isVisible());
+}
+
 TEST_F(TfalskaTest, AFileWithoutWordsCloses) {
     h.writeDataRoot({{"DATA/DAT/SVE41100.DAT", "$Ordkamp\r\nutan klass\r\nord#ordklass\r\n"}});
     h.state->selectExercise("SVE41100.DAT");
