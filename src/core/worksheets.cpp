@@ -60,16 +60,23 @@ std::string UtSkriftSvar(std::string_view answer, const std::vector<std::string>
 
 std::string categoryWrittenOut(std::string_view category) {
     const std::string upper = upperCp1252(category);
-    const auto starts = [&](std::string_view prefix) { return upper.rfind(prefix, 0) == 0; };
+    // An abbreviation is the start of the name, perhaps with a full stop:
+    // "Dat." is "dativ", but "predikatsfyllnad" and "ackusativobjekt" are
+    // written out already and stay as they are.
+    std::string_view stem = upper;
+    if (!stem.empty() && stem.back() == '.') stem.remove_suffix(1);
     std::string name(category);
-    if (starts("ACK")) name = "ackusativ";
-    if (starts("DAT")) name = "dativ";
+    const auto expand = [&](std::string_view prefix, const char* written) {
+        if (upper.rfind(prefix, 0) == 0 && upperCp1252(written).rfind(stem, 0) == 0) name = written;
+    };
+    expand("ACK", "ackusativ");
+    expand("DAT", "dativ");
     if (upper == "PRED.F.") name = "predikatsfyllnad";
-    if (starts("SUBJ")) name = "subjekt";
-    if (starts("AKT")) name = "aktiv";
-    if (starts("SUBS")) name = "substantiv";
-    if (starts("PASS")) name = "passiv";
-    if (starts("PREDI")) name = "predikat";
+    expand("SUBJ", "subjekt");
+    expand("AKT", "aktiv");
+    expand("SUBS", "substantiv");
+    expand("PASS", "passiv");
+    expand("PREDI", "predikat");
     return name;
 }
 

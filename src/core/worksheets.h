@@ -125,8 +125,9 @@ inline constexpr std::string_view kIndent = "       ";
 // record's alternative answers.
 std::string UtSkriftSvar(std::string_view answer, const std::vector<std::string>& alternatives);
 
-// The category of a click-a-category record written out for the key
-// ("ACK" -> "ackusativ", ...); any other text as it stands.
+// The category of a click-a-category record written out for the key when it
+// is an abbreviation ("ACK" -> "ackusativ", "Dat." -> "dativ", ...); any
+// other text, a name written out ("predikatsfyllnad") too, as it stands.
 std::string categoryWrittenOut(std::string_view category);
 
 // Headings. The title is the heading lines joined by single spaces; the

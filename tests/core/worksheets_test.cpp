@@ -84,7 +84,12 @@ TEST(Worksheets, AnswersAndCategoriesForTheKey) {
                                                           {"subst", "substantiv"},
                                                           {"pass.", "passiv"},
                                                           {"predikat", "predikat"},
-                                                          {"adverb", "adverb"}})
+                                                          {"adverb", "adverb"},
+                                                          // Written out: as written.
+                                                          {"predikatsfyllnad", "predikatsfyllnad"},
+                                                          {"ackusativobjekt", "ackusativobjekt"},
+                                                          {"Dativobjekt", "Dativobjekt"},
+                                                          {"passivum", "passivum"}})
         EXPECT_EQ(categoryWrittenOut(field), name) << field;
     const TaskLines click = clickCategoryTask("   3. ", {"Hon gav", "honom boken."}, "dat");
     EXPECT_EQ(click.questions, (std::vector<std::string>{"   3. Hon gav", "       honom boken.",
@@ -134,7 +139,7 @@ TEST(Worksheets, LinesOfTheWriteChooseAndClickWindows) {
          clickCategoryTask("   1. ", {"Hon gav <honom> boken."}, "Dativobjekt"),
          {"1.  ", "      Vilken satsdel?", "   1. Hon gav <honom> boken.",
           S + std::string(28, '_')},
-         {"1.  ", "      Vilken satsdel?", "   1. Hon gav <honom> boken.", S + "Dativ"}},
+         {"1.  ", "      Vilken satsdel?", "   1. Hon gav <honom> boken.", S + "Dativobjekt"}},
         {"predicative, two lines",
          clickCategoryHeading({"Satsdelar", "", ""}, ""),
          clickCategoryTask("   1. ", {"Han blev", "<glad>."}, "Pred.f."),

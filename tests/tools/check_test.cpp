@@ -428,7 +428,41 @@ TEST(WorksheetCommand, SeveralFilesOfTheWriteChooseAndClickWindows) {
     ASSERT_EQ(lines.size(), 14u) << a.out;
     EXPECT_EQ(lines[3], S + "b\xC3\xB6\x63ker");
     EXPECT_EQ(lines[8], "   3. Jag har tre p<e>nnor.");
-    EXPECT_EQ(lines[13], S + "Dativ");
+    EXPECT_EQ(lines[13], S + "Dativobjekt") << "as the record writes it";
+}
+
+// The sentence-parts window makes worksheet lines too: the sentence, then a
+// legend per part in box order. A level file's records lose their level,
+// and a file without a headline takes the window's own title. The key of a
+// click-the-category file prints a role written out as it is written.
+TEST(WorksheetCommand, SentencePartsAndRolesAsWritten) {
+    TempRoot root;
+    root.write("SVE47300.DAT",
+               crlf({"$Ackusativ eller dativobjekt?", "Jag gav <katten> <mat>.#DO#AO"}));
+    root.write("SVE47100.DAT",
+               crlf({"1<Hunden> <sk\xE4ller>.#S#P", "2<Katten> sover <utan slut.#S#P"}));
+    root.write("SVE47400.DAT", crlf({"$Satsdelar", "Hon \xE4r <glad>.#predikatsfyllnad#"
+                                                   "ackusativobjekt#dativobjekt"}));
+    const std::string S = "       ";
+    const std::string blank(28, '_');
+    const auto q = runTool({"worksheet", root.path() + "/SVE47300.DAT"});
+    ASSERT_EQ(q.status, 0) << q.err;
+    EXPECT_EQ(outputLines(q.out), (std::vector<std::string>{"1.  Ackusativ eller dativobjekt?",
+                                                            "   1. Jag gav <katten> <mat>.",
+                                                            S + "Ackusativobjekt  =" + blank,
+                                                            S + "Dativobjekt        =" + blank}));
+
+    const auto a = runTool({"worksheet", "--answers", root.path() + "/SVE47300.DAT",
+                            root.path() + "/SVE47100.DAT", root.path() + "/SVE47400.DAT"});
+    EXPECT_EQ(a.status, 1) << "the level file's second record cannot be shown";
+    EXPECT_NE(a.err.find("SVE47100.DAT record 2"), std::string::npos) << a.err;
+    EXPECT_EQ(outputLines(a.out),
+              (std::vector<std::string>{
+                  "1.  Ackusativ eller dativobjekt?", "   1. Jag gav <katten> <mat>.",
+                  S + "Ackusativobjekt  = mat", S + "Dativobjekt        = katten",
+                  "2.  SATSDELAR. Predikat och subjekt?", "   2. <Hunden> <sk\xC3\xA4ller>.",
+                  S + "Predikat             = sk\xC3\xA4ller", S + "Subjekt               = Hunden",
+                  "3.  Satsdelar", "   3. Hon \xC3\xA4r <glad>.", S + "Predikatsfyllnad"}));
 }
 
 // The printout as a PDF file: one A4 document, every line in order, the

@@ -422,6 +422,7 @@ WorksheetWindow worksheetWindow(std::uint16_t programNumber) {
         if (range.check == checkCategories) return WorksheetWindow::Category;
         if (range.check == checkFillIn) return WorksheetWindow::FillIn;
         if (range.check == checkVerb) return WorksheetWindow::VerbForm;
+        if (range.check == checkSentenceParts) return WorksheetWindow::SentenceParts;
     }
     return WorksheetWindow::None;
 }

@@ -34,7 +34,7 @@ std::span<const RecordCheckRange> recordChecks();
 
 // The windows whose questions the worksheet command writes, found by the
 // format check of their program numbers.
-enum class WorksheetWindow { None, WriteAnswer, Choice, Category, FillIn, VerbForm };
+enum class WorksheetWindow { None, WriteAnswer, Choice, Category, FillIn, VerbForm, SentenceParts };
 WorksheetWindow worksheetWindow(std::uint16_t programNumber);
 
 // The class name of the exercise window that asks the records of a program

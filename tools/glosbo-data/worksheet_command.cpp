@@ -13,6 +13,7 @@
 #include "core/line_file.h"
 #include "core/program_number.h"
 #include "core/record_fields.h"
+#include "core/sentence_parts.h"
 #include "core/verb_cycle.h"
 #include "core/worksheets.h"
 #include "core/wrap.h"
@@ -69,7 +70,7 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
         return fileError(err, "worksheet",
                          name + " is not an exercise of a window that makes worksheets "
                                 "(write the answer, choose, click the category, fill in, "
-                                "verb forms)");
+                                "verb forms, sentence parts)");
     const core::WriteAnswerProgram writeProgram = core::writeAnswerProgram(program);
     if (window == WorksheetWindow::WriteAnswer && writeProgram.letters)
         return fileError(err, "worksheet",
@@ -99,6 +100,7 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
             chosen.push_back(n);
 
     const core::ChoiceProgram choice = core::choiceProgram(program);
+    const core::SentencePartsProgram sentenceParts = core::sentencePartsProgram(program);
     core::AlternativeWords words;
     if (window == WorksheetWindow::Choice && !choice.recordAlternatives) {
         std::istringstream file(*data);
@@ -113,6 +115,12 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
         break;
     case WorksheetWindow::Category:
         heading = core::clickCategoryHeading(headings.lines, headings.worksheetInstruction);
+        break;
+    case WorksheetWindow::SentenceParts:
+        // Without a headline the window has a title of its own.
+        heading = headings.lines[0].empty()
+                      ? core::WorksheetHeading{sentenceParts.worksheetTitle, {}}
+                      : core::writeAnswerHeading(headings.lines, {}, {});
         break;
     default:
         heading =
@@ -131,7 +139,13 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
     const core::FillInProgram fillInProgram = core::fillInProgram(program);
     int status = kExitOk;
     for (int n : chosen) {
-        const core::RecordFields fields = core::str_postarray(records[n - 1]);
+        core::RecordFields fields = core::str_postarray(records[n - 1]);
+        // A level file's record goes on the worksheet without its level.
+        if (window == WorksheetWindow::SentenceParts && sentenceParts.levels)
+            fields.field[1] = core::withoutLevel(fields[1]);
+        const std::optional<core::Sentence> sentence = window == WorksheetWindow::SentenceParts
+                                                           ? core::Sentence::fromRecord(fields)
+                                                           : std::nullopt;
         // The window never shows a record outside the format, so it cannot be sent.
         std::string fault;
         if (window == WorksheetWindow::FillIn)
@@ -139,6 +153,8 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
         if (window == WorksheetWindow::VerbForm) fault = core::verbRecordFault(fields);
         if (window == WorksheetWindow::Category && core::categoryTable(fields).empty())
             fault = "no category boxes";
+        if (window == WorksheetWindow::SentenceParts && !sentence)
+            fault = "its marks cannot be read or no part has a role";
         if (!fault.empty()) {
             err << "glosbo-data worksheet: " << name << " record " << n << ": " << fault
                 << "; the window never shows it\n";
@@ -171,6 +187,9 @@ int addOpening(const Opening& opening, core::Worksheets& sheets, std::ostream& e
             break;
         case WorksheetWindow::VerbForm:
             sheets.addTask(core::verbTask(prefix, fields));
+            break;
+        case WorksheetWindow::SentenceParts:
+            sheets.addTask(core::sentencePartsTask(prefix, fields[1], *sentence));
             break;
         case WorksheetWindow::None:
             break;
