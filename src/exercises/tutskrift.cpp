@@ -30,8 +30,9 @@ QListWidget* makeList(QWidget* parent, const char* name, const QString& accessib
 } // namespace
 
 TUtskrift::TUtskrift(const core::Worksheets& sheets, QWidget* over)
-    : QWidget(over, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_sheets(sheets), m_over(over) {
+    // A tool window of the exercise window stays above that window only:
+    // the printer's dialogs and our boxes come up over it.
+    : QWidget(over, Qt::Tool | Qt::FramelessWindowHint), m_sheets(sheets), m_over(over) {
     setObjectName(QStringLiteral("TUtskrift"));
     setWindowTitle(QStringLiteral("Uppgifter som du valt"));
     setAttribute(Qt::WA_ShowWithoutActivating);

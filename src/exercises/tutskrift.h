@@ -10,9 +10,10 @@ namespace glosbo::exercises {
 
 // The worksheet window: the title "Uppgifter som du valt" above the two
 // lists of the worksheet, the questions (ListBox1) and the answer key
-// (ListBox2), lying on top of each other. Not modal and always on top, it
-// stays over the exercise window until "Till &menyn" hides it. It shows
-// the lists of the shared state, which outlive it.
+// (ListBox2), lying on top of each other. Not modal, it stands over the
+// exercise window while the teacher looks at the lists, and never over a
+// dialog or the question being chosen. It shows the lists of the shared
+// state, which outlive it.
 class TUtskrift final : public QWidget {
     Q_OBJECT
 public:

@@ -224,6 +224,10 @@ app::Panel* WorksheetBar::shownPanel() const {
 }
 
 void WorksheetBar::showPanel(app::Panel* panel) {
+    // The lists are looked at from the list bar; every other bar works on
+    // the question shown or asks for the printer, which the lists would
+    // cover.
+    if (panel != SkrivutListValPanel) Utskrift->hide();
     for (app::Panel* p : m_panels)
         if (p != panel) p->hide();
     panel->show();
@@ -356,6 +360,7 @@ void WorksheetBar::SeListButtonClick(bool withAnswers) {
 void WorksheetBar::SkrivutFraga(bool withAnswers) {
     if (m_printing || m_sheets.empty()) return;
     m_printing = true;
+    Utskrift->hide();
     enableListButtons();
     const std::vector<core::Page> pages = m_sheets.layout(withAnswers, m_printer.metrics());
     m_printer.print(pages, window());

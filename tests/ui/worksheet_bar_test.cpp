@@ -225,7 +225,9 @@ TEST_F(WorksheetBarTest, WorksheetWindowAndLeaving) {
         bar->SeListUtanButton->click();
         TUtskrift* list = bar->Utskrift;
         ASSERT_TRUE(list->isVisible());
-        EXPECT_TRUE(list->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Above its exercise window only: a dialog comes up over it.
+        EXPECT_FALSE(list->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(list->parentWidget(), w.get());
         EXPECT_FALSE(list->isModal());
         EXPECT_EQ(list->TitelPanel->caption(), "Uppgifter som du valt");
         EXPECT_TRUE(list->ListBox1->isVisible());
@@ -235,9 +237,18 @@ TEST_F(WorksheetBarTest, WorksheetWindowAndLeaving) {
         bar->SelistMedButton->click();
         EXPECT_TRUE(list->ListBox2->isVisible());
         EXPECT_FALSE(list->ListBox1->isVisible());
+        // Back at the choice the lists no longer cover the question.
         bar->SkrivutAvbryt5Button->click();
+        EXPECT_FALSE(list->isVisible());
         bar->SkrivutSkickaButton->click();
+        bar->VisaUtskriftLista2Button->click();
+        bar->SelistMedButton->click();
         EXPECT_EQ(list->ListBox2->count(), 6) << "the window follows the lists";
+        // Nor do they stand over the printing.
+        bar->SkrivutAvbryt5Button->click();
+        bar->Skrivut2Button->click();
+        EXPECT_FALSE(list->isVisible());
+        bar->SkrivutAvbryt3Button->click();
 
         QSignalSpy finished(w.get(), &QDialog::finished);
         QTest::keyClick(w->focusWidget(), Qt::Key_Escape);
