@@ -13,9 +13,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <cmath>
 
 #include "app/print_service.h"
+#include "app/qt_translations.h"
 #include "core/worksheets.h"
 #include "ui_support.h"
 
@@ -220,6 +222,40 @@ TEST(PrintService, ThePreviewLeadsToThePrinterDialogWithItsCopies) {
     });
     EXPECT_TRUE(service.print(pages, nullptr));
     EXPECT_EQ(pdfPageCount(pdf), 2 * n) << "two copies of every page";
+}
+
+// With Qt's Swedish catalogue the preview, the printer dialog and the
+// inputs' menus speak Swedish, and the preview's print button is still
+// found.
+TEST(PrintService, QtsDialogsSpeakSwedish) {
+    QTranslator* swedish = app::installQtTranslations(*QCoreApplication::instance());
+    if (swedish == nullptr)
+        GTEST_SKIP() << "Qt's Swedish catalogue (qt6-translations-l10n) is missing";
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Kopiera"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("Spara som"));
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    EXPECT_EQ(print, QStringLiteral("Skriv ut"));
+    test::RecordingMessageBoxes messages;
+    app::QtPrintService service(messages);
+    QStringList actions;
+    QString dialogTitle;
+    whenOpen<QPrintPreviewDialog>([&](QPrintPreviewDialog* preview) {
+        for (QAction* action : preview->findChildren<QAction*>())
+            if (!action->text().isEmpty()) actions << action->text();
+        whenOpen<QPrintDialog>([&, preview](QPrintDialog* dialog) {
+            dialogTitle = dialog->windowTitle();
+            dialog->reject();
+            QTimer::singleShot(0, preview, &QDialog::reject);
+        });
+        for (QAction* action : preview->findChildren<QAction*>())
+            if (action->text() == print) action->trigger();
+    });
+    EXPECT_FALSE(service.print(twoSheets(service.metrics()), nullptr));
+    EXPECT_TRUE(actions.contains(print)) << actions.join(QLatin1Char('|')).toStdString();
+    for (const char* english : {"Print", "Next page", "Zoom in", "Page setup"})
+        EXPECT_FALSE(actions.contains(QString::fromLatin1(english))) << english;
+    EXPECT_EQ(dialogTitle, QStringLiteral("Skriv ut"));
+    delete swedish;
 }
 
 // Without its printing module the print button says so instead of doing
