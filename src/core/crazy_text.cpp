@@ -205,13 +205,13 @@ std::vector<std::string> CrazyText::text(int left, int right, WrapContext& wrap)
     return lines;
 }
 
-std::vector<Page> crazyTextPages(const std::vector<std::string>& lines,
-                                 const PageMetrics& metrics) {
+std::vector<Page> crazyTextPages(const std::vector<std::string>& lines, const PageMetrics& metrics,
+                                 const PageMargins& printer) {
     const PageFont font{12, false, "Arial"};
     std::vector<PrintedLine> printed;
     for (std::size_t i = 0; i < lines.size(); ++i)
         printed.push_back({lines[i], font, i == 0 ? 40.0 : 10.0});
-    return layOutPrintedLines(printed, 200, 2, 2, metrics);
+    return layOutPrintedLines(printed, 200, 2, 2, metrics, printer);
 }
 
 } // namespace glosbo::core

@@ -109,7 +109,8 @@ private:
 
 // The printout of a finished crazy text: Arial 12 points at 200 printer
 // pixels from the left, from the top; 40 pixels below the title and 10
-// below every other line.
-std::vector<Page> crazyTextPages(const std::vector<std::string>& lines, const PageMetrics& metrics);
+// below every other line. printer: the printer's margins, none for a PDF.
+std::vector<Page> crazyTextPages(const std::vector<std::string>& lines, const PageMetrics& metrics,
+                                 const PageMargins& printer = {});
 
 } // namespace glosbo::core

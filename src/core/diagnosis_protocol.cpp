@@ -93,10 +93,15 @@ std::array<int, 4> printColumnStarts(int u, int sample, int screenWidth) {
 }
 
 Page protocolPage(const ProtocolTable& table, std::string_view name,
-                  const std::array<int, 4>& starts, const PageMetrics& metrics) {
-    // The table is 180 mm wide from x = 15; rules sit a printer pixel
-    // (600 dots an inch) outside the text.
-    constexpr double kLeft = 15, kRight = 195, kWidth = 180, kPixel = 25.4 / 600;
+                  const std::array<int, 4>& starts, const PageMetrics& metrics,
+                  const PageMargins& printer) {
+    const PageFrame frame(printer);
+    // The table is 180 mm wide from x = 15, narrower on a printer whose
+    // printable area is narrower; rules sit a printer pixel (600 dots an
+    // inch) outside the text.
+    constexpr double kLeft = 15, kPixel = 25.4 / 600;
+    const double tableRight = std::min(195.0, frame.width() - 2 * kPixel);
+    const double tableWidth = tableRight - kLeft;
     const PageFont font{12, true, "Arial"};
     Page page;
     double y = 2;
@@ -104,7 +109,7 @@ Page protocolPage(const ProtocolTable& table, std::string_view name,
     y += 10;
     std::array<double, 5> columnX{kLeft};
     for (std::size_t c = 1; c < 5; ++c)
-        columnX[c] = kLeft + starts[c - 1] * kWidth / 100;
+        columnX[c] = kLeft + starts[c - 1] * tableWidth / 100;
     // The columns follow the screen, but on paper the texts are measured in
     // the print font: a column too narrow for its widest text is widened,
     // the number column to the right and the last three to the left, so
@@ -117,16 +122,16 @@ Page protocolPage(const ProtocolTable& table, std::string_view name,
                 widest[c] = std::max(widest[c], metrics.widthMm(row[c], font) + kGap);
     columnX[1] = std::max(columnX[1], kLeft + widest[0]);
     for (std::size_t c = 4; c >= 2; --c) {
-        const double right = c == 4 ? kRight : columnX[c + 1];
+        const double right = c == 4 ? tableRight : columnX[c + 1];
         columnX[c] = std::min(columnX[c], right - widest[c]);
     }
     for (int r = 0; r < kProtocolRows; ++r) {
         page.line(kLeft - kPixel, y, kLeft - kPixel, y + 8);
         for (std::size_t c = 1; c < 5; ++c)
             page.line(columnX[c] - kPixel, y, columnX[c] - kPixel, y + 8);
-        page.line(kRight + kPixel, y, kRight + kPixel, y + 8);
-        page.line(kLeft - kPixel, y, kRight + kPixel, y);
-        page.line(kLeft - kPixel, y + 3 * kPixel, kRight + kPixel, y + 3 * kPixel);
+        page.line(tableRight + kPixel, y, tableRight + kPixel, y + 8);
+        page.line(kLeft - kPixel, y, tableRight + kPixel, y);
+        page.line(kLeft - kPixel, y + 3 * kPixel, tableRight + kPixel, y + 3 * kPixel);
         // The texts stand 1 mm below the row's top rule, so that a line of
         // 12 points sits between the rules rather than on the next one; the
         // sum row's a millimetre lower.
@@ -138,8 +143,10 @@ Page protocolPage(const ProtocolTable& table, std::string_view name,
         }
         y += 6;
     }
-    page.line(kLeft - kPixel, y + 2, kRight + kPixel, y + 2);
-    return page;
+    page.line(kLeft - kPixel, y + 2, tableRight + kPixel, y + 2);
+    std::vector<Page> pages{std::move(page)};
+    frame.place(pages);
+    return std::move(pages.front());
 }
 
 } // namespace glosbo::core

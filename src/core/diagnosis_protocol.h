@@ -48,8 +48,10 @@ std::array<int, 4> printColumnStarts(int letterUnit, int sampleWidth, int screen
 // The printed protocol of one pupil on an A4 page: the title, the table of
 // 19 rows with its rules, the sum row a little lower. A column whose
 // widest text, measured in the print font, would cross its right-hand rule
-// takes the room it needs from the area column.
+// takes the room it needs from the area column. printer: the printer's
+// margins, none for a PDF.
 Page protocolPage(const ProtocolTable& table, std::string_view name,
-                  const std::array<int, 4>& columnStarts, const PageMetrics& metrics);
+                  const std::array<int, 4>& columnStarts, const PageMetrics& metrics,
+                  const PageMargins& printer = {});
 
 } // namespace glosbo::core

@@ -17,27 +17,33 @@ std::vector<std::string> manualLines(std::string_view fileBytes) {
 }
 
 std::vector<Page> layOutManual(const std::vector<std::string>& lines, double firstTop,
-                               const PageMetrics& metrics) {
+                               const PageMetrics& metrics, const PageMargins& printer) {
     std::vector<Page> pages;
     if (lines.empty()) return pages;
+    const PageFrame frame(printer);
     const PageFont font{12, false, "Arial"};
     // Every line advances by the height of one line of text, whatever it holds.
     const double advance = metrics.heightMm("Hej", font) + ManualLayout::kLineGap;
     const auto newPage = [&] {
         pages.emplace_back();
-        pages.back().text(ManualLayout::kPageNumberX, ManualLayout::kPageNumberY,
-                          std::to_string(pages.size()), font);
+        const std::string number = std::to_string(pages.size());
+        pages.back().text(frame.fitX(ManualLayout::kPageNumberX, metrics.widthMm(number, font)),
+                          ManualLayout::kPageNumberY, number, font);
     };
     newPage();
     double y = firstTop;
     for (const std::string& line : lines) {
-        if (y > ManualLayout::kBottom) {
-            newPage();
-            y = ManualLayout::kContinueTop;
+        for (const std::string& piece :
+             piecesToFit(line, frame.width() - ManualLayout::kLeft, font, metrics)) {
+            if (y > ManualLayout::kBottom) {
+                newPage();
+                y = ManualLayout::kContinueTop;
+            }
+            pages.back().text(ManualLayout::kLeft, y, piece, font);
+            y += advance;
         }
-        pages.back().text(ManualLayout::kLeft, y, line, font);
-        y += advance;
     }
+    frame.place(pages);
     return pages;
 }
 

@@ -28,8 +28,9 @@ struct ManualLayout {
 // Lays the lines out in Arial 12, the first page starting at firstTop, each
 // page numbered at its top right. A line that would start below the bottom
 // starts the next page instead, so every line is printed exactly once, the
-// last included. No lines give no pages.
+// last included. A line too long for the page goes on in the lines below.
+// No lines give no pages. printer: the printer's margins, none for a PDF.
 std::vector<Page> layOutManual(const std::vector<std::string>& lines, double firstTop,
-                               const PageMetrics& metrics);
+                               const PageMetrics& metrics, const PageMargins& printer = {});
 
 } // namespace glosbo::core

@@ -65,12 +65,13 @@ StoryLine splitStoryLine(std::string_view line, int left, int right, WrapContext
     return result;
 }
 
-std::vector<Page> storyPages(const std::vector<std::string>& lines, const PageMetrics& metrics) {
+std::vector<Page> storyPages(const std::vector<std::string>& lines, const PageMetrics& metrics,
+                             const PageMargins& printer) {
     std::vector<PrintedLine> printed;
     printed.push_back({"Ber\xE4tta", PageFont{18, false, "Arial"}, 0, 250});
     for (const std::string& line : lines)
         printed.push_back({line, PageFont{14, false, "Arial"}, 20});
-    return layOutPrintedLines(printed, 200, 100, 100, metrics);
+    return layOutPrintedLines(printed, 200, 100, 100, metrics, printer);
 }
 
 } // namespace glosbo::core

@@ -56,7 +56,8 @@ StoryLine splitStoryLine(std::string_view line, int left, int right, WrapContext
 
 // The printout of a story: "Berätta" in Arial 18 points at (200, 100)
 // printer pixels, the lines in Arial 14 points from 250 down, 20 pixels
-// apart.
-std::vector<Page> storyPages(const std::vector<std::string>& lines, const PageMetrics& metrics);
+// apart. printer: the printer's margins, none for a PDF.
+std::vector<Page> storyPages(const std::vector<std::string>& lines, const PageMetrics& metrics,
+                             const PageMargins& printer = {});
 
 } // namespace glosbo::core

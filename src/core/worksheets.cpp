@@ -248,7 +248,8 @@ namespace {
 // split from the lines that belong to it.
 class WorksheetLayout {
 public:
-    WorksheetLayout(const PageMetrics& metrics) : m_metrics(metrics) {}
+    WorksheetLayout(const PageMetrics& metrics, const PageFrame& frame)
+        : m_metrics(metrics), m_frame(frame) {}
 
     std::vector<Page> run(const WorksheetList& list, bool withAnswers) {
         const std::vector<std::string>& lines = list.lines;
@@ -262,7 +263,8 @@ public:
                 const std::size_t belonging =
                     kind(i) == LineKind::Heading
                         ? 3
-                        : std::max<std::size_t>(1, UppgiftTillNySida(list, i));
+                        : std::max<std::size_t>(1, UppgiftTillNySida(list, i)) +
+                              extraRows(list, i, kBody);
                 if (m_y + kMmPerLine * double(belonging) > kLastLine) newPage();
             }
             switch (kind(i)) {
@@ -270,12 +272,12 @@ public:
                 m_y += 2;
                 const PageFont bold16{16, true};
                 m_y += height(kProbe, bold16);
-                page().text(kLeft, m_y, lines[i], bold16);
+                print(lines[i], bold16, height(kProbe, bold16) + 1);
                 // The instruction under a heading is printed bold too.
                 if (InstruktionFinns(list, i)) {
                     const PageFont bold14{14, true};
                     m_y += height(lines[i + 1], bold14) + 1;
-                    page().text(kLeft, m_y, lines[i + 1], bold14);
+                    print(lines[i + 1], bold14, height(kProbe, bold14) + 1);
                     ++i;
                 }
                 m_lineHeight = height(kProbe, kBody);
@@ -287,7 +289,7 @@ public:
             case LineKind::SubHeading:
             case LineKind::Other:
                 m_y += m_lineHeight + 1;
-                if (!lines[i].empty()) page().text(kLeft, m_y, lines[i], kBody);
+                if (!lines[i].empty()) print(lines[i], kBody, m_lineHeight + 1);
                 break;
             }
         }
@@ -296,10 +298,41 @@ public:
 
 private:
     static constexpr double kLeft = 20, kLastLine = 256, kMmPerLine = 8;
+
     static constexpr std::string_view kProbe = "\xC5gJj"; // ÅgJj: tall and deep letters
     static inline const PageFont kBody{14, false};
 
     Page& page() { return m_pages.back(); }
+
+    // The pieces of a line that fit between the left margin and the
+    // printable area's right edge.
+    std::vector<std::string> pieces(std::string_view line, const PageFont& font) const {
+        return piecesToFit(line, m_frame.width() - kLeft, font, m_metrics);
+    }
+
+    // Prints a line at y, its further pieces advance lines apart below it;
+    // a piece that would run off the page starts a new one.
+    void print(std::string_view line, const PageFont& font, double advance) {
+        bool first = true;
+        for (const std::string& piece : pieces(line, font)) {
+            if (!first) m_y += advance;
+            if (m_y + height(piece, font) > m_frame.height()) {
+                newPage();
+                m_y += advance;
+            }
+            page().text(kLeft, m_y, piece, font);
+            first = false;
+        }
+    }
+
+    // The lines beyond the first that the task at line i and its lines
+    // take when long lines go on below.
+    std::size_t extraRows(const WorksheetList& list, std::size_t i, const PageFont& font) const {
+        std::size_t extra = pieces(list.lines[i], font).size() - 1;
+        for (std::size_t n = i + 1; n < list.lines.size() && list.kinds[n] == LineKind::Other; ++n)
+            extra += pieces(list.lines[n], font).size() - 1;
+        return extra;
+    }
 
     // Text heights count in whole millimetres, as the lines are placed.
     double height(std::string_view text, const PageFont& font) const {
@@ -320,7 +353,11 @@ private:
         return i + 1 < list.lines.size() && list.kinds[i + 1] == LineKind::SubHeading;
     }
 
-    void SkrivSidNr() { page().text(200, 2, std::to_string(m_pages.size()), PageFont{10, false}); }
+    void SkrivSidNr() {
+        const std::string number = std::to_string(m_pages.size());
+        const PageFont font{10, false};
+        page().text(m_frame.fitX(200, m_metrics.widthMm(number, font)), 2, number, font);
+    }
     void SkrivProgramNamn() { page().text(2, 2, "Glosbo", PageFont{8, false}); }
 
     void newPage() {
@@ -349,6 +386,7 @@ private:
     }
 
     const PageMetrics& m_metrics;
+    const PageFrame& m_frame;
     std::vector<Page> m_pages;
     double m_y = 0;
     double m_lineHeight = 0;
@@ -357,12 +395,16 @@ private:
 } // namespace
 
 std::vector<Page> layOutWorksheet(const WorksheetList& list, bool withAnswers,
-                                  const PageMetrics& metrics) {
-    return WorksheetLayout(metrics).run(list, withAnswers);
+                                  const PageMetrics& metrics, const PageMargins& printer) {
+    const PageFrame frame(printer);
+    std::vector<Page> pages = WorksheetLayout(metrics, frame).run(list, withAnswers);
+    frame.place(pages);
+    return pages;
 }
 
-std::vector<Page> Worksheets::layout(bool withAnswers, const PageMetrics& metrics) const {
-    return layOutWorksheet(list(withAnswers), withAnswers, metrics);
+std::vector<Page> Worksheets::layout(bool withAnswers, const PageMetrics& metrics,
+                                     const PageMargins& printer) const {
+    return layOutWorksheet(list(withAnswers), withAnswers, metrics, printer);
 }
 
 } // namespace glosbo::core

@@ -96,8 +96,9 @@ public:
     const std::string& title() const { return m_title; }
 
     // The pages of one printed copy of the answer list (withAnswers) or the
-    // question list.
-    std::vector<Page> layout(bool withAnswers, const PageMetrics& metrics) const;
+    // question list. printer: the printer's margins, none for a PDF.
+    std::vector<Page> layout(bool withAnswers, const PageMetrics& metrics,
+                             const PageMargins& printer = {}) const;
 
 private:
     WorksheetList m_questions;
@@ -111,9 +112,10 @@ private:
 // Lays out one printed copy of a list: the framed heading "Arbetsblad från
 // Glosbo." (with " Facit." for the key) on the first page, page number and
 // program name on every later one, headings and tasks never split from the
-// lines that belong to them.
+// lines that belong to them. A line too long for the page goes on in the
+// line below. Places are in the printable area's millimetres (PageFrame).
 std::vector<Page> layOutWorksheet(const WorksheetList& list, bool withAnswers,
-                                  const PageMetrics& metrics);
+                                  const PageMetrics& metrics, const PageMargins& printer = {});
 
 // "   1. ", " 10. ", "100. ": the number of a task, right-aligned in four.
 std::string itemPrefix(int taskNumber);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace glosbo::app {
@@ -89,6 +90,7 @@ bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages) 
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const int dpi = device.logicalDpiX();
+    const double pixelsPerMm = dpi / kMmPerInch;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
             if (orientationOf(pages[i]) != device.pageLayout().orientation())
@@ -96,15 +98,32 @@ bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages) 
             if (!device.newPage()) return false;
         }
         // A page is laid out on the whole sheet, but the painter's origin is
-        // the corner of the printable area inside the margins: the sheet
-        // starts that far up and left of it. (Stretching the sheet onto the
-        // printable area instead would draw every place closer together than
-        // the text, which keeps its size, and a measured frame would no
-        // longer hold it.)
+        // the corner of the printable area inside the printer's margins.
         const QPageLayout layout = device.pageLayout();
-        const QRect printable = layout.paintRectPixels(dpi);
-        const QRect sheet(-printable.topLeft(), layout.fullRectPixels(dpi).size());
+        const QRectF printable = layout.paintRect(QPageLayout::Millimeter);
+        const QSizeF paper = layout.fullRect(QPageLayout::Millimeter).size();
+        const core::PageMargins& m = pages[i].frame;
+        // The area the page keeps its text in: on the sheet where it was
+        // laid out when the printer's margins leave room for it, else
+        // shrunk as a whole, text and all, into the printable area, so
+        // that every measured frame still holds its text.
+        const QRectF frame(m.left, m.top, pages[i].width() - m.left - m.right,
+                           pages[i].height() - m.top - m.bottom);
+        const double scale =
+            std::min({1.0, printable.width() / frame.width(), printable.height() / frame.height()});
+        const double left = std::clamp(frame.left() - printable.left(), 0.0,
+                                       std::max(0.0, printable.width() - frame.width() * scale));
+        const double top = std::clamp(frame.top() - printable.top(), 0.0,
+                                      std::max(0.0, printable.height() - frame.height() * scale));
+        painter.save();
+        painter.translate(left * pixelsPerMm, top * pixelsPerMm);
+        painter.scale(scale, scale);
+        const QRect sheet(int(std::lround(-frame.left() * pixelsPerMm)),
+                          int(std::lround(-frame.top() * pixelsPerMm)),
+                          int(std::lround(paper.width() * pixelsPerMm)),
+                          int(std::lround(paper.height() * pixelsPerMm)));
         drawPage(painter, sheet, pages[i]);
+        painter.restore();
     }
     return painter.end();
 }

@@ -20,8 +20,9 @@ void drawPage(QPainter& painter, const QRect& area, const core::Page& page);
 
 // Draws pages on a paged device that has been set up (a printer or a PDF
 // writer), one sheet a page, the A4 millimetres of a page on the whole
-// sheet, whatever its margins; the sheet is turned as each page is laid out. False when painting
-// cannot start.
+// sheet, turned as each page is laid out. When the device's margins are
+// wider than those a page was laid out for, the page is shrunk into the
+// printable area as a whole. False when painting cannot start.
 bool drawPages(QPagedPaintDevice& device, const std::vector<core::Page>& pages);
 
 // Writes the pages as an A4 PDF file. False when the file cannot be written.

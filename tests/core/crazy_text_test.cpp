@@ -194,7 +194,8 @@ TEST(CrazyTextWrap, StrayCharactersAfterHashAreDroppedWithIt) {
 
 TEST(CrazyTextPrint, LinesStandAtTwoHundredPixelsWithALargerGapAfterTheTitle) {
     FixedMetrics metrics;
-    const auto pages = crazyTextPages({"Titel", "Rad ett", "Rad tv\xE5"}, metrics);
+    const auto pages =
+        glosbo::test::inPrintableArea(crazyTextPages({"Titel", "Rad ett", "Rad tv\xE5"}, metrics));
     ASSERT_EQ(pages.size(), 1u);
     const auto& t = pages[0].texts;
     ASSERT_EQ(t.size(), 3u);
@@ -212,7 +213,7 @@ TEST(CrazyTextPrint, LinesStandAtTwoHundredPixelsWithALargerGapAfterTheTitle) {
 TEST(CrazyTextPrint, ATextLongerThanAPageGoesOnToTheNext) {
     FixedMetrics metrics;
     std::vector<std::string> lines(80, "rad");
-    const auto pages = crazyTextPages(lines, metrics);
+    const auto pages = glosbo::test::inPrintableArea(crazyTextPages(lines, metrics));
     ASSERT_GE(pages.size(), 2u);
     std::size_t printed = 0;
     for (const Page& page : pages) {
@@ -227,7 +228,8 @@ TEST(CrazyTextPrint, ATextLongerThanAPageGoesOnToTheNext) {
 TEST(CrazyTextPrint, ALineWiderThanThePageIsWrappedAtItsSpaces) {
     FixedMetrics metrics; // 2.4 mm a character: 73 characters between the margins
     const std::string word(30, 'x');
-    const auto pages = crazyTextPages({"T", word + " " + word + " " + word}, metrics);
+    const auto pages = glosbo::test::inPrintableArea(
+        crazyTextPages({"T", word + " " + word + " " + word}, metrics));
     ASSERT_EQ(pages.size(), 1u);
     ASSERT_EQ(pages[0].texts.size(), 3u);
     EXPECT_EQ(pages[0].texts[1].text, word + " " + word);

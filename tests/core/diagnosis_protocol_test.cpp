@@ -80,8 +80,8 @@ TEST(DiagnosisProtocol, PrintColumnsFollowTheScreen) {
 TEST(DiagnosisProtocol, ThePrintedPageHasTheTitleTheRowsAndTheRules) {
     DiagnosisRecord r = taken(2, 15, kStatusTest);
     // Texts that fit keep the columns the screen gives.
-    const Page page = protocolPage(protocolTable(r), "Kalle", {4, 55, 70, 87},
-                                   glosbo::test::FixedPageMetrics(0.01));
+    const Page page = glosbo::test::inPrintableArea(protocolPage(
+        protocolTable(r), "Kalle", {4, 55, 70, 87}, glosbo::test::FixedPageMetrics(0.01)));
     ASSERT_FALSE(page.texts.empty());
     EXPECT_EQ(page.texts[0].text, "Diagnosprotokoll fr\xE5n Glosbo f\xF6r Kalle.");
     EXPECT_EQ(page.texts[0].x, 20);
@@ -122,7 +122,8 @@ TEST(DiagnosisProtocol, PrintedTextsKeepClearOfTheRules) {
         double heightMm(std::string_view, const PageFont&) const override { return 4.8; }
     } metrics;
     DiagnosisRecord r = taken(12, 20, kStatusTest);
-    const Page page = protocolPage(protocolTable(r), "Kalle", {3, 55, 69, 88}, metrics);
+    const Page page = glosbo::test::inPrintableArea(
+        protocolPage(protocolTable(r), "Kalle", {3, 55, 69, 88}, metrics));
     std::vector<double> rules;
     for (const PageLine& l : page.lines)
         if (l.x1 == l.x2 && std::find(rules.begin(), rules.end(), l.x1) == rules.end())

@@ -95,7 +95,8 @@ TEST(StoryLines, ALineTooWideIsSplitAndTheRestGoesBack) {
 
 TEST(StoryPrint, TitleThenTheLinesTwentyPixelsApart) {
     FixedMetrics metrics;
-    const auto pages = storyPages({"Det var en g\xE5ng", "", "Slut."}, metrics);
+    const auto pages =
+        glosbo::test::inPrintableArea(storyPages({"Det var en g\xE5ng", "", "Slut."}, metrics));
     ASSERT_EQ(pages.size(), 1u);
     const auto& t = pages[0].texts;
     ASSERT_EQ(t.size(), 4u);
@@ -112,7 +113,8 @@ TEST(StoryPrint, TitleThenTheLinesTwentyPixelsApart) {
 
 TEST(StoryPrint, ALongStoryGoesOnToMorePages) {
     FixedMetrics metrics;
-    const auto pages = storyPages(std::vector<std::string>(100, "rad"), metrics);
+    const auto pages =
+        glosbo::test::inPrintableArea(storyPages(std::vector<std::string>(100, "rad"), metrics));
     ASSERT_GE(pages.size(), 2u);
     std::size_t printed = 0;
     for (const Page& page : pages)

@@ -37,4 +37,21 @@ std::string crlf(const std::vector<std::string>& lines) {
     return out;
 }
 
+core::Page inPrintableArea(core::Page page) {
+    const double left = page.frame.left, top = page.frame.top;
+    for (core::PageText& t : page.texts) {
+        t.x -= left;
+        t.y -= top;
+    }
+    for (core::PageLine& l : page.lines)
+        l = {l.x1 - left, l.y1 - top, l.x2 - left, l.y2 - top};
+    return page;
+}
+
+std::vector<core::Page> inPrintableArea(std::vector<core::Page> pages) {
+    for (core::Page& page : pages)
+        page = inPrintableArea(std::move(page));
+    return pages;
+}
+
 } // namespace glosbo::test

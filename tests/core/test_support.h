@@ -35,6 +35,11 @@ private:
     double m_mmPerPoint;
 };
 
+// A printout's places counted from the corner of the printable area it was
+// laid out in, as its layout gives them, rather than from the sheet's.
+core::Page inPrintableArea(core::Page page);
+std::vector<core::Page> inPrintableArea(std::vector<core::Page> pages);
+
 // A data root in a fresh temporary directory, removed at the end.
 class TempRoot {
 public:

@@ -188,7 +188,7 @@ TEST(Worksheets, LinesKeepTheirKinds) {
 TEST(WorksheetLayout, FramedHeadingWithOrWithoutAnswers) {
     const Worksheets w = plural(1);
     const FixedMetrics metrics;
-    const auto keyPages = w.layout(true, metrics);
+    const auto keyPages = glosbo::test::inPrintableArea(w.layout(true, metrics));
     ASSERT_EQ(keyPages.size(), 1u);
     const Page& page = keyPages[0];
     const PageText* title = find(page, "Arbetsblad fr\xE5n Glosbo. Facit.");
@@ -204,17 +204,18 @@ TEST(WorksheetLayout, FramedHeadingWithOrWithoutAnswers) {
     EXPECT_DOUBLE_EQ(page.lines[1].x1, 22 + w22);
     EXPECT_DOUBLE_EQ(page.lines[1].y2, 2 + 6 + 9 + 3);
     ASSERT_TRUE(find(page, "1"));
-    EXPECT_EQ(find(page, "1")->x, 200);
+    // At 200 mm, but ending inside the printable area: a digit is 2 mm.
+    EXPECT_EQ(find(page, "1")->x, 198);
     EXPECT_TRUE(find(page, "       bilar"));
 
-    const Page plain = w.layout(false, metrics)[0];
+    const Page plain = glosbo::test::inPrintableArea(w.layout(false, metrics))[0];
     EXPECT_TRUE(find(plain, "Arbetsblad fr\xE5n Glosbo."));
     EXPECT_TRUE(find(plain, "       " + kUnderscores));
 }
 
 TEST(WorksheetLayout, HeadingsAndTheirInstructionAreBoldAndLinesGoDown) {
     const Worksheets w = plural(2);
-    const Page page = w.layout(false, FixedMetrics())[0];
+    const Page page = glosbo::test::inPrintableArea(w.layout(false, FixedMetrics()))[0];
     // After the frame y = 2 + 9 + 3 + 2 = 16; lines are 6 mm at 14 pt.
     const PageText* heading = find(page, "1.  Plural");
     ASSERT_TRUE(heading);
@@ -239,11 +240,11 @@ TEST(WorksheetLayout, HeadingsAndTheirInstructionAreBoldAndLinesGoDown) {
 
 TEST(WorksheetLayout, ATaskThatWouldPassTheLastLineMovesWholeToANewPage) {
     const Worksheets w = plural(20);
-    const auto pages = w.layout(false, FixedMetrics());
+    const auto pages = glosbo::test::inPrintableArea(w.layout(false, FixedMetrics()));
     ASSERT_EQ(pages.size(), 2u);
     const Page& second = pages[1];
     ASSERT_TRUE(find(second, "2"));
-    EXPECT_EQ(find(second, "2")->x, 200);
+    EXPECT_EQ(find(second, "2")->x, 198);
     ASSERT_TRUE(find(second, "Glosbo"));
     EXPECT_EQ(find(second, "Glosbo")->font, (PageFont{8, false}));
     // Tasks take 16 mm from y = 31: task 14 ends at 255; task 15 would
@@ -266,7 +267,7 @@ TEST(WorksheetLayout, OneLineTasksGoOnToFurtherPages) {
     for (int i = 0; i < 80; ++i)
         w.add(chooseAlternativeHeading({"E eller \xC4", "", ""}, "", {"e", "\xE4"}),
               chooseAlternativeTask(w.nextItemPrefix(), {"Jag har tre p<e>nnor."}, {}, 1));
-    const auto pages = w.layout(false, FixedMetrics());
+    const auto pages = glosbo::test::inPrintableArea(w.layout(false, FixedMetrics()));
     // 25 tasks under the frame, 28 on each further page.
     ASSERT_EQ(pages.size(), 3u);
     std::size_t tasks = 0;
@@ -285,7 +286,7 @@ TEST(WorksheetLayout, AnAnswerThatLooksNumberedIsNoTask) {
     w.startExercise();
     w.add(writeAnswerHeading({"Tal", "", ""}, "", ""),
           writeAnswerTask(w.nextItemPrefix(), "tre", "1. tre"));
-    const Page page = w.layout(true, FixedMetrics())[0];
+    const Page page = glosbo::test::inPrintableArea(w.layout(true, FixedMetrics()))[0];
     const PageText* task = find(page, "   1. tre");
     const PageText* answer = find(page, "       1. tre");
     ASSERT_TRUE(task && answer);
