@@ -109,7 +109,9 @@ TEST_P(GameLayout, DuelNamesAndHeadlineFit) {
             EXPECT_LT(end, w->Ruta[0]->x()) << label->objectName().toStdString();
             EXPECT_LE(label->fontMetrics().height(), w->BanaInnerPanel->height() / 2 + 2);
         }
-        if (name.size() < 5) EXPECT_GE(w->ElevLabel->font().pixelSize(), s.height / 40);
+        if (name.size() < 5) {
+            EXPECT_GE(w->ElevLabel->font().pixelSize(), s.height / 40);
+        }
         const QRect inner = w->OverskriftInnerShape->geometry();
         int previousBottom = inner.top();
         for (QLabel* line : {w->Overs1Label, w->Overs2Label, w->Overs3Label}) {
