@@ -21,6 +21,7 @@ mv "$work/dest/opt/glosbo" "$work/moved"
 p=$work/moved
 
 for f in bin/glosbo bin/glosbo-data lib/glosbo/libglosbo_media.so lib/glosbo/libglosbo_printing.so \
+  lib/glosbo/libglosbo_speech.so \
   share/glosbo/Glos97.Ini share/glosbo/DATA/datfiler.sve \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/man/man1/glosbo.1 share/man/man1/glosbo-data.1 \

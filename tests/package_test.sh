@@ -45,12 +45,12 @@ names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/\(.*\)//; s/^ +//; s/ +$//' | s
 # From the binaries (dpkg-shlibdeps) and the runtime packages not linked.
 for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 \
   libqt6printsupport6 libqt6svg6 fonts-liberation gstreamer1.0-plugins-base \
-  gstreamer1.0-plugins-good gstreamer1.0-pulseaudio; do
+  gstreamer1.0-plugins-good gstreamer1.0-pulseaudio libespeak-ng1 qt6-translations-l10n; do
   grep -qx "$p" <<<"$names" || fail "Depends lacks $p: $depends"
 done
 # No development package, and nothing that scripts/deps.txt installs only to
 # build or test.
-runtime='fonts-liberation|gstreamer1.0-.*'
+runtime='fonts-liberation|gstreamer1.0-.*|libespeak-ng1|qt6-translations-l10n'
 grep -E -- '-dev$' <<<"$names" && fail "Depends names a development package: $depends"
 while read -r p; do
   [[ $p =~ ^($runtime)$ ]] && continue
@@ -67,7 +67,8 @@ dpkg-deb -c "$deb" >"$work/list"
 awk '{print $6}' "$work/list" | sed 's|^\./|/|' >"$work/files"
 id=se.glosbo.Glosbo
 for f in /usr/bin/glosbo /usr/bin/glosbo-data /usr/lib/glosbo/libglosbo_media.so \
-  /usr/lib/glosbo/libglosbo_printing.so /usr/share/glosbo/Glos97.Ini \
+  /usr/lib/glosbo/libglosbo_printing.so /usr/lib/glosbo/libglosbo_speech.so \
+  /usr/share/glosbo/Glos97.Ini \
   /usr/share/glosbo/DATA/datfiler.sve /usr/share/applications/$id.desktop \
   /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/scalable/apps/$id.svg \
   /usr/share/icons/hicolor/48x48/apps/$id.png /usr/share/man/man1/glosbo.1.gz \
