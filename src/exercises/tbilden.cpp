@@ -105,6 +105,13 @@ void TBilden::setUpProgram() {
     loadPicture();
 }
 
+// The headline box reaches the strip, so the speaker button goes under the
+// picture, clear of the questions beside it.
+void TBilden::placeReadAloudButton() {
+    LasUppButton->move(m_pictureArea.left(), m_pictureArea.bottom() + 1 + letterUnit() / 2);
+    LasUppButton->raise();
+}
+
 void TBilden::loadPicture() {
     if (m_pictureFile.empty()) m_pictureFile = core::pictureQuestionFile(m_state.programNumber);
     // Without the picture the area stays empty and the questions still run.

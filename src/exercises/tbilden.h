@@ -33,6 +33,7 @@ public slots:
 
 protected:
     void setUpProgram() override;
+    void placeReadAloudButton() override;
     void placeQuestionControls() override;
     void clearQuestion() override;
     void showQuestion() override;
