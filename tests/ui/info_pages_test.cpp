@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 
+#include "core/page.h"
 #include "info/tflagga.h"
 #include "info/tkarta.h"
 #include "info/tmanual.h"
@@ -126,7 +127,8 @@ TEST(InfoPages, ManualPrintsWholeOrSelectedWithoutTheClipboard) {
     ASSERT_EQ(selection.size(), 1u);
     ASSERT_EQ(selection[0].texts.size(), 4u); // the page number and three lines
     EXPECT_EQ(selection[0].texts[3].text, "  Rad 3 i manualen");
-    EXPECT_DOUBLE_EQ(selection[0].texts[1].y, 5);
+    // The first line 5 mm into the printable area, which starts 5 mm in.
+    EXPECT_DOUBLE_EQ(selection[0].texts[1].y, glosbo::core::kLeastMarginMm + 5);
     EXPECT_EQ(QApplication::clipboard()->text(), "elevens egen text");
     EXPECT_TRUE(manual.SkrivUtButton->isEnabled());
 }

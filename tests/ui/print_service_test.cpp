@@ -103,7 +103,7 @@ core::Page titlePage() {
 }
 
 // The title of the page as drawn on a whole sheet at pxPerMm: it starts at
-// 20 mm and stays inside its frame (the inner one, or the outer one where
+// 20 mm into the printable area and stays inside its frame (the inner one, or the outer one where
 // the renderer's glyphs run a little wider than measured).
 void expectTitleInFrame(const QImage& image, int pxPerMm, const core::Page& page,
                         bool insideInner = true) {
@@ -112,24 +112,26 @@ void expectTitleInFrame(const QImage& image, int pxPerMm, const core::Page& page
     const double titleTop = page.texts[1].y, titleBottom = page.texts[2].y;
     ASSERT_EQ(page.texts[1].text, "Arbetsblad fr\xE5n Glosbo. Facit.");
     const auto px = [&](double mm) { return int(std::lround(mm * pxPerMm)); };
+    // The places count from the corner of the printable area.
+    const double dx = page.frame.left, dy = page.frame.top;
     const auto isFrame = [&](int x) {
-        for (const double line : {18.0, 19.0, innerRight, outerRight})
+        for (const double line : {18.0 + dx, 19.0 + dx, innerRight, outerRight})
             if (std::abs(x - px(line)) <= 1) return true;
         return false;
     };
     int left = image.width(), right = -1;
     for (int y = px(titleTop); y < px(titleBottom); ++y)
-        for (int x = px(19.5); x < px(outerRight) - 1; ++x)
+        for (int x = px(19.5 + dx); x < px(outerRight) - 1; ++x)
             if (!isFrame(x) && qGray(image.pixel(x, y)) < 128) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
-    EXPECT_GE(left, px(20) - 1);
-    EXPECT_LE(left, px(21));
+    EXPECT_GE(left, px(20 + dx) - 1);
+    EXPECT_LE(left, px(21 + dx));
     EXPECT_LT(right, px(insideInner ? innerRight : outerRight) - 1)
         << "the title stays inside its frame";
     EXPECT_GT(right, px(innerRight) - px(8)) << "and fills it";
-    EXPECT_LT(qGray(image.pixel(px(18), px(10))), 128) << "the outer frame at 18 mm";
+    EXPECT_LT(qGray(image.pixel(px(18 + dx), px(10 + dy))), 128) << "the outer frame at 18 mm";
 }
 
 } // namespace
