@@ -14,6 +14,11 @@
 
 namespace glosbo::core {
 
+namespace {
+// A takeover guard older than this was left by a program that died.
+constexpr std::time_t kGuardStaleSeconds = 10;
+} // namespace
+
 std::string LockHolder::toText() const {
     return host + "\n" + std::to_string(pid) + "\n" + std::to_string(time) + "\n" + token + "\n";
 }
@@ -138,20 +143,27 @@ bool LockFile::isStale(const std::optional<LockHolder>& holder, const std::strin
 }
 
 void LockFile::takeOver(const std::string& judged) {
-    // Several programs may judge the same lock stale at once. Each renames
-    // it to a name of its own; only one of them gets the judged file. Whoever
-    // got a different file (a fresh lock made meanwhile) puts it back.
-    const std::string aside = m_path + ".stale-" + randomToken();
-    if (std::rename(m_path.c_str(), aside.c_str()) != 0) return; // gone already
-    const auto got = readText(aside);
-    if (got && *got != judged && !isStale(LockHolder::fromText(*got), aside)) {
-        // link() does not replace a lock someone made in the meantime.
-        if (::link(aside.c_str(), m_path.c_str()) == 0) {
-            ::unlink(aside.c_str());
-            return;
-        }
+    // Several programs may judge the same lock stale at once. One at a time
+    // holds a short-lived guard beside the lock, reads the lock again under
+    // it and removes it only while it is still the file judged stale; a
+    // fresh lock made meanwhile stays. (Moving the lock aside and putting a
+    // fresh one back would leave a moment in which the name is free, so a
+    // third program could take it while the fresh lock's owner still
+    // believes it holds the lock.)
+    const std::string guard = m_path + ".takeover";
+    const int fd = ::open(guard.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        // A live guard is held for a moment only; an old one was left by a
+        // program that died holding it.
+        struct stat st {};
+        if (errno == EEXIST && ::stat(guard.c_str(), &st) == 0 &&
+            m_clock.now() - st.st_mtime > kGuardStaleSeconds)
+            ::unlink(guard.c_str());
+        return;
     }
-    ::unlink(aside.c_str());
+    ::close(fd);
+    if (const auto now = readText(m_path); now && *now == judged) ::unlink(m_path.c_str());
+    ::unlink(guard.c_str());
 }
 
 LockResult LockFile::lock() {
