@@ -224,19 +224,28 @@ std::array<int, 4> screenColumnStarts() {
     return core::printColumnStarts(letterUnit, sample, 1024);
 }
 
+// Reads the file for a command that shows what it holds; a damaged file is
+// refused whole, since half a class would look like a whole one. 0 when
+// load holds the file, else the exit status.
+int loadWhole(const std::string& path, std::ostream& err, core::DiagnosisLoad& load) {
+    load = core::loadDiagnosisFile(path);
+    if (load.status != core::DiagnosisLoad::Status::Loaded)
+        return fileError(err, "diagnosis", "cannot read " + path);
+    if (load.contents.damaged()) {
+        err << "glosbo-data diagnosis: " << damagedText(path) << "\n";
+        return kExitDataProblem;
+    }
+    return kExitOk;
+}
+
 int writeProtocols(const Request& r, std::ostream& err) {
     std::optional<std::string> wanted;
     if (r.named) {
         wanted = core::utf8ToCp1252(r.name);
         if (!wanted) return usageError(err, "diagnosis", "NAME is not Windows-1252 text");
     }
-    const core::DiagnosisLoad load = core::loadDiagnosisFile(r.file);
-    if (load.status != core::DiagnosisLoad::Status::Loaded)
-        return fileError(err, "diagnosis", "cannot read " + r.file);
-    if (load.contents.damaged()) {
-        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
-        return kExitDataProblem;
-    }
+    core::DiagnosisLoad load;
+    if (const int refused = loadWhole(r.file, err, load)) return refused;
     HeadlessGui gui(err, "diagnosis");
     const std::array<int, 4> columns = screenColumnStarts();
     const app::PrinterMetrics metrics;
@@ -306,14 +315,8 @@ std::size_t characters(std::string_view utf8) {
 // The class overview as the teacher's window shows it: a row per pupil in
 // name order, the count row last; as aligned text, CSV or printed pages.
 int classOverview(const Request& r, std::ostream& out, std::ostream& err) {
-    const core::DiagnosisLoad load = core::loadDiagnosisFile(r.file);
-    if (load.status != core::DiagnosisLoad::Status::Loaded)
-        return fileError(err, "diagnosis", "cannot read " + r.file);
-    if (load.contents.damaged()) {
-        // Nothing of it is shown: half a class would look like a whole one.
-        err << "glosbo-data diagnosis: " << damagedText(r.file) << "\n";
-        return kExitDataProblem;
-    }
+    core::DiagnosisLoad load;
+    if (const int refused = loadWhole(r.file, err, load)) return refused;
     const core::ClassOverview overview = core::classOverview(load.contents);
     if (r.kind == Request::Kind::Pdf) {
         HeadlessGui gui(err, "diagnosis");
